@@ -1,0 +1,240 @@
+#include "cellmodel.h"
+
+#include <algorithm>
+#include <limits>
+#include <numbers>
+
+namespace cell {
+namespace {
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+// Lesson pictures (ball-and-stick and empty cell) share this size in pixels.
+constexpr int kLessonWidth = 300;
+constexpr int kLessonHeight = 280;
+constexpr double kMargin = 14.0;
+
+Atom corner(double x, double y, double z) { return {{x, y, z}, Site::Corner, 1, 8}; }
+Atom face(double x, double y, double z) { return {{x, y, z}, Site::Face, 1, 2}; }
+Atom inner(double x, double y, double z) { return {{x, y, z}, Site::Inner, 1, 1}; }
+
+void addCube(Cell& c) {
+    // x to the right, y to the back, z up; the cube spans [0,1] on each axis.
+    c.planes = {{{1, 0, 0}, 1}, {{-1, 0, 0}, 0}, {{0, 1, 0}, 1},
+                {{0, -1, 0}, 0}, {{0, 0, 1}, 1}, {{0, 0, -1}, 0}};
+    for (int i = 0; i < 8; ++i)
+        c.corners.push_back({double(i & 1), double((i >> 1) & 1), double((i >> 2) & 1)});
+    for (int i = 0; i < 8; ++i)
+        for (int bit = 1; bit < 8; bit <<= 1)
+            if (!(i & bit))
+                c.edges.push_back({i, i | bit});
+}
+
+Cell makeBcc() {
+    Cell c{Structure::Bcc, std::sqrt(3.0) / 4.0, {}, {}, {}, {}};
+    c.atoms = {corner(1, 1, 0), corner(0, 1, 0), corner(0, 1, 1), corner(1, 1, 1),
+               inner(0.5, 0.5, 0.5), corner(1, 0, 0), corner(0, 0, 0), corner(0, 0, 1),
+               corner(1, 0, 1)};
+    addCube(c);
+    return c;
+}
+
+Cell makeFcc() {
+    Cell c{Structure::Fcc, std::sqrt(2.0) / 4.0, {}, {}, {}, {}};
+    c.atoms = {corner(1, 1, 0),     corner(1, 1, 1),     face(0.5, 1, 0.5), corner(0, 1, 0),
+               corner(0, 1, 1),     face(0.5, 0.5, 0),   face(1, 0.5, 0.5), face(0, 0.5, 0.5),
+               face(0.5, 0.5, 1),   corner(1, 0, 0),     corner(0, 0, 0),   face(0.5, 0, 0.5),
+               corner(0, 0, 1),     corner(1, 0, 1)};
+    addCube(c);
+    return c;
+}
+
+// Ideal close packing: c/a = sqrt(8/3).
+constexpr double kHcpHeight = 1.6329931618554521;
+
+Vec3 hexCorner(int k, double z) {
+    return {std::cos(60.0 * k * kDeg), std::sin(60.0 * k * kDeg), z};
+}
+
+Cell makeHcp() {
+    Cell c{Structure::Hcp, 0.5, {}, {}, {}, {}};
+    const double h = kHcpHeight;
+    auto sixth = [](Vec3 p) { return Atom{p, Site::Corner, 1, 6}; };
+    // The middle layer sits over the centres of alternate triangles of the hexagon.
+    const double m = 1.0 / std::sqrt(3.0);
+    auto middle = [&](double deg) {
+        return inner(m * std::cos(deg * kDeg), m * std::sin(deg * kDeg), h / 2);
+    };
+    // Hexagon corner k lies at 60k degrees: 0 right, 1 back right, 2 back left,
+    // 3 left, 4 front left, 5 front right.
+    c.atoms = {sixth(hexCorner(1, 0)), sixth(hexCorner(2, 0)), sixth(hexCorner(2, h)),
+               sixth(hexCorner(1, h)), middle(30),             middle(150),
+               sixth(hexCorner(0, h)), sixth(hexCorner(3, h)), face(0, 0, 0),
+               face(0, 0, h),          sixth(hexCorner(0, 0)), sixth(hexCorner(3, 0)),
+               middle(270),            sixth(hexCorner(5, 0)), sixth(hexCorner(4, 0)),
+               sixth(hexCorner(4, h)), sixth(hexCorner(5, h))};
+    const double apothem = std::sqrt(3.0) / 2.0;
+    for (int k = 0; k < 6; ++k) {
+        const double a = (30.0 + 60.0 * k) * kDeg;
+        c.planes.push_back({{std::cos(a), std::sin(a), 0}, apothem});
+    }
+    c.planes.push_back({{0, 0, 1}, h});
+    c.planes.push_back({{0, 0, -1}, 0});
+    for (int k = 0; k < 6; ++k)
+        c.corners.push_back(hexCorner(k, 0));
+    for (int k = 0; k < 6; ++k)
+        c.corners.push_back(hexCorner(k, h));
+    for (int k = 0; k < 6; ++k) {
+        c.edges.push_back({k, (k + 1) % 6});
+        c.edges.push_back({6 + k, 6 + (k + 1) % 6});
+        c.edges.push_back({k, 6 + k});
+    }
+    return c;
+}
+
+Camera fitCamera(const Cell& c, double azimuth, double elevation) {
+    Camera cam;
+    cam.azimuthDeg = azimuth;
+    cam.elevationDeg = elevation;
+    cam.width = kLessonWidth;
+    cam.height = kLessonHeight;
+    // Fit the cell, and any whole atom that stands out of it, into the picture.
+    double minX = std::numeric_limits<double>::max(), maxX = -minX, minY = minX, maxY = -minX;
+    auto extend = [&](Vec3 p, double r) {
+        const double x = p.dot(cam.right()), y = -p.dot(cam.up());
+        minX = std::min(minX, x - r);
+        maxX = std::max(maxX, x + r);
+        minY = std::min(minY, y - r);
+        maxY = std::max(maxY, y + r);
+    };
+    for (const Vec3& p : c.corners)
+        extend(p, 0);
+    for (const Atom& a : c.atoms)
+        if (a.site == Site::Inner)
+            extend(a.pos, c.radius);
+    const double sx = (kLessonWidth - 2 * kMargin) / (maxX - minX);
+    const double sy = (kLessonHeight - 2 * kMargin) / (maxY - minY);
+    cam.scale = std::min(sx, sy);
+    cam.offsetX = kLessonWidth / 2.0 - cam.scale * (minX + maxX) / 2.0;
+    cam.offsetY = kLessonHeight / 2.0 - cam.scale * (minY + maxY) / 2.0;
+    return cam;
+}
+
+} // namespace
+
+bool Cell::inside(Vec3 p, double eps) const {
+    return std::all_of(planes.begin(), planes.end(),
+                       [&](const Plane& pl) { return pl.n.dot(p) <= pl.d + eps; });
+}
+
+const Cell& model(Structure s) {
+    static const Cell bcc = makeBcc();
+    static const Cell fcc = makeFcc();
+    static const Cell hcp = makeHcp();
+    switch (s) {
+    case Structure::Bcc:
+        return bcc;
+    case Structure::Fcc:
+        return fcc;
+    case Structure::Hcp:
+        break;
+    }
+    return hcp;
+}
+
+double atomsPerCell(const Cell& c) {
+    double n = 0;
+    for (const Atom& a : c.atoms)
+        n += double(a.fractionNum) / a.fractionDen;
+    return n;
+}
+
+Vec3 Camera::right() const {
+    const double f = azimuthDeg * kDeg;
+    return {std::cos(f), std::sin(f), 0};
+}
+
+Vec3 Camera::up() const {
+    const double f = azimuthDeg * kDeg, e = elevationDeg * kDeg;
+    return {-std::sin(e) * std::sin(f), std::sin(e) * std::cos(f), std::cos(e)};
+}
+
+Vec3 Camera::towardViewer() const {
+    const double f = azimuthDeg * kDeg, e = elevationDeg * kDeg;
+    return {std::sin(f) * std::cos(e), -std::cos(f) * std::cos(e), std::sin(e)};
+}
+
+Point2 Camera::project(Vec3 p) const {
+    return {offsetX + scale * p.dot(right()), offsetY - scale * p.dot(up())};
+}
+
+double Camera::depth(Vec3 p) const { return p.dot(towardViewer()); }
+
+Vec3 Camera::unproject(Point2 px, double d) const {
+    const double u = (px.x - offsetX) / scale;
+    const double v = (offsetY - px.y) / scale;
+    return right() * u + up() * v + towardViewer() * d;
+}
+
+const Camera& lessonCamera(Structure s) {
+    // The back of a cube is drawn above and to the left of its front; the
+    // hexagonal prism is seen straight from the front, a little from above.
+    static const Camera bcc = fitCamera(model(Structure::Bcc), -24, 20);
+    static const Camera fcc = fitCamera(model(Structure::Fcc), -24, 20);
+    static const Camera hcp = fitCamera(model(Structure::Hcp), -8, 22);
+    switch (s) {
+    case Structure::Bcc:
+        return bcc;
+    case Structure::Fcc:
+        return fcc;
+    case Structure::Hcp:
+        break;
+    }
+    return hcp;
+}
+
+int pieceCount(Structure s) { return int(model(s).atoms.size()); }
+
+Point2 atomCentre(Structure s, int index) {
+    return lessonCamera(s).project(model(s).atoms.at(std::size_t(index)).pos);
+}
+
+Rect2 pieceRect(Structure s, int index) {
+    const Cell& c = model(s);
+    const Camera& cam = lessonCamera(s);
+    const Point2 centre = atomCentre(s, index);
+    const double r = c.radius * cam.scale;
+    double left = centre.x - r, right = centre.x + r, top = centre.y - r, bottom = centre.y + r;
+    if (c.atoms.at(std::size_t(index)).site != Site::Inner) {
+        // A cut piece never reaches past the outline of the cell.
+        double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+        for (const Vec3& p : c.corners) {
+            const Point2 q = cam.project(p);
+            minX = std::min(minX, q.x);
+            maxX = std::max(maxX, q.x);
+            minY = std::min(minY, q.y);
+            maxY = std::max(maxY, q.y);
+        }
+        left = std::max(left, minX);
+        right = std::min(right, maxX);
+        top = std::max(top, minY);
+        bottom = std::min(bottom, maxY);
+    }
+    const int l = int(std::floor(left)) - 1, t = int(std::floor(top)) - 1;
+    const int rr = int(std::ceil(right)) + 1, b = int(std::ceil(bottom)) + 1;
+    return {l, t, rr - l, b - t};
+}
+
+std::string structureKey(Structure s) {
+    switch (s) {
+    case Structure::Bcc:
+        return "bcc";
+    case Structure::Fcc:
+        return "fcc";
+    case Structure::Hcp:
+        break;
+    }
+    return "hcp";
+}
+
+} // namespace cell

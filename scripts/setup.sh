@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian 12 (only what is missing) and builds
+# the given CMake preset. Quick when nothing changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset="${1:-default}"
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libgif-dev libsndfile1-dev libbenchmark-dev
+  fonts-ipaexfont-mincho
+)
+if [ "$preset" = asan ] || [ "${MIROSUTA_FUZZ:-}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

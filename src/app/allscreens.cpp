@@ -1,0 +1,9 @@
+#include "allscreens.h"
+
+#include "navigator.h"
+#include "shellscreens.h"
+
+void registerAllScreens() {
+    Navigator& n = Navigator::instance();
+    registerShellScreens(n);
+}

@@ -1,0 +1,120 @@
+#include "screen.h"
+
+#include "fonts.h"
+#include "label.h"
+#include "navigator.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "picturestore.h"
+#include "shape.h"
+#include "textloader.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+
+QRect twips(int left, int top, int width, int height) {
+    return twipsRect(left, top, width, height);
+}
+
+Screen::Screen(ScreenId id) : QWidget(nullptr), m_id(id) {
+    const ScreenInfo& i = info();
+    setObjectName(i.formName);
+    setWindowTitle(i.caption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twipsToPixels(i.clientTwips.width()), twipsToPixels(i.clientTwips.height()));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 255, 255));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setWindowIcon(PictureStore::windowIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QString Screen::arrayName(const QString& name, int index) {
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void Screen::closeEvent(QCloseEvent* e) {
+    // The close box of the one open window ends the program.
+    e->ignore();
+    Navigator::instance().closeBoxPressed(this);
+}
+
+Picture* Screen::addPicture(const QString& name, int left, int top, const QString& picture,
+                            bool visible, QWidget* parent) {
+    auto* p = new Picture(parent ? parent : this);
+    p->setObjectName(name);
+    p->move(twipsToPixels(left), twipsToPixels(top));
+    if (!picture.isEmpty()) {
+        p->setPicture(PictureStore::pixmap(picture));
+        p->setAccessibleName(picture);
+    } else {
+        p->resize(0, 0);
+    }
+    p->setVisible(visible);
+    return p;
+}
+
+PictureButton* Screen::addButton(const QString& name, const QString& picture, const QString& word,
+                                 QRect rect, bool visible) {
+    auto* b = new PictureButton(PictureStore::pixmap(picture), word, this);
+    b->setObjectName(name);
+    b->setGeometry(rect);
+    b->setVisible(visible);
+    return b;
+}
+
+TextPanel* Screen::addPanel(const QString& name, QRect rect, TextPanel::Ground ground,
+                            bool visible) {
+    auto* t = new TextPanel(ground, this);
+    t->setObjectName(name);
+    t->setGeometry(rect);
+    t->setVisible(visible);
+    return t;
+}
+
+Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption, double points,
+                        const QColor& text, const QColor& ground, Qt::Alignment align,
+                        QWidget* parent) {
+    auto* l = new Label(parent ? parent : this);
+    l->setObjectName(name);
+    l->setGeometry(rect);
+    l->setText(caption);
+    l->setFont(minchoFont(points));
+    l->setAlignment(align);
+    l->setColours(text, ground);
+    return l;
+}
+
+Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) {
+    auto* s = new Shape(outline, this);
+    s->setObjectName(name);
+    s->setGeometry(rect);
+    return s;
+}
+
+QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& caption,
+                            double points, const QColor& captionColour) {
+    auto* f = new QGroupBox(caption, this);
+    f->setObjectName(name);
+    f->setGeometry(rect);
+    f->setFont(minchoFont(points));
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::WindowText, captionColour);
+    f->setPalette(pal);
+    f->setFocusPolicy(Qt::NoFocus);
+    return f;
+}
+
+void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void Screen::fill(TextPanel* panel, const QString& relative) { FillListFromFile(panel, relative); }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "screenid.h"
+#include "textpanel.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <initializer_list>
+
+class Picture;
+class PictureButton;
+class Label;
+class Shape;
+class QGroupBox;
+
+// One window of the program, built from its design in the constructor. Element
+// geometry is given in twips; every element carries its control name as its
+// objectName ("Command1", "Image3(4)").
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(ScreenId id);
+    ScreenId id() const { return m_id; }
+    const ScreenInfo& info() const { return screenInfo(m_id); }
+
+    // The load step: fills the text panels and sets the screen's own variables.
+    virtual void formLoad() {}
+
+    QWidget* firstFocus() const { return m_firstFocus; }
+
+    // The name of element i of a control array: "Image3(4)".
+    static QString arrayName(const QString& name, int index);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+    // A picture at its natural size with its top left corner at (left, top);
+    // an empty picture name leaves the element without a picture.
+    Picture* addPicture(const QString& name, int left, int top, const QString& picture,
+                        bool visible = true, QWidget* parent = nullptr);
+    PictureButton* addButton(const QString& name, const QString& picture, const QString& word,
+                             QRect twips, bool visible = true);
+    TextPanel* addPanel(const QString& name, QRect twips, TextPanel::Ground ground,
+                        bool visible = true);
+    Label* addLabel(const QString& name, QRect twips, const QString& caption, double points,
+                    const QColor& text, const QColor& ground = QColor(),
+                    Qt::Alignment align = Qt::AlignCenter, QWidget* parent = nullptr);
+    Shape* addShape(const QString& name, QRect twips, const QColor& outline);
+    QGroupBox* addFrame(const QString& name, QRect twips, const QString& caption, double points,
+                        const QColor& captionColour);
+
+    void setFocusOrder(std::initializer_list<QWidget*> order);
+    void setFirstFocus(QWidget* w) { m_firstFocus = w; }
+
+    // FillListFromFile on the named panel of this screen.
+    void fill(TextPanel* panel, const QString& relative);
+
+private:
+    ScreenId m_id;
+    QPointer<QWidget> m_firstFocus;
+};
+
+// Twips rectangle shorthand for designs: QRect of pixels from twips.
+QRect twips(int left, int top, int width, int height);

@@ -1,0 +1,10 @@
+#include "shellscreens.h"
+
+#include "menuscreen.h"
+#include "navigator.h"
+#include "startscreen.h"
+
+void registerShellScreens(Navigator& navigator) {
+    navigator.registerScreen(ScreenId::Start, [] { return new StartScreen; });
+    navigator.registerScreen(ScreenId::Menu, [] { return new MenuScreen; });
+}

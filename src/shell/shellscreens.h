@@ -1,0 +1,6 @@
+#pragma once
+
+class Navigator;
+
+// Registers スタート, メニュー and まとめ.
+void registerShellScreens(Navigator& navigator);

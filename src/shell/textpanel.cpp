@@ -1,0 +1,37 @@
+#include "textpanel.h"
+
+#include "fonts.h"
+
+#include <QScrollBar>
+
+TextPanel::TextPanel(Ground ground, QWidget* parent) : QListWidget(parent), m_ground(ground) {
+    setFont(minchoFont(12));
+    const QColor back = ground == Ground::Blue ? QColor(0, 0, 255) : QColor(0, 0, 192);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, back);
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Text, Qt::white);
+    pal.setColor(QPalette::Highlight, QColor(255, 255, 255));
+    pal.setColor(QPalette::HighlightedText, back);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true); // long files stay quick to fill
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QStringList TextPanel::lines() const {
+    QStringList out;
+    out.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        out << item(i)->text();
+    return out;
+}

@@ -1,0 +1,133 @@
+#include "testsupport.h"
+
+#include "allscreens.h"
+#include "basefolder.h"
+#include "textpanel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+
+QStringList allTextFiles() {
+    QStringList files{"\\説明\\メニュー\\msg1.txt", "\\説明\\メニュー\\msg2.txt",
+                      "\\説明\\まとめ\\msg1.txt"};
+    for (const char* folder : {"体心立方", "面心立方", "六方最密"})
+        for (int i = 1; i <= 10; ++i)
+            files << QStringLiteral("\\説明\\%1\\msg%2.txt").arg(QString::fromUtf8(folder)).arg(i);
+    for (int i = 1; i <= 6; ++i)
+        files << QStringLiteral("\\説明\\原子半径\\msg%1.txt").arg(i);
+    for (int i = 1; i <= 3; ++i)
+        files << QStringLiteral("\\説明\\ドリル\\msg%1.txt").arg(i);
+    return files;
+}
+
+QByteArray encodeCp932(const QStringList& lines) {
+    QStringEncoder enc("Shift_JIS");
+    QByteArray out;
+    for (const QString& l : lines) {
+        out += QByteArray(enc.encode(l));
+        out += "\r\n";
+    }
+    return out;
+}
+
+ContentFolder::ContentFolder() {
+    for (const QString& f : allTextFiles())
+        writeLines(f, {f});
+}
+
+QString ContentFolder::full(const QString& relative) const {
+    QString rel = relative;
+    rel.replace('\\', '/');
+    return m_dir.path() + rel;
+}
+
+void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes) {
+    const QString path = full(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+void ContentFolder::writeLines(const QString& relative, const QStringList& lines) {
+    writeBytes(relative, encodeCp932(lines));
+}
+
+void ContentFolder::remove(const QString& relative) { QFile::remove(full(relative)); }
+
+bool ContentFolder::copyShipped(const QString& relative) {
+    QString rel = relative;
+    rel.replace('\\', '/');
+    const QString src = QStringLiteral(MIROSUTA_OUTPUT_DIR) + rel;
+    if (!QFile::exists(src))
+        return false;
+    QDir().mkpath(QFileInfo(full(relative)).path());
+    QFile::remove(full(relative));
+    return QFile::copy(src, full(relative));
+}
+
+Harness::Harness() {
+    Services::setErrorReport(&errors);
+    Services::setProgramExit(&exits);
+    Services::setClock(&clock);
+    Services::setRandom(&random);
+    Services::setSound(&sound);
+    static bool registered = false;
+    if (!registered) {
+        registerAllScreens();
+        registered = true;
+    }
+    // The drill's screens also play sounds through the installed player.
+    Services::setSound(&sound);
+    Navigator::instance().reset();
+    flushDeletes();
+    SetBaseFolder(content.base());
+}
+
+Harness::~Harness() {
+    Navigator::instance().reset();
+    flushDeletes();
+    Services::setErrorReport(nullptr);
+    Services::setProgramExit(nullptr);
+    Services::setClock(nullptr);
+    Services::setRandom(nullptr);
+    Services::setSound(nullptr);
+}
+
+Screen* Harness::open(ScreenId id) {
+    SwitchScreen(id);
+    flushDeletes();
+    return current();
+}
+
+Screen* Harness::current() const { return Navigator::instance().current(); }
+
+QString Harness::currentName() const { return current() ? current()->objectName() : QString(); }
+
+void Harness::click(const QString& name) {
+    Screen* s = current();
+    if (!s)
+        QTest::qFail("no screen is open", __FILE__, __LINE__);
+    QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
+    if (!w) {
+        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    flushDeletes();
+}
+
+bool Harness::shown(const QString& name) const {
+    QWidget* w = element<QWidget>(name);
+    return w && !w->isHidden();
+}
+
+QStringList Harness::panelLines(const QString& name) const {
+    auto* p = element<TextPanel>(name);
+    return p ? p->lines() : QStringList();
+}
+
+void Harness::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -1,0 +1,104 @@
+#pragma once
+
+// Fakes for the program's side effects and a harness that runs screens in a
+// throw-away content folder.
+
+#include "navigator.h"
+#include "screen.h"
+#include "services.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+
+class RecordingErrorReport : public ErrorReport {
+public:
+    void report(const QString& message) override { messages << message; }
+    QStringList messages;
+};
+
+class RecordingExit : public ProgramExit {
+public:
+    void exit(int status) override { statuses << status; }
+    QList<int> statuses;
+};
+
+class FakeClock : public Clock {
+public:
+    double secondsSinceMidnight() override { return now; }
+    double now = 36000.0;
+};
+
+// Returns the queued values in turn (then the last one again); records seeds.
+class ScriptedRandom : public RandomSource {
+public:
+    void reseed(std::uint32_t seed) override { seeds << seed; }
+    double next() override {
+        if (values.empty())
+            return 0.0;
+        const double v = values.front();
+        if (values.size() > 1)
+            values.pop_front();
+        return v;
+    }
+    std::deque<double> values;
+    QList<std::uint32_t> seeds;
+};
+
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void play(const QString& path) override { played << path; }
+    QStringList played;
+};
+
+// The forty-two explanation texts, as paths below the base folder.
+QStringList allTextFiles();
+
+// Writes text as CP932 with CR LF line ends (each line gets one).
+QByteArray encodeCp932(const QStringList& lines);
+
+class ContentFolder {
+public:
+    // Every text file gets a short recognisable body: its own relative path.
+    ContentFolder();
+    QString base() const { return m_dir.path(); }
+    QString full(const QString& relative) const; // relative in "\" form
+    void writeBytes(const QString& relative, const QByteArray& bytes);
+    void writeLines(const QString& relative, const QStringList& lines);
+    void remove(const QString& relative);
+    // Copies a file from the build's output folder (pictures, sounds) if it exists.
+    bool copyShipped(const QString& relative);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Installs the fakes, points BaseFolder at a fresh content folder and registers
+// every screen. Restores the defaults when it goes.
+class Harness {
+public:
+    Harness();
+    ~Harness();
+
+    ContentFolder content;
+    RecordingErrorReport errors;
+    RecordingExit exits;
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+
+    Screen* open(ScreenId id);        // SwitchScreen from nowhere
+    Screen* current() const;
+    QString currentName() const;      // form name, empty if none
+    // Clicks the visible element of the open screen with that objectName.
+    void click(const QString& name);
+    template <class T> T* element(const QString& name) const {
+        return current() ? current()->findChild<T*>(name) : nullptr;
+    }
+    bool shown(const QString& name) const; // exists and not hidden
+    QStringList panelLines(const QString& name) const;
+    static void flushDeletes();
+};
