@@ -6,4 +6,7 @@
 void registerAllScreens() {
     Navigator& n = Navigator::instance();
     registerShellScreens(n);
+    // lattice screens
+    // radius screens
+    // drill screens
 }

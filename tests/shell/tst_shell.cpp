@@ -1,6 +1,7 @@
 #include "basefolder.h"
 #include "navigationtable.h"
 #include "picturebutton.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"
 #include "textpanel.h"
@@ -196,5 +197,5 @@ void ShellTest::unreadableFileIsReportedWithPathAndReason() {
     QVERIFY2(h.errors.messages.first().contains(reason), qPrintable(h.errors.messages.first()));
 }
 
-QTEST_MAIN(ShellTest)
+MIROSUTA_TEST_CLASS(ShellTest)
 #include "tst_shell.moc"
