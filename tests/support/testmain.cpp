@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "allscreens.h"
+
 #include <QApplication>
 #include <QTest>
 #include <memory>
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    registerAllScreens();
     int failures = 0;
     for (const auto& make : testmain::registry()) {
         std::unique_ptr<QObject> test(make());

@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include "allscreens.h"
 #include "basefolder.h"
 #include "textpanel.h"
 
@@ -74,13 +73,6 @@ Harness::Harness() {
     Services::setProgramExit(&exits);
     Services::setClock(&clock);
     Services::setRandom(&random);
-    Services::setSound(&sound);
-    static bool registered = false;
-    if (!registered) {
-        registerAllScreens();
-        registered = true;
-    }
-    // The drill's screens also play sounds through the installed player.
     Services::setSound(&sound);
     Navigator::instance().reset();
     flushDeletes();

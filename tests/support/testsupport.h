@@ -76,8 +76,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Installs the fakes, points BaseFolder at a fresh content folder and registers
-// every screen. Restores the defaults when it goes.
+// Installs the fakes and points BaseFolder at a fresh content folder (the test
+// main registers every screen). Restores the defaults when it goes.
 class Harness {
 public:
     Harness();
