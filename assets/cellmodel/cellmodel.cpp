@@ -14,14 +14,20 @@ constexpr int kLessonWidth = 300;
 constexpr int kLessonHeight = 280;
 constexpr double kMargin = 14.0;
 
-Atom corner(double x, double y, double z) { return {{x, y, z}, Site::Corner, 1, 8}; }
-Atom face(double x, double y, double z) { return {{x, y, z}, Site::Face, 1, 2}; }
-Atom inner(double x, double y, double z) { return {{x, y, z}, Site::Inner, 1, 1}; }
+Atom corner(double x, double y, double z) {
+    return {{x, y, z}, Site::Corner, 1, 8};
+}
+Atom face(double x, double y, double z) {
+    return {{x, y, z}, Site::Face, 1, 2};
+}
+Atom inner(double x, double y, double z) {
+    return {{x, y, z}, Site::Inner, 1, 1};
+}
 
 void addCube(Cell& c) {
     // x to the right, y to the back, z up; the cube spans [0,1] on each axis.
-    c.planes = {{{1, 0, 0}, 1}, {{-1, 0, 0}, 0}, {{0, 1, 0}, 1},
-                {{0, -1, 0}, 0}, {{0, 0, 1}, 1}, {{0, 0, -1}, 0}};
+    c.planes = {{{1, 0, 0}, 1},  {{-1, 0, 0}, 0}, {{0, 1, 0}, 1},
+                {{0, -1, 0}, 0}, {{0, 0, 1}, 1},  {{0, 0, -1}, 0}};
     for (int i = 0; i < 8; ++i)
         c.corners.push_back({double(i & 1), double((i >> 1) & 1), double((i >> 2) & 1)});
     for (int i = 0; i < 8; ++i)
@@ -32,19 +38,19 @@ void addCube(Cell& c) {
 
 Cell makeBcc() {
     Cell c{Structure::Bcc, std::sqrt(3.0) / 4.0, {}, {}, {}, {}};
-    c.atoms = {corner(1, 1, 0), corner(0, 1, 0), corner(0, 1, 1), corner(1, 1, 1),
-               inner(0.5, 0.5, 0.5), corner(1, 0, 0), corner(0, 0, 0), corner(0, 0, 1),
-               corner(1, 0, 1)};
+    c.atoms = {corner(1, 1, 0), corner(0, 1, 0),      corner(0, 1, 1),
+               corner(1, 1, 1), inner(0.5, 0.5, 0.5), corner(1, 0, 0),
+               corner(0, 0, 0), corner(0, 0, 1),      corner(1, 0, 1)};
     addCube(c);
     return c;
 }
 
 Cell makeFcc() {
     Cell c{Structure::Fcc, std::sqrt(2.0) / 4.0, {}, {}, {}, {}};
-    c.atoms = {corner(1, 1, 0),     corner(1, 1, 1),     face(0.5, 1, 0.5), corner(0, 1, 0),
-               corner(0, 1, 1),     face(0.5, 0.5, 0),   face(1, 0.5, 0.5), face(0, 0.5, 0.5),
-               face(0.5, 0.5, 1),   corner(1, 0, 0),     corner(0, 0, 0),   face(0.5, 0, 0.5),
-               corner(0, 0, 1),     corner(1, 0, 1)};
+    c.atoms = {corner(1, 1, 0),   corner(1, 1, 1),   face(0.5, 1, 0.5), corner(0, 1, 0),
+               corner(0, 1, 1),   face(0.5, 0.5, 0), face(1, 0.5, 0.5), face(0, 0.5, 0.5),
+               face(0.5, 0.5, 1), corner(1, 0, 0),   corner(0, 0, 0),   face(0.5, 0, 0.5),
+               corner(0, 0, 1),   corner(1, 0, 1)};
     addCube(c);
     return c;
 }
@@ -67,12 +73,23 @@ Cell makeHcp() {
     };
     // Hexagon corner k lies at 60k degrees: 0 right, 1 back right, 2 back left,
     // 3 left, 4 front left, 5 front right.
-    c.atoms = {sixth(hexCorner(1, 0)), sixth(hexCorner(2, 0)), sixth(hexCorner(2, h)),
-               sixth(hexCorner(1, h)), middle(30),             middle(150),
-               sixth(hexCorner(0, h)), sixth(hexCorner(3, h)), face(0, 0, 0),
-               face(0, 0, h),          sixth(hexCorner(0, 0)), sixth(hexCorner(3, 0)),
-               middle(270),            sixth(hexCorner(5, 0)), sixth(hexCorner(4, 0)),
-               sixth(hexCorner(4, h)), sixth(hexCorner(5, h))};
+    c.atoms = {sixth(hexCorner(1, 0)),
+               sixth(hexCorner(2, 0)),
+               sixth(hexCorner(2, h)),
+               sixth(hexCorner(1, h)),
+               middle(30),
+               middle(150),
+               sixth(hexCorner(0, h)),
+               sixth(hexCorner(3, h)),
+               face(0, 0, 0),
+               face(0, 0, h),
+               sixth(hexCorner(0, 0)),
+               sixth(hexCorner(3, 0)),
+               middle(270),
+               sixth(hexCorner(5, 0)),
+               sixth(hexCorner(4, 0)),
+               sixth(hexCorner(4, h)),
+               sixth(hexCorner(5, h))};
     const double apothem = std::sqrt(3.0) / 2.0;
     for (int k = 0; k < 6; ++k) {
         const double a = (30.0 + 60.0 * k) * kDeg;
@@ -98,7 +115,8 @@ Camera fitCamera(const Cell& c, double azimuth, double elevation) {
     cam.elevationDeg = elevation;
     cam.width = kLessonWidth;
     cam.height = kLessonHeight;
-    // Fit the cell, and any whole atom that stands out of it, into the picture.
+    // Fit the cell, every ball of the ball-and-stick drawing and any whole
+    // atom that stands out of the cell into the picture.
     double minX = std::numeric_limits<double>::max(), maxX = -minX, minY = minX, maxY = -minX;
     auto extend = [&](Vec3 p, double r) {
         const double x = p.dot(cam.right()), y = -p.dot(cam.up());
@@ -110,8 +128,8 @@ Camera fitCamera(const Cell& c, double azimuth, double elevation) {
     for (const Vec3& p : c.corners)
         extend(p, 0);
     for (const Atom& a : c.atoms)
-        if (a.site == Site::Inner)
-            extend(a.pos, c.radius);
+        extend(a.pos, a.site == Site::Inner ? std::max(c.radius, ballRadius(c.structure))
+                                            : ballRadius(c.structure));
     const double sx = (kLessonWidth - 2 * kMargin) / (maxX - minX);
     const double sy = (kLessonHeight - 2 * kMargin) / (maxY - minY);
     cam.scale = std::min(sx, sy);
@@ -168,7 +186,9 @@ Point2 Camera::project(Vec3 p) const {
     return {offsetX + scale * p.dot(right()), offsetY - scale * p.dot(up())};
 }
 
-double Camera::depth(Vec3 p) const { return p.dot(towardViewer()); }
+double Camera::depth(Vec3 p) const {
+    return p.dot(towardViewer());
+}
 
 Vec3 Camera::unproject(Point2 px, double d) const {
     const double u = (px.x - offsetX) / scale;
@@ -179,8 +199,9 @@ Vec3 Camera::unproject(Point2 px, double d) const {
 const Camera& lessonCamera(Structure s) {
     // The back of a cube is drawn above and to the left of its front; the
     // hexagonal prism is seen straight from the front, a little from above.
-    static const Camera bcc = fitCamera(model(Structure::Bcc), -24, 20);
-    static const Camera fcc = fitCamera(model(Structure::Fcc), -24, 20);
+    // At these angles no ball of the ball-and-stick drawing hides another.
+    static const Camera bcc = fitCamera(model(Structure::Bcc), -14, 18);
+    static const Camera fcc = fitCamera(model(Structure::Fcc), -14, 18);
     static const Camera hcp = fitCamera(model(Structure::Hcp), -8, 22);
     switch (s) {
     case Structure::Bcc:
@@ -193,7 +214,14 @@ const Camera& lessonCamera(Structure s) {
     return hcp;
 }
 
-int pieceCount(Structure s) { return int(model(s).atoms.size()); }
+double ballRadius(Structure s) {
+    // About 16 pixels in the lesson pictures: a marker (17 px) fits on every ball.
+    return s == Structure::Hcp ? 0.14 : 0.09;
+}
+
+int pieceCount(Structure s) {
+    return int(model(s).atoms.size());
+}
 
 Point2 atomCentre(Structure s, int index) {
     return lessonCamera(s).project(model(s).atoms.at(std::size_t(index)).pos);

@@ -36,7 +36,7 @@ struct Rect2 {
 enum class Site { Corner, Face, Edge, Inner };
 
 struct Atom {
-    Vec3 pos;        // model units; the cube edge (or hexagon side) is 1
+    Vec3 pos; // model units; the cube edge (or hexagon side) is 1
     Site site;
     int fractionNum; // part of the atom inside the cell: num/den
     int fractionDen;
@@ -50,10 +50,10 @@ struct Plane {
 
 struct Cell {
     Structure structure;
-    double radius;              // hard-sphere radius in model units
-    std::vector<Atom> atoms;    // in the order the learner takes them
-    std::vector<Plane> planes;  // bounding planes of the cell
-    std::vector<Vec3> corners;  // cell vertices
+    double radius;                         // hard-sphere radius in model units
+    std::vector<Atom> atoms;               // in the order the learner takes them
+    std::vector<Plane> planes;             // bounding planes of the cell
+    std::vector<Vec3> corners;             // cell vertices
     std::vector<std::array<int, 2>> edges; // pairs of corner indexes
     bool inside(Vec3 p, double eps = 1e-9) const;
 };
@@ -74,8 +74,8 @@ struct Camera {
     Vec3 right() const;
     Vec3 up() const;
     Vec3 towardViewer() const;
-    Point2 project(Vec3 p) const;   // picture pixels, y downwards
-    double depth(Vec3 p) const;     // larger is nearer the viewer
+    Point2 project(Vec3 p) const; // picture pixels, y downwards
+    double depth(Vec3 p) const;   // larger is nearer the viewer
     Vec3 unproject(Point2 px, double depth) const;
 };
 
@@ -83,9 +83,13 @@ struct Camera {
 // interior viewer (both pictures have the size of the camera).
 const Camera& lessonCamera(Structure s);
 
+// Radius of the balls of the ball-and-stick drawing, in model units (smaller
+// than the hard-sphere radius so that the edges stay visible).
+double ballRadius(Structure s);
+
 int pieceCount(Structure s);
-Point2 atomCentre(Structure s, int index);   // in lesson-picture pixels
-Rect2 pieceRect(Structure s, int index);     // bounding box of the piece, lesson-picture pixels
+Point2 atomCentre(Structure s, int index); // in lesson-picture pixels
+Rect2 pieceRect(Structure s, int index);   // bounding box of the piece, lesson-picture pixels
 
 std::string structureKey(Structure s); // "bcc", "fcc", "hcp"
 

@@ -1,0 +1,45 @@
+#pragma once
+
+// The crystals of the drill's question pictures: cubic unit cells of two kinds
+// of atoms, A and B. Each crystal is given by its motif (one representative of
+// every atom of the cell); the cell holds every image of the motif that
+// touches the cube, and the lessons' rules count the part of each inside.
+
+#include "cellmodel.h"
+
+#include <string>
+#include <vector>
+
+namespace drill {
+
+enum class Kind { A, B };
+
+struct Site {
+    cell::Vec3 pos; // cube edge 1; 0 <= x, y, z <= 1
+    Kind kind;
+};
+
+struct Crystal {
+    std::string name;                // the real crystal the picture shows, e.g. "CsCl"
+    std::vector<Site> motif;         // one per atom of the cell, coordinates in [0, 1)
+    double radiusA, radiusB;         // drawing radii, small enough to leave the cell open
+    std::vector<Site> sites() const; // every atom that touches the cube [0, 1]^3
+};
+
+// The five questions, in the order of their picture numbers (mondai1 to mondai5).
+const std::vector<Crystal>& drillCrystals();
+
+// The part of an atom centred at p that lies inside the cube, in eighths:
+// 8 inside, 4 in a face, 2 on an edge, 1 at a corner.
+int eighthsInside(cell::Vec3 p);
+
+struct Ratio {
+    int a = 0, b = 0;
+    bool operator==(const Ratio&) const = default;
+};
+// Atoms of each kind per cell counted by the parts inside, in eighths.
+Ratio eighthsPerCell(const Crystal& c);
+// The ratio A : B in lowest terms.
+Ratio countRatio(const Crystal& c);
+
+} // namespace drill

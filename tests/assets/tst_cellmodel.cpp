@@ -1,0 +1,124 @@
+#include "cellmodel.h"
+#include "testmain.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+using cell::Structure;
+
+// The cell model is what the lessons count with and what every picture is
+// drawn from: its fractions must be the true share of each atom inside the cell.
+class CellModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countsAtomsPerCell_data();
+    void countsAtomsPerCell();
+    void fractionsAreTheShareInsideTheCell_data();
+    void fractionsAreTheShareInsideTheCell();
+    void wholeAtomsOfThePrismAreItsMiddleLayer();
+    void piecesComeInTheLessonsOrder_data();
+    void piecesComeInTheLessonsOrder();
+};
+
+void CellModelTest::countsAtomsPerCell_data() {
+    QTest::addColumn<int>("structure");
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<double>("atoms");
+    QTest::newRow("bcc") << int(Structure::Bcc) << 9 << 2.0;
+    QTest::newRow("fcc") << int(Structure::Fcc) << 14 << 4.0;
+    QTest::newRow("hcp") << int(Structure::Hcp) << 17 << 6.0;
+}
+
+void CellModelTest::countsAtomsPerCell() {
+    QFETCH(int, structure);
+    QFETCH(int, pieces);
+    QFETCH(double, atoms);
+    const Structure s = Structure(structure);
+    QCOMPARE(cell::pieceCount(s), pieces);
+    QCOMPARE(cell::atomsPerCell(cell::model(s)), atoms);
+}
+
+void CellModelTest::fractionsAreTheShareInsideTheCell_data() {
+    QTest::addColumn<int>("structure");
+    for (Structure s : cell::kAllStructures)
+        QTest::newRow(cell::structureKey(s).c_str()) << int(s);
+}
+
+void CellModelTest::fractionsAreTheShareInsideTheCell() {
+    QFETCH(int, structure);
+    const cell::Cell& c = cell::model(Structure(structure));
+    // Measure the share of every cut atom on a grid of points in its sphere.
+    const int n = 36;
+    for (std::size_t i = 0; i < c.atoms.size(); ++i) {
+        const cell::Atom& a = c.atoms[i];
+        if (a.site == cell::Site::Inner)
+            continue;
+        int inSphere = 0, inCell = 0;
+        for (int x = 0; x < n; ++x)
+            for (int y = 0; y < n; ++y)
+                for (int z = 0; z < n; ++z) {
+                    const cell::Vec3 d{(x + 0.5) / n * 2 - 1, (y + 0.5) / n * 2 - 1,
+                                       (z + 0.5) / n * 2 - 1};
+                    if (d.dot(d) > 1)
+                        continue;
+                    ++inSphere;
+                    if (c.inside(a.pos + d * c.radius))
+                        ++inCell;
+                }
+        const double share = double(inCell) / inSphere;
+        const double expected = double(a.fractionNum) / a.fractionDen;
+        QVERIFY2(std::abs(share - expected) < 0.01,
+                 qPrintable(QStringLiteral("atom %1: %2 inside, model says %3")
+                                .arg(i)
+                                .arg(share)
+                                .arg(expected)));
+    }
+}
+
+void CellModelTest::wholeAtomsOfThePrismAreItsMiddleLayer() {
+    // The three middle-layer atoms of the prism are counted whole: each sits
+    // over a hollow of the bottom layer, touching its three atoms.
+    const cell::Cell& c = cell::model(Structure::Hcp);
+    int whole = 0;
+    for (const cell::Atom& a : c.atoms) {
+        if (a.site != cell::Site::Inner)
+            continue;
+        ++whole;
+        int touching = 0;
+        for (const cell::Atom& b : c.atoms)
+            if (b.pos.z == 0 && std::abs((a.pos - b.pos).length() - 2 * c.radius) < 1e-9)
+                ++touching;
+        QCOMPARE(touching, 3);
+    }
+    QCOMPARE(whole, 3);
+}
+
+void CellModelTest::piecesComeInTheLessonsOrder_data() {
+    QTest::addColumn<int>("structure");
+    QTest::addColumn<QString>("sites"); // C corner, F face, I inner, in index order
+    QTest::newRow("bcc") << int(Structure::Bcc) << "CCCCICCCC";
+    QTest::newRow("fcc") << int(Structure::Fcc) << "CCFCCFFFFCCFCC";
+    QTest::newRow("hcp") << int(Structure::Hcp) << "CCCCIICCFFCCICCCC";
+}
+
+void CellModelTest::piecesComeInTheLessonsOrder() {
+    QFETCH(int, structure);
+    QFETCH(QString, sites);
+    const Structure s = Structure(structure);
+    const cell::Cell& c = cell::model(s);
+    const cell::Camera& cam = cell::lessonCamera(s);
+    QCOMPARE(int(c.atoms.size()), sites.size());
+    double backHalf = 0, frontHalf = 0;
+    for (int i = 0; i < sites.size(); ++i) {
+        const char expected = sites[i].toLatin1();
+        const char actual = "CFEI"[int(c.atoms[std::size_t(i)].site)];
+        QCOMPARE(actual, expected);
+        // Broadly back to front: the first half lies deeper than the second.
+        (i < sites.size() / 2 ? backHalf : frontHalf) += cam.depth(c.atoms[std::size_t(i)].pos);
+    }
+    QVERIFY(backHalf / (sites.size() / 2) < frontHalf / (sites.size() - sites.size() / 2));
+}
+
+MIROSUTA_TEST_CLASS(CellModelTest)
+#include "tst_cellmodel.moc"
