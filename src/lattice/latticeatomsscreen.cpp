@@ -1,0 +1,85 @@
+#include "latticeatomsscreen.h"
+
+#include "latticecommon.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "picturecatalog.h"
+
+#include <QGroupBox>
+#include <vector>
+
+namespace {
+
+struct AtomsCopy {
+    cell::Structure structure;
+    ScreenId screen;
+    std::vector<const char*> hints; // Image4, Image5, ... in the hint frame
+    int answerHeight;               // List2, twips: the longer the count, the taller
+};
+
+const AtomsCopy& copyOf(cell::Structure s) {
+    static const AtomsCopy copies[] = {
+        {cell::Structure::Bcc,
+         ScreenId::BccAtoms,
+         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+         2970},
+        {cell::Structure::Fcc,
+         ScreenId::FccAtoms,
+         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+         3300},
+        {cell::Structure::Hcp, ScreenId::HcpAtoms, {"hint-1", "hint-half", "hint-sixth"}, 3570},
+    };
+    for (const AtomsCopy& c : copies)
+        if (c.structure == s)
+            return c;
+    Q_UNREACHABLE();
+}
+
+// Hint pictures (110 px wide) stand side by side, 26 px apart, below the caption.
+constexpr int kHintStep = 2040, kHintGap = 390, kHintTop = 420;
+
+} // namespace
+
+ScreenId LatticeAtomsScreen::screenOf(cell::Structure s) {
+    return copyOf(s).screen;
+}
+
+LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
+    : Screen(copyOf(s).screen), m_structure(s) {
+    const AtomsCopy& copy = copyOf(s);
+    const QPoint plate = titlePlaceTwips(*this);
+    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+    addPicture("Image2", 240, 120, pictureName("cutaway", s));
+    addPicture("Image3", 10350, 120, "face-b");
+    m_list1 = addPanel("List1", twips(3300, 180, 5550, 2010), TextPanel::Ground::DarkBlue);
+    // The answer covers the question's place and reaches further down.
+    m_list2 = addPanel("List2", twips(3300, 180, 5760, copy.answerHeight),
+                       TextPanel::Ground::DarkBlue, false);
+
+    const int hintCount = int(copy.hints.size());
+    QGroupBox* frame = addFrame("Frame1", twips(240, 3810, hintCount * kHintStep + kHintGap, 2310),
+                                "ヒント", 14.25, QColor(255, 0, 0));
+    for (int i = 0; i < hintCount; ++i)
+        addPicture(QStringLiteral("Image%1").arg(4 + i), kHintGap + i * kHintStep, kHintTop,
+                   copy.hints[std::size_t(i)], true, frame);
+
+    m_command1 = addButton("Command1", "btn-run", "実行", bottomButton(*this, 0));
+    m_command3 = addButton("Command3", "btn-next", "次に進む", m_command1->geometry(), false);
+    auto* menu = addButton("Command2", "btn-menu", "メニュー", bottomButton(*this, 1));
+    connect(m_command1, &QAbstractButton::clicked, this, &LatticeAtomsScreen::command1Click);
+    setFocusOrder({menu, m_command1, m_list1, frame, m_list2, m_command3});
+    setFirstFocus(menu);
+}
+
+void LatticeAtomsScreen::formLoad() {
+    // The answer is read now, before it is asked for.
+    fill(m_list1, lessonText(m_structure, 7));
+    fill(m_list2, lessonText(m_structure, 8));
+}
+
+void LatticeAtomsScreen::command1Click() {
+    m_list1->hide();
+    m_list2->show();
+    m_command1->hide();
+    m_command3->show();
+}

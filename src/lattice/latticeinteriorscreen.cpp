@@ -1,0 +1,128 @@
+#include "latticeinteriorscreen.h"
+
+#include "latticecommon.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "picturecatalog.h"
+#include "twips.h"
+
+namespace {
+
+struct InteriorCopy {
+    cell::Structure structure;
+    ScreenId screen;
+    qint16 pieceCount; // atoms the learner takes, in the cell model's order
+};
+
+constexpr InteriorCopy kCopies[] = {
+    {cell::Structure::Bcc, ScreenId::BccInterior, 9},
+    {cell::Structure::Fcc, ScreenId::FccInterior, 14},
+    {cell::Structure::Hcp, ScreenId::HcpInterior, 17},
+};
+
+const InteriorCopy& copyOf(cell::Structure s) {
+    for (const InteriorCopy& c : kCopies)
+        if (c.structure == s)
+            return c;
+    Q_UNREACHABLE();
+}
+
+// Twips of a whole number of pixels, for places taken from the cell model.
+int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+} // namespace
+
+ScreenId LatticeInteriorScreen::screenOf(cell::Structure s) {
+    return copyOf(s).screen;
+}
+
+LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
+    : Screen(copyOf(s).screen), m_structure(s) {
+    const qint16 n = copyOf(s).pieceCount;
+    // The ball-and-stick drawing on the right, the empty cell on the left.
+    Picture* image1 = addPicture("Image1", 6210, 0, pictureName("ballstick", s));
+    Picture* image2 = addPicture("Image2", 810, 0, pictureName("emptycell", s));
+
+    // Both drawings share one camera, so the model's atom centres and piece
+    // boxes hold for either picture once offset by its place on the screen.
+    // Created after the drawings (in front of them), pieces in index order so
+    // that a nearer atom covers a farther one.
+    const QSizeF marker = pictureSize("marker");
+    for (int i = 0; i < n; ++i) {
+        const cell::Point2 c = cell::atomCentre(s, i);
+        const int left = image1->x() + qRound(c.x - marker.width() / 2);
+        const int top = image1->y() + qRound(c.y - marker.height() / 2);
+        Picture* m = addPicture(arrayName("Image3", i), pixelsToTwips(left), pixelsToTwips(top),
+                                "marker", false);
+        connect(m, &Picture::clicked, this, [this, i] { image3Click(qint16(i)); });
+        m_image3.push_back(m);
+    }
+    for (int i = 0; i < n; ++i) {
+        const cell::Rect2 r = cell::pieceRect(s, i);
+        m_image4.push_back(addPicture(arrayName("Image4", i), pixelsToTwips(image2->x() + r.left),
+                                      pixelsToTwips(image2->y() + r.top), pieceName(s, i), false));
+    }
+
+    const QPoint plate = titlePlaceTwips(*this);
+    addPicture("Image5", plate.x(), 6300, pictureName("plate", s));
+    addPicture("Image6", 180, 4500, "face-a");
+    // The building and closing texts lie in the opening text's place, from its left edge.
+    m_list1 = addPanel("List1", twips(1260, 4260, 6390, 1980), TextPanel::Ground::Blue);
+    m_list2 = addPanel("List2", twips(1260, 4260, 6000, 1980), TextPanel::Ground::Blue, false);
+    m_list3 = addPanel("List3", twips(1260, 4260, 6390, 1980), TextPanel::Ground::Blue, false);
+
+    // 次に進む stands where 実行 stood, 再確認 above that place.
+    const QRect runPlace = bottomButton(*this, 0);
+    m_command1 = addButton("Command1", "btn-run", "実行", runPlace);
+    auto* menu = addButton("Command2", "btn-menu", "メニュー", bottomButton(*this, 1));
+    m_command3 = addButton("Command3", "btn-next", "次に進む", runPlace, false);
+    m_command4 = addButton("Command4", "btn-again", "再確認",
+                           runPlace.translated(0, -(runPlace.height() + 10)), false);
+    connect(m_command1, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command1Click);
+    connect(m_command4, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command4Click);
+    setFocusOrder({m_command1, m_command3, m_command4, menu, m_list1, m_list2, m_list3});
+    setFirstFocus(m_command1);
+}
+
+void LatticeInteriorScreen::formLoad() {
+    m_pieceCount = copyOf(m_structure).pieceCount;
+    m_clickCount = 0;
+    fill(m_list1, lessonText(m_structure, 4));
+    fill(m_list2, lessonText(m_structure, 5));
+    fill(m_list3, lessonText(m_structure, 6));
+}
+
+void LatticeInteriorScreen::command1Click() {
+    ++m_clickCount;
+    if (m_clickCount == 1) {
+        m_image3[0]->show();
+        m_command1->hide();
+        m_list1->hide();
+        m_list2->show();
+    }
+}
+
+void LatticeInteriorScreen::image3Click(qint16 index) {
+    m_image4[std::size_t(index)]->show();
+    m_image3[std::size_t(index)]->hide();
+    if (index < m_pieceCount - 1) {
+        m_image3[std::size_t(index) + 1]->show();
+    } else {
+        m_list2->hide();
+        m_list3->show();
+        m_command3->show();
+        m_command4->show();
+    }
+}
+
+void LatticeInteriorScreen::command4Click() {
+    m_command3->hide();
+    m_command4->hide();
+    m_list3->hide();
+    m_list2->show();
+    for (qint16 i = 1; i <= m_pieceCount; ++i)
+        m_image4[std::size_t(i - 1)]->hide();
+    m_image3[0]->show();
+}

@@ -1,0 +1,182 @@
+#include "latticerows.h"
+#include "testmain.h"
+
+#include <QGroupBox>
+
+using namespace latticetest;
+
+class LatticeAnswersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void atomsQuestionThenAnswer_data() { addStructureRows(); }
+    void atomsQuestionThenAnswer();
+    void atomsHintFrameHoldsTheFractions_data();
+    void atomsHintFrameHoldsTheFractions();
+    void atomsPanelsAndFramesGrowWithTheStructure();
+    void neighboursQuestionThenAnswer_data() { addStructureRows(); }
+    void neighboursQuestionThenAnswer();
+    void neighboursAnswerPlaces_data() { addStructureRows(); }
+    void neighboursAnswerPlaces();
+    void answersAreReadAtLoad_data();
+    void answersAreReadAtLoad();
+};
+
+void LatticeAnswersTest::atomsQuestionThenAnswer() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.atoms);
+    QCOMPARE(h.currentName(), formName(c.atoms));
+    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command2"));
+    QCOMPARE(h.element<QWidget>("Image2")->accessibleName(), picture(c, "cutaway"));
+    const QStringList always{"Image1", "Image2", "Image3", "Frame1", "Command2"};
+    QString bad =
+        visibilityMismatch(h, always + QStringList{"List1", "Command1"}, {"List2", "Command3"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 7)});
+    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 8)});
+    QCOMPARE(geometryOf(h, "Command3"), geometryOf(h, "Command1"));
+    const QRect question = geometryOf(h, "List1"), answer = geometryOf(h, "List2");
+    QVERIFY(answer.contains(question));
+    QVERIFY(answer.height() > question.height());
+
+    h.click("Command1");
+    bad = visibilityMismatch(h, always + QStringList{"List2", "Command3"}, {"List1", "Command1"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    h.click("Command3");
+    QCOMPARE(h.currentName(), formName(c.neighbours));
+}
+
+void LatticeAnswersTest::atomsHintFrameHoldsTheFractions_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("hints");
+    const QStringList cubic{"hint-1", "hint-half", "hint-quarter", "hint-eighth"};
+    QTest::newRow("体心立方") << 0 << cubic;
+    QTest::newRow("面心立方") << 1 << cubic;
+    QTest::newRow("六方最密") << 2 << QStringList{"hint-1", "hint-half", "hint-sixth"};
+}
+
+void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
+    QFETCH(int, row);
+    QFETCH(QStringList, hints);
+    Harness h;
+    h.open(copyAt(row).atoms);
+    auto* frame = h.element<QGroupBox>("Frame1");
+    QVERIFY(frame);
+    QCOMPARE(frame->title(), QString("ヒント"));
+    QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QStringList inside;
+    int right = -1;
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QStringLiteral("Image%1").arg(4 + i);
+        auto* p = frame->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        if (!p)
+            continue;
+        inside << p->accessibleName();
+        QCOMPARE(p->size(), QSize(110, 120));
+        QVERIFY2(frame->contentsRect().contains(p->geometry()), qPrintable(name));
+        QVERIFY2(p->x() > right, "side by side, in order");
+        right = p->geometry().right();
+    }
+    QCOMPARE(inside, hints);
+    // Below the cell picture and the text.
+    QVERIFY(frame->geometry().top() > geometryOf(h, "Image2").bottom());
+    QVERIFY(frame->geometry().top() > geometryOf(h, "List2").bottom());
+    h.click("Command1");
+    QVERIFY(h.shown("Frame1"));
+    QCOMPARE(frame->findChildren<QWidget*>().size(), hints.size());
+}
+
+void LatticeAnswersTest::atomsPanelsAndFramesGrowWithTheStructure() {
+    Harness h;
+    int answer[3], frame[3];
+    for (int i = 0; i < 3; ++i) {
+        h.open(copyAt(i).atoms);
+        answer[i] = geometryOf(h, "List2").height();
+        frame[i] = geometryOf(h, "Frame1").width();
+    }
+    QVERIFY(answer[0] < answer[1]);
+    QVERIFY(answer[1] < answer[2]);
+    QCOMPARE(frame[0], frame[1]);
+    QVERIFY(frame[2] < frame[0]);
+}
+
+void LatticeAnswersTest::neighboursQuestionThenAnswer() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.neighbours);
+    QCOMPARE(h.currentName(), formName(c.neighbours));
+    QCOMPARE(h.current()->focusWidget()->objectName(), QString("List1"));
+    QCOMPARE(h.element<QWidget>("Image3")->accessibleName(), picture(c, "neighbour-q"));
+    QCOMPARE(h.element<QWidget>("Image4")->accessibleName(), picture(c, "neighbour-a"));
+    QString bad = visibilityMismatch(
+        h, {"Image1", "Image2", "List1", "Image3", "Command1", "Command2"}, {"List2", "Image4"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 9)});
+    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 10)});
+
+    h.click("Command1");
+    bad = visibilityMismatch(h, {"Image1", "Image2", "List2", "Image4", "Command2"},
+                             {"List1", "Image3", "Command1"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+void LatticeAnswersTest::neighboursAnswerPlaces() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.neighbours);
+    const QRect question = geometryOf(h, "Image3"), answer = geometryOf(h, "Image4");
+    const QRect run = geometryOf(h, "Command1");
+    QCOMPARE(question.size(), QSize(260, 260));
+    QCOMPARE(answer.left(), question.left());
+    if (c.structure == cell::Structure::Bcc) {
+        QCOMPARE(answer, question);
+    } else {
+        // Two cells drawn apart: from the top of the window to just above the buttons.
+        QCOMPARE(answer.size(), QSize(260, 400));
+        QVERIFY(answer.top() <= 16);
+        QVERIFY(answer.bottom() < run.top());
+        QVERIFY(run.top() - answer.bottom() <= 16);
+    }
+    const QRect q = geometryOf(h, "List1"), a = geometryOf(h, "List2");
+    QVERIFY(a.contains(q));
+    const double ratio = double(a.height()) / q.height();
+    if (c.structure == cell::Structure::Bcc) {
+        QVERIFY2(ratio >= 1.4 && ratio <= 1.6, qPrintable(QString::number(ratio)));
+    } else {
+        QVERIFY2(ratio >= 1.8 && ratio <= 2.2, qPrintable(QString::number(ratio)));
+        QVERIFY(a.top() < q.top() - q.height() / 2); // reaching higher up the window
+    }
+}
+
+void LatticeAnswersTest::answersAreReadAtLoad_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("atoms");
+    for (int i = 0; i < 3; ++i) {
+        QTest::addRow("%s msg8", copyAt(i).folder) << i << true;
+        QTest::addRow("%s msg10", copyAt(i).folder) << i << false;
+    }
+}
+
+void LatticeAnswersTest::answersAreReadAtLoad() {
+    QFETCH(int, row);
+    QFETCH(bool, atoms);
+    const Copy& c = copyAt(row);
+    Harness h;
+    const int number = atoms ? 8 : 10;
+    h.content.writeLines(textPath(c, number), {"読み込み時の答え"});
+    h.open(atoms ? c.atoms : c.neighbours);
+    h.content.writeLines(textPath(c, number), {"後から書き換えた答え"});
+    h.click("Command1");
+    QVERIFY(h.shown("List2"));
+    QCOMPARE(h.panelLines("List2"), QStringList{"読み込み時の答え"});
+    // The edit shows at the next visit.
+    h.open(atoms ? c.atoms : c.neighbours);
+    QCOMPARE(h.panelLines("List2"), QStringList{"後から書き換えた答え"});
+}
+
+MIROSUTA_TEST_CLASS(LatticeAnswersTest)
+#include "tst_latticeanswers.moc"

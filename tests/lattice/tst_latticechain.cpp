@@ -1,0 +1,88 @@
+#include "latticerows.h"
+#include "testmain.h"
+
+using namespace latticetest;
+
+class LatticeChainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chainByClickingAndBackAgain_data() { addStructureRows(); }
+    void chainByClickingAndBackAgain();
+    void panelsHoldTheirTexts_data();
+    void panelsHoldTheirTexts();
+};
+
+void LatticeChainTest::chainByClickingAndBackAgain() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(ScreenId::Menu);
+    for (int visit = 0; visit < 2; ++visit) {
+        h.click(c.menuButton);
+        QCOMPARE(h.currentName(), formName(c.intro));
+        QVERIFY(h.shown("List1"));
+        QVERIFY(!h.shown("List2"));
+        for (int press = 0; press < 3; ++press)
+            h.click("Command1");
+        QCOMPARE(h.currentName(), formName(c.interior));
+        QVERIFY(!h.shown("Command3"));
+        h.click("Command1");
+        for (int i = 0; i < c.pieces; ++i)
+            h.click(Screen::arrayName("Image3", i));
+        h.click("Command3");
+        QCOMPARE(h.currentName(), formName(c.atoms));
+        QVERIFY(!h.shown("Command3"));
+        h.click("Command1");
+        h.click("Command3");
+        QCOMPARE(h.currentName(), formName(c.neighbours));
+        h.click("Command1");
+        QVERIFY(!h.shown("Command1"));
+        h.click("Command2");
+        QCOMPARE(h.currentName(), QString("メニュー"));
+    }
+    QVERIFY(h.errors.messages.isEmpty());
+    QVERIFY(h.exits.statuses.isEmpty());
+}
+
+void LatticeChainTest::panelsHoldTheirTexts_data() {
+    // Full-width characters per line and rows the texts are written to.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("screen"); // 0 開始, 1 内部, 2 原子, 3 隣接
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("chars");
+    QTest::addColumn<int>("rows");
+    const int atomsAnswer[] = {9, 10, 11}, neighboursAnswer[] = {9, 12, 12};
+    for (int i = 0; i < 3; ++i) {
+        const char* f = copyAt(i).folder;
+        QTest::addRow("%s 開始 List1", f) << i << 0 << "List1" << 22 << 10;
+        QTest::addRow("%s 開始 List2", f) << i << 0 << "List2" << 22 << 12;
+        QTest::addRow("%s 開始 List3", f) << i << 0 << "List3" << 22 << 5;
+        QTest::addRow("%s 内部 List1", f) << i << 1 << "List1" << 26 << 6;
+        QTest::addRow("%s 内部 List2", f) << i << 1 << "List2" << 24 << 6;
+        QTest::addRow("%s 内部 List3", f) << i << 1 << "List3" << 26 << 6;
+        QTest::addRow("%s 原子 List1", f) << i << 2 << "List1" << 22 << 6;
+        QTest::addRow("%s 原子 List2", f) << i << 2 << "List2" << 22 << atomsAnswer[i];
+        QTest::addRow("%s 隣接 List1", f) << i << 3 << "List1" << 22 << 6;
+        QTest::addRow("%s 隣接 List2", f) << i << 3 << "List2" << 22 << neighboursAnswer[i];
+    }
+}
+
+void LatticeChainTest::panelsHoldTheirTexts() {
+    QFETCH(int, row);
+    QFETCH(int, screen);
+    QFETCH(QString, panel);
+    QFETCH(int, chars);
+    QFETCH(int, rows);
+    const Copy& c = copyAt(row);
+    const ScreenId ids[] = {c.intro, c.interior, c.atoms, c.neighbours};
+    Harness h;
+    h.open(ids[screen]);
+    const QRect r = geometryOf(h, panel);
+    QVERIFY2(r.width() >= chars * 16 + 10, qPrintable(QString::number(r.width())));
+    QVERIFY2(r.height() >= rows * 21 + 6, qPrintable(QString::number(r.height())));
+    QVERIFY(QRect(QPoint(0, 0), h.current()->size()).contains(r));
+}
+
+MIROSUTA_TEST_CLASS(LatticeChainTest)
+#include "tst_latticechain.moc"

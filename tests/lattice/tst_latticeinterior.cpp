@@ -1,0 +1,232 @@
+#include "cellmodel.h"
+#include "latticerows.h"
+#include "testmain.h"
+
+#include <QDir>
+
+using namespace latticetest;
+
+namespace {
+
+QString marker(int i) {
+    return Screen::arrayName("Image3", i);
+}
+QString piece(int i) {
+    return Screen::arrayName("Image4", i);
+}
+
+// Building step k: marker k alone, pieces 0 to k - 1.
+QString buildingMismatch(const Harness& h, int n, int k) {
+    QStringList shown{"List2", "Command2"},
+        hidden{"List1", "List3", "Command1", "Command3", "Command4"};
+    for (int i = 0; i < n; ++i) {
+        (i == k ? shown : hidden) << marker(i);
+        (i < k ? shown : hidden) << piece(i);
+    }
+    return visibilityMismatch(h, shown, hidden);
+}
+
+QString completeMismatch(const Harness& h, int n) {
+    QStringList shown{"List3", "Command3", "Command4", "Command2"},
+        hidden{"List1", "List2", "Command1"};
+    for (int i = 0; i < n; ++i) {
+        hidden << marker(i);
+        shown << piece(i);
+    }
+    return visibilityMismatch(h, shown, hidden);
+}
+
+} // namespace
+
+class LatticeInteriorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithAllTextsAndAnEmptyCell_data() { addStructureRows(); }
+    void opensWithAllTextsAndAnEmptyCell();
+    void buildCheckAgainAndBuildAgain_data() { addStructureRows(); }
+    void buildCheckAgainAndBuildAgain();
+    void markersAndPiecesSitWhereTheModelSays_data() { addStructureRows(); }
+    void markersAndPiecesSitWhereTheModelSays();
+    void buttonsShareAndFlankOnePlace_data() { addStructureRows(); }
+    void buttonsShareAndFlankOnePlace();
+    void hiddenMarkersTakeNoClicks_data() { addStructureRows(); }
+    void hiddenMarkersTakeNoClicks();
+    void missingTextEndsTheProgramAtLoad_data();
+    void missingTextEndsTheProgramAtLoad();
+};
+
+void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.interior);
+    QCOMPARE(h.currentName(), formName(c.interior));
+    // Exactly one marker and one piece per atom.
+    QVERIFY(h.element<QWidget>(marker(c.pieces - 1)));
+    QVERIFY(h.element<QWidget>(piece(c.pieces - 1)));
+    QVERIFY(!h.element<QWidget>(marker(c.pieces)));
+    QVERIFY(!h.element<QWidget>(piece(c.pieces)));
+    QCOMPARE(c.pieces, cell::pieceCount(c.structure));
+
+    QStringList hidden{"List2", "List3", "Command3", "Command4"};
+    for (int i = 0; i < c.pieces; ++i)
+        hidden << marker(i) << piece(i);
+    const QString bad = visibilityMismatch(
+        h, {"Image1", "Image2", "Image5", "Image6", "List1", "Command1", "Command2"}, hidden);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    // The hidden panels are filled at load, ready before they are shown.
+    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 4)});
+    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 5)});
+    QCOMPARE(h.panelLines("List3"), QStringList{textPath(c, 6)});
+    QCOMPARE(h.element<QWidget>("Image2")->accessibleName(), picture(c, "emptycell"));
+    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+}
+
+void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    const int n = c.pieces;
+    Harness h;
+    h.open(c.interior);
+    h.click("Command1");
+    for (int round = 0; round < 3; ++round) {
+        for (int k = 0; k < n; ++k) {
+            const QString bad = buildingMismatch(h, n, k);
+            QVERIFY2(bad.isEmpty(),
+                     qPrintable(QStringLiteral("round %1 step %2: %3").arg(round).arg(k).arg(bad)));
+            h.click(marker(k));
+        }
+        const QString bad = completeMismatch(h, n);
+        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("round %1: %2").arg(round).arg(bad)));
+        if (round < 2)
+            h.click("Command4"); // back to step 0; 実行 stays gone
+    }
+    QCOMPARE(h.currentName(), formName(c.interior));
+    h.click("Command3");
+    QCOMPARE(h.currentName(), formName(c.atoms));
+
+    // A new visit starts with the cell empty and 実行 back.
+    h.open(c.interior);
+    QStringList hidden{"Command3", "Command4", "List2", "List3"};
+    for (int i = 0; i < n; ++i)
+        hidden << marker(i) << piece(i);
+    const QString bad = visibilityMismatch(h, {"Command1", "List1"}, hidden);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    h.click("Command1");
+    QVERIFY(h.shown(marker(0)));
+}
+
+void LatticeInteriorTest::markersAndPiecesSitWhereTheModelSays() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.interior);
+    const QRect drawing = geometryOf(h, "Image1");
+    const QRect empty = geometryOf(h, "Image2");
+    QCOMPARE(drawing.size(), QSize(300, 280));
+    QCOMPARE(empty.size(), QSize(300, 280));
+    QVERIFY(!drawing.intersects(empty));
+    const QObjectList order = h.current()->children();
+    const auto place = [&](const QString& name) { return order.indexOf(h.element<QWidget>(name)); };
+    for (int i = 0; i < c.pieces; ++i) {
+        const QRect m = geometryOf(h, marker(i));
+        QCOMPARE(m.size(), QSize(17, 17));
+        const cell::Point2 atom = cell::atomCentre(c.structure, i);
+        const QPointF centre = QRectF(m).center() - QPointF(drawing.topLeft());
+        QVERIFY2(qAbs(centre.x() - atom.x) <= 0.5 && qAbs(centre.y() - atom.y) <= 0.5,
+                 qPrintable(marker(i)));
+        QVERIFY2(drawing.contains(m), qPrintable(marker(i)));
+        QVERIFY2(place(marker(i)) > place("Image1"), qPrintable(marker(i)));
+
+        const cell::Rect2 r = cell::pieceRect(c.structure, i);
+        QCOMPARE(geometryOf(h, piece(i)),
+                 QRect(empty.left() + r.left, empty.top() + r.top, r.width, r.height));
+        QVERIFY2(empty.contains(geometryOf(h, piece(i))), qPrintable(piece(i)));
+        QVERIFY2(place(piece(i)) > place("Image2"), qPrintable(piece(i)));
+        if (i > 0)
+            QVERIFY2(place(piece(i)) > place(piece(i - 1)), qPrintable(piece(i)));
+    }
+}
+
+void LatticeInteriorTest::buttonsShareAndFlankOnePlace() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.interior);
+    const QRect run = geometryOf(h, "Command1");
+    QCOMPARE(geometryOf(h, "Command3"), run);
+    QCOMPARE(run.size(), QSize(107, 49));
+    QVERIFY(run.left() > h.current()->width() / 2);
+    const QRect again = geometryOf(h, "Command4");
+    QVERIFY(again.bottom() < run.top());
+    QCOMPARE(again.left(), run.left());
+    const QRect menu = geometryOf(h, "Command2");
+    QVERIFY(menu.left() > run.right());
+    QCOMPARE(menu.top(), run.top());
+    QVERIFY(QRect(QPoint(0, 0), h.current()->size()).contains(menu));
+
+    // The building and closing texts lie in the opening text's place, from its left edge.
+    const QRect opening = geometryOf(h, "List1"), building = geometryOf(h, "List2"),
+                closing = geometryOf(h, "List3");
+    QVERIFY(opening.contains(building));
+    QVERIFY(opening.contains(closing));
+    QCOMPARE(building.left(), opening.left());
+    QCOMPARE(closing.left(), opening.left());
+    QVERIFY(closing.width() > building.width());
+}
+
+void LatticeInteriorTest::hiddenMarkersTakeNoClicks() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.interior);
+    const auto centreOf = [&](int i) { return geometryOf(h, marker(i)).center(); };
+
+    // Before 実行 every marker is hidden: the drawing under it takes the click.
+    clickWindowAt(h, centreOf(0));
+    QVERIFY(!h.shown(piece(0)));
+
+    h.click("Command1");
+    clickWindowAt(h, centreOf(0)); // a real click on the visible marker works
+    QVERIFY(h.shown(piece(0)));
+    QVERIFY(h.shown(marker(1)));
+
+    // Marker 0 is hidden now; atoms can only be taken in order.
+    clickWindowAt(h, centreOf(0));
+    for (int i = c.pieces - 1; i >= 2; --i) {
+        if (geometryOf(h, marker(i)).intersects(geometryOf(h, marker(1))))
+            continue;
+        clickWindowAt(h, centreOf(i));
+    }
+    QString bad = buildingMismatch(h, c.pieces, 1);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+void LatticeInteriorTest::missingTextEndsTheProgramAtLoad_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("number");
+    for (int i = 0; i < 3; ++i)
+        for (int number = 4; number <= 6; ++number)
+            QTest::addRow("%s msg%d", copyAt(i).folder, number) << i << number;
+}
+
+void LatticeInteriorTest::missingTextEndsTheProgramAtLoad() {
+    QFETCH(int, row);
+    QFETCH(int, number);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.content.remove(textPath(c, number));
+    int shown = 0;
+    auto conn = connect(&Navigator::instance(), &Navigator::screenShown, this, [&] { ++shown; });
+    h.open(c.interior);
+    disconnect(conn);
+    QCOMPARE(shown, 0);
+    QVERIFY(!h.current());
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    QCOMPARE(h.errors.messages.size(), 1);
+    QVERIFY(h.errors.messages.first().contains(QStringLiteral("msg%1.txt").arg(number)));
+}
+
+MIROSUTA_TEST_CLASS(LatticeInteriorTest)
+#include "tst_latticeinterior.moc"

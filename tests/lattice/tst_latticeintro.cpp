@@ -1,0 +1,187 @@
+#include "latticerows.h"
+#include "testmain.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <functional>
+
+using namespace latticetest;
+
+namespace {
+
+// Records the report and looks at the screen at that moment.
+class WatchingReport : public ErrorReport {
+public:
+    explicit WatchingReport(std::function<void()> look) : m_look(std::move(look)) {}
+    void report(const QString& message) override {
+        messages << message;
+        m_look();
+    }
+    QStringList messages;
+
+private:
+    std::function<void()> m_look;
+};
+
+} // namespace
+
+class LatticeIntroTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void threePressesTellTheStages_data() { addStructureRows(); }
+    void threePressesTellTheStages();
+    void stageTextIsReadAtThePress_data();
+    void stageTextIsReadAtThePress();
+    void menuMidwayThenReentryStartsAgain_data();
+    void menuMidwayThenReentryStartsAgain();
+    void missingStageTextEndsTheProgram_data();
+    void missingStageTextEndsTheProgram();
+};
+
+void LatticeIntroTest::threePressesTellTheStages() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.intro);
+    QCOMPARE(h.currentName(), formName(c.intro));
+    QCOMPARE(h.element<QWidget>("Image4")->accessibleName(), picture(c, "spheres"));
+    QCOMPARE(h.element<QWidget>("Image5")->accessibleName(), picture(c, "ballstick"));
+    QVERIFY(h.current()->focusWidget());
+    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+
+    const QStringList always{"Image1", "Command1", "Command2"};
+    QString bad = visibilityMismatch(h, always + QStringList{"Image2", "List1"},
+                                     {"Image3", "Image4", "Image5", "List2", "List3"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 1)});
+    QVERIFY(h.panelLines("List2").isEmpty());
+
+    h.click("Command1");
+    bad = visibilityMismatch(h, always + QStringList{"Image3", "Image4", "List2"},
+                             {"Image2", "List1", "Image5", "List3"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 2)});
+    QVERIFY(h.panelLines("List3").isEmpty());
+
+    h.click("Command1");
+    bad = visibilityMismatch(h, always + QStringList{"Image3", "Image4", "Image5", "List3"},
+                             {"Image2", "List1", "List2"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QCOMPARE(h.panelLines("List3"), QStringList{textPath(c, 3)});
+
+    h.click("Command1");
+    QCOMPARE(h.currentName(), formName(c.interior));
+    QVERIFY(h.errors.messages.isEmpty());
+}
+
+void LatticeIntroTest::stageTextIsReadAtThePress_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QStringList>("lines");
+    for (int i = 0; i < 3; ++i) {
+        const QString f = QString::fromUtf8(copyAt(i).folder);
+        QTest::addRow("%s stage 1", qPrintable(f))
+            << i << 1 << QStringList{"球の積み方", "　字下げ"};
+        QTest::addRow("%s stage 2", qPrintable(f))
+            << i << 2 << QStringList{"単位格子", "", "赤と紫"};
+        QTest::addRow("%s stage 2 empty", qPrintable(f)) << i << 2 << QStringList{};
+    }
+}
+
+void LatticeIntroTest::stageTextIsReadAtThePress() {
+    QFETCH(int, row);
+    QFETCH(int, stage);
+    QFETCH(QStringList, lines);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.intro);
+    for (int press = 1; press < stage; ++press)
+        h.click("Command1");
+    // Edited after the screen was loaded (and after the earlier stages).
+    h.content.writeLines(textPath(c, stage + 1), lines);
+    h.click("Command1");
+    const QString panel = stage == 1 ? "List2" : "List3";
+    QCOMPARE(h.panelLines(panel), lines);
+    QVERIFY(h.shown(panel)); // an empty text still shows its (empty) panel
+}
+
+void LatticeIntroTest::menuMidwayThenReentryStartsAgain_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("presses");
+    for (int i = 0; i < 3; ++i)
+        for (int presses = 0; presses <= 2; ++presses)
+            QTest::addRow("%s after %d presses", copyAt(i).folder, presses) << i << presses;
+}
+
+void LatticeIntroTest::menuMidwayThenReentryStartsAgain() {
+    QFETCH(int, row);
+    QFETCH(int, presses);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(ScreenId::Menu);
+    h.click(c.menuButton);
+    QCOMPARE(h.currentName(), formName(c.intro));
+    for (int i = 0; i < presses; ++i)
+        h.click("Command1");
+    h.click("Command2");
+    QCOMPARE(h.currentName(), QString("メニュー"));
+
+    h.click(c.menuButton);
+    QCOMPARE(h.currentName(), formName(c.intro));
+    QString bad = visibilityMismatch(h, {"Image1", "Image2", "List1", "Command1", "Command2"},
+                                     {"Image3", "Image4", "Image5", "List2", "List3"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+    QVERIFY(h.panelLines("List2").isEmpty());
+    QVERIFY(h.panelLines("List3").isEmpty());
+    // The counter starts again: the next press is stage 1, not a later one.
+    h.click("Command1");
+    QCOMPARE(h.currentName(), formName(c.intro));
+    bad = visibilityMismatch(h, {"Image3", "Image4", "List2"}, {"Image2", "List1", "Image5"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+void LatticeIntroTest::missingStageTextEndsTheProgram_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("stage");
+    for (int i = 0; i < 3; ++i) {
+        QTest::addRow("%s msg2", copyAt(i).folder) << i << 1;
+        QTest::addRow("%s msg3", copyAt(i).folder) << i << 2;
+    }
+}
+
+void LatticeIntroTest::missingStageTextEndsTheProgram() {
+    QFETCH(int, row);
+    QFETCH(int, stage);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.intro);
+    // Present at load, gone by the press.
+    h.content.remove(textPath(c, stage + 1));
+    for (int press = 1; press < stage; ++press)
+        h.click("Command1");
+    QVERIFY(h.exits.statuses.isEmpty());
+
+    // What the learner sees while the error is reported: at stage 1 the face
+    // and the opening text have gone before the file is read.
+    QString seen;
+    WatchingReport report([&] {
+        seen =
+            visibilityMismatch(h, {}, stage == 1 ? QStringList{"Image2", "List1"} : QStringList{});
+    });
+    Services::setErrorReport(&report);
+    h.click("Command1");
+    Services::setErrorReport(&h.errors);
+    QVERIFY(!h.current());
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    QCOMPARE(report.messages.size(), 1);
+    QVERIFY2(seen.isEmpty(), qPrintable(seen));
+    const QString path =
+        QDir::toNativeSeparators(QStringLiteral("%1/説明/%2/msg%3.txt")
+                                     .arg(h.content.base(), QString::fromUtf8(c.folder))
+                                     .arg(stage + 1));
+    QVERIFY2(report.messages.first().contains(path), qPrintable(report.messages.first()));
+}
+
+MIROSUTA_TEST_CLASS(LatticeIntroTest)
+#include "tst_latticeintro.moc"
