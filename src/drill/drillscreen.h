@@ -1,0 +1,93 @@
+#pragma once
+
+#include "screen.h"
+
+#include <QtGlobal>
+
+class Label;
+class Picture;
+class PictureButton;
+class QTimer;
+
+// ドリル: five picture questions, each answered with two digits for the ratio
+// of A to B atoms, judged at once with a sound and a mark, and repeated until
+// right. Every visit starts afresh from formLoad().
+class DrillScreen : public Screen {
+    Q_OBJECT
+public:
+    DrillScreen();
+
+    // Handlers, in the screen's order.
+    void formLoad() override;
+    void command2Click(qint16 index);
+    void timer1Timer();
+    void command1Click();
+
+    // The drill's state, read by tests.
+    qint32 pauseStart() const { return m_pauseStart; }
+    qint16 questionNo() const { return m_questionNo; }
+    qint16 askedCount() const { return m_askedCount; }
+    qint16 asked(int question) const { return m_asked[question]; }
+    qint16 entryStep() const { return m_entryStep; }
+    qint16 lastCorrect() const { return m_lastCorrect; }
+    QRect boxTwips() const { return QRect(m_boxLeft, m_boxTop, m_boxWidth, m_boxHeight); }
+    // Where the question picture was put, in twips; a half twip can result.
+    double questionLeftTwips() const { return m_questionLeft; }
+    double questionTopTwips() const { return m_questionTop; }
+
+private:
+    // Procedures, in the screen's order (command2Click, timer1Timer and
+    // command1Click sit between them).
+    void drawQuestion();
+    void takeQuestion();
+    void nextUnaskedQuestion();
+    void showQuestion();
+    void judgeAnswer();
+    void showCorrect();
+    void showWrong();
+    void setAnswers();
+
+    void showMark(const QString& sound, const QString& picture);
+    // Loads a content picture into the element; false when it could not be
+    // read, which has been reported and is ending the program.
+    bool loadPicture(Picture* element, const QString& relative);
+    // Interval 0 means no ticks at all, unlike a zero-interval QTimer.
+    void setTimer1Interval(int milliseconds);
+    static bool ending();
+
+    // Drill state.
+    qint32 m_pauseStart = 0;
+    qint16 m_boxTop = 0;
+    qint16 m_boxLeft = 0;
+    qint16 m_boxWidth = 0;
+    qint16 m_boxHeight = 0;
+    qint16 m_questionNo = 0;
+    qint16 m_askedCount = 0;
+    qint16 m_asked[6] = {};
+    qint16 m_entryStep = 0;
+    qint16 m_answerA = 0;
+    qint16 m_answerB = 0;
+    qint16 m_rightA = 0;
+    qint16 m_rightB = 0;
+    qint16 m_lastCorrect = 0;
+    qint16 m_rightAnswers[6][3] = {};
+
+    double m_questionLeft = 0;
+    double m_questionTop = 0;
+
+    // Elements.
+    Picture* m_image1;
+    Picture* m_image3;
+    TextPanel* m_list1;
+    PictureButton* m_command1;
+    Picture* m_image2;
+    Label* m_label2;
+    Picture* m_image5;
+    Picture* m_image4[2];
+    Label* m_label1[2];
+    Picture* m_image7;
+    TextPanel* m_list2;
+    PictureButton* m_command2[10];
+    Picture* m_image6;
+    QTimer* m_timer1;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+class Navigator;
+
+// Registers ドリル開始 and ドリル.
+void registerDrillScreens(Navigator& navigator);

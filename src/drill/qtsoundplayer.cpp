@@ -1,0 +1,44 @@
+#include "qtsoundplayer.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QUrl>
+
+QtSoundPlayer::QtSoundPlayer() {
+    // Starting the media backend takes a moment; do it now rather than at the
+    // first judgement, where it would hold up the mark.
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        makePlayer();
+}
+
+QtSoundPlayer::~QtSoundPlayer() {
+    // The player refers to the output; let it go first.
+    m_player.reset();
+    m_output.reset();
+}
+
+void QtSoundPlayer::play(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        return;
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
+    if (!m_player)
+        makePlayer();
+    // A new sound replaces the one that may still be playing.
+    m_player->stop();
+    m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    m_player->play();
+}
+
+void QtSoundPlayer::makePlayer() {
+    m_output = std::make_unique<QAudioOutput>();
+    m_player = std::make_unique<QMediaPlayer>();
+    m_player->setAudioOutput(m_output.get());
+    // An unplayable file only stops this sound; nothing is shown.
+    QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
+                     [player = m_player.get()] { player->stop(); });
+}
