@@ -1,0 +1,96 @@
+#include "radiusstagescreen.h"
+
+#include "navigationtable.h"
+#include "navigator.h"
+#include "picture.h"
+#include "picturebutton.h"
+
+#include <QtGlobal>
+
+const RadiusLesson& radiusLesson(ScreenId screen) {
+    static const RadiusLesson lessons[] = {
+        {ScreenId::FccRadius, "cutaway-fcc", "radius-fcc-face", "radius-fcc-labelled",
+         "radius-fcc-derivation", 2, false},
+        {ScreenId::BccRadius, "cutaway-bcc", "radius-bcc-hexagon", "radius-bcc-labelled",
+         "radius-bcc-derivation", 4, true},
+    };
+    for (const RadiusLesson& l : lessons)
+        if (l.screen == screen)
+            return l;
+    qFatal("no radius lesson for screen %d", int(screen));
+}
+
+RadiusStageScreen::RadiusStageScreen(ScreenId screen)
+    : RadiusScreen(screen), m_lesson(radiusLesson(screen)) {
+    constexpr auto blue = TextPanel::Ground::Blue;
+    constexpr bool hidden = false;
+
+    // Opening: the cut-out cell, its text, guide face B looking back at it.
+    m_image2 = addPicture("Image2", 9210, 1650, "face-b");
+    m_image3 = addPicture("Image3", 300, 2055, m_lesson.cutaway);
+    m_list1 = addPanel("List1", twips(3210, 1650, 5850, 3690), blue);
+
+    // Stage 1 and stage 2 share the left and the right place: text, then the
+    // derivation on the left; the drawing, then the labelled drawing on the right.
+    m_list2 = addPanel("List2", twips(1170, 2190, 6000, 3930), blue, hidden);
+    m_image4 = addPicture("Image4", 1170, 1110, "face-a", hidden);
+    m_image5 = addPicture("Image5", 7410, 1260, m_lesson.drawing, hidden);
+    m_image6 = addPicture("Image6", 7410, 1260, m_lesson.labelled, hidden);
+    m_image7 = addPicture("Image7", 150, 6000, "face-a", hidden);
+    m_image8 = addPicture("Image8", 1170, 1140, m_lesson.derivation, hidden);
+
+    if (m_lesson.closesLesson) {
+        m_image9 = addPicture("Image9", 900, 1260, "face-a", hidden);
+        m_list3 = addPanel("List3", twips(2040, 1260, 7500, 4590), blue, hidden);
+    }
+
+    addButtons();
+    connect(m_next, &QAbstractButton::clicked, this, &RadiusStageScreen::command1Click);
+
+    setFocusOrder({m_next, m_menu, m_list1, m_list2});
+    if (m_list3)
+        setFocusOrder({m_list2, m_list3});
+    setFirstFocus(m_next);
+}
+
+void RadiusStageScreen::formLoad() {
+    // The hidden panels are filled now too: nothing is read later.
+    fill(m_list1, textPath(m_lesson.firstText));
+    fill(m_list2, textPath(m_lesson.firstText + 1));
+    if (m_list3)
+        fill(m_list3, textPath(m_lesson.firstText + 2));
+    m_clickCount = 0;
+}
+
+void RadiusStageScreen::command1Click() {
+    ++m_clickCount;
+    if (m_clickCount == 1) {
+        m_list1->hide();
+        m_image2->hide();
+        m_image3->hide();
+        m_list2->show();
+        m_image4->show();
+        m_image5->show();
+    }
+    if (m_clickCount == 2) {
+        m_list2->hide();
+        m_image4->hide();
+        m_image5->hide();
+        m_image6->show();
+        m_image7->show();
+        m_image8->show();
+    }
+    if (m_clickCount == 3) {
+        if (!m_lesson.closesLesson) {
+            SwitchScreen(stagedTarget(id(), "Command1"));
+            return;
+        }
+        m_image6->hide();
+        m_image7->hide();
+        m_image8->hide();
+        m_image9->show();
+        m_list3->show();
+        // メニュー is left as the only way on, so the count stops at 3.
+        m_next->hide();
+    }
+}

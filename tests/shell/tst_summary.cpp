@@ -1,0 +1,190 @@
+#include "label.h"
+#include "navigationtable.h"
+#include "testmain.h"
+#include "testsupport.h"
+#include "textpanel.h"
+
+#include <QPointer>
+
+namespace {
+
+const QString kSummaryText = "\\説明\\まとめ\\msg1.txt";
+
+// A bare screen for a lesson screen that is not built into this executable
+// yet, carrying the elements the navigation table names so that its plain
+// moves can be wired and followed.
+class StandIn : public Screen {
+public:
+    explicit StandIn(ScreenId id) : Screen(id) {
+        for (const NavigationRow& row : navigationTable())
+            if (row.screen == id)
+                addButton(row.element, "btn-menu", row.face, twips(0, 0, 1605, 735));
+    }
+};
+
+// Fills the gaps among the registered screens for the life of a test only.
+class StandIns {
+public:
+    StandIns() {
+        for (const ScreenInfo& i : allScreens())
+            if (!Navigator::instance().isRegistered(i.id)) {
+                const ScreenId id = i.id;
+                Navigator::instance().registerScreen(id, [id] { return new StandIn(id); });
+                m_added << id;
+            }
+    }
+    ~StandIns() {
+        for (ScreenId id : m_added)
+            Navigator::instance().registerScreen(id, {});
+    }
+
+private:
+    QList<ScreenId> m_added;
+};
+
+QStringList captions(const Harness& h) {
+    QStringList out;
+    for (int i = 1; i <= 19; ++i)
+        out << h.element<Label>(QStringLiteral("Label%1").arg(i))->text();
+    return out;
+}
+
+} // namespace
+
+class SummaryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithFocusOnMenu();
+    void linksLeadToTheirLessons_data();
+    void linksLeadToTheirLessons();
+    void otherCellsChangeNothing_data();
+    void otherCellsChangeNothing();
+    void emptyTextLeavesTheTableWorking();
+    void reentryRefillsThePanel();
+};
+
+void SummaryTest::opensWithFocusOnMenu() {
+    Harness h;
+    h.content.writeLines(kSummaryText, {"三つの構造", "　を比べよう"});
+    h.open(ScreenId::Menu);
+    h.click("Command4");
+    QCOMPARE(h.currentName(), QString("まとめ"));
+    QCOMPARE(h.current()->windowTitle(), QString("ミロスタのまとめ"));
+    QCOMPARE(h.current()->size(), QSize(768, 480));
+    QCOMPARE(h.panelLines("List1"), (QStringList{"三つの構造", "　を比べよう"}));
+    QCOMPARE(h.element<TextPanel>("List1")->ground(), TextPanel::Ground::Blue);
+    QVERIFY(h.current()->focusWidget());
+    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+    // Links look like every other cell and never take the focus.
+    for (Label* l : h.current()->findChildren<Label*>()) {
+        QCOMPARE(l->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!l->font().underline());
+        QVERIFY(!l->testAttribute(Qt::WA_SetCursor));
+    }
+    h.click("Command1");
+    QCOMPARE(h.currentName(), QString("メニュー"));
+}
+
+void SummaryTest::linksLeadToTheirLessons_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<ScreenId>("target");
+    QTest::newRow("BCC name") << "Label8"
+                              << "体心立方格子" << ScreenId::BccInterior;
+    QTest::newRow("FCC name") << "Label9"
+                              << "面心立方格子" << ScreenId::FccInterior;
+    QTest::newRow("HCP name") << "Label10"
+                              << "六方最密構造" << ScreenId::HcpInterior;
+    QTest::newRow("BCC atoms") << "Label11"
+                               << "２　個" << ScreenId::BccAtoms;
+    QTest::newRow("FCC atoms") << "Label12"
+                               << "４　個" << ScreenId::FccAtoms;
+    QTest::newRow("HCP atoms") << "Label13"
+                               << "６　個" << ScreenId::HcpAtoms;
+    QTest::newRow("BCC neighbours") << "Label14"
+                                    << "８　個" << ScreenId::BccNeighbours;
+    QTest::newRow("FCC neighbours") << "Label15"
+                                    << "１２個" << ScreenId::FccNeighbours;
+    QTest::newRow("HCP neighbours") << "Label16"
+                                    << "１２個" << ScreenId::HcpNeighbours;
+}
+
+void SummaryTest::linksLeadToTheirLessons() {
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(ScreenId, target);
+    Harness h;
+    StandIns standIns;
+    h.open(ScreenId::Summary);
+    QCOMPARE(h.element<Label>(label)->text(), caption);
+    h.click(label);
+    QCOMPARE(h.current()->id(), target);
+    QVERIFY(h.errors.messages.isEmpty());
+    QVERIFY(h.exits.statuses.isEmpty());
+}
+
+void SummaryTest::otherCellsChangeNothing_data() {
+    QTest::addColumn<QString>("element");
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 17, 18, 19})
+        QTest::addRow("Label%d", i) << QStringLiteral("Label%1").arg(i);
+    for (int i = 1; i <= 5; ++i)
+        QTest::addRow("Image%d", i) << QStringLiteral("Image%1").arg(i);
+    for (int i = 1; i <= 8; ++i)
+        QTest::addRow("Shape%d", i) << QStringLiteral("Shape%1").arg(i);
+    QTest::newRow("List1") << "List1";
+}
+
+void SummaryTest::otherCellsChangeNothing() {
+    QFETCH(QString, element);
+    Harness h;
+    StandIns standIns;
+    h.content.writeLines(kSummaryText, {"一行目", "二行目"});
+    h.open(ScreenId::Summary);
+    QPointer<Screen> summary = h.current();
+    const QStringList before = captions(h);
+    h.click(element);
+    h.click(element);
+    QVERIFY(summary);
+    QCOMPARE(h.current(), summary.data());
+    QCOMPARE(captions(h), before);
+    QCOMPARE(h.panelLines("List1"), (QStringList{"一行目", "二行目"}));
+    QVERIFY(h.errors.messages.isEmpty());
+    QVERIFY(h.exits.statuses.isEmpty());
+}
+
+void SummaryTest::emptyTextLeavesTheTableWorking() {
+    Harness h;
+    StandIns standIns;
+    h.content.writeBytes(kSummaryText, QByteArray());
+    h.open(ScreenId::Summary);
+    QCOMPARE(h.currentName(), QString("まとめ"));
+    QVERIFY(h.shown("List1"));
+    QCOMPARE(h.element<TextPanel>("List1")->count(), 0);
+    h.click("Label16");
+    QCOMPARE(h.current()->id(), ScreenId::HcpNeighbours);
+    QVERIFY(h.errors.messages.isEmpty());
+}
+
+void SummaryTest::reentryRefillsThePanel() {
+    Harness h;
+    StandIns standIns;
+    h.content.writeLines(kSummaryText, {"最初の文"});
+    h.open(ScreenId::Menu);
+    h.click("Command4");
+    const QStringList table = captions(h);
+    h.click("Label12");
+    QCOMPARE(h.current()->id(), ScreenId::FccAtoms);
+    h.content.writeLines(kSummaryText, {"書き換えた文", "もう一行"});
+    h.click("Command2");
+    QCOMPARE(h.currentName(), QString("メニュー"));
+    h.click("Command4");
+    QCOMPARE(h.currentName(), QString("まとめ"));
+    QCOMPARE(h.panelLines("List1"), (QStringList{"書き換えた文", "もう一行"}));
+    QCOMPARE(captions(h), table);
+    h.click("Label15");
+    QCOMPARE(h.current()->id(), ScreenId::FccNeighbours);
+}
+
+MIROSUTA_TEST_CLASS(SummaryTest)
+#include "tst_summary.moc"
