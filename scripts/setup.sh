@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgif-dev libsndfile1-dev libbenchmark-dev
-  fonts-ipaexfont-mincho
+  fonts-ipaexfont-mincho fonts-ipaexfont-gothic strace
 )
 if [ "$preset" = asan ] || [ "${MIROSUTA_FUZZ:-}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

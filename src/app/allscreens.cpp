@@ -1,12 +1,15 @@
 #include "allscreens.h"
 
+#include "drillscreens.h"
+#include "latticescreens.h"
 #include "navigator.h"
+#include "radiusscreens.h"
 #include "shellscreens.h"
 
 void registerAllScreens() {
     Navigator& n = Navigator::instance();
     registerShellScreens(n);
-    // lattice screens
-    // radius screens
-    // drill screens
+    registerLatticeScreens(n);
+    registerRadiusScreens(n);
+    registerDrillScreens(n);
 }

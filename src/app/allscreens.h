@@ -1,5 +1,4 @@
 #pragma once
 
-// Registers the twenty screens of the program with the navigator and installs
-// the program's sound player.
+// Registers the twenty screens of the program with the navigator.
 void registerAllScreens();

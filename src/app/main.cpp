@@ -1,5 +1,7 @@
 #include "allscreens.h"
 #include "navigator.h"
+#include "qtsoundplayer.h"
+#include "services.h"
 
 #include <QApplication>
 
@@ -8,6 +10,9 @@ int main(int argc, char** argv) {
     // Moving between screens closes one window before the next opens.
     app.setQuitOnLastWindowClosed(false);
     registerAllScreens();
+    // The drill's sounds; declared after the application so that it goes first.
+    QtSoundPlayer sound;
+    Services::setSound(&sound);
     StartUp(QCoreApplication::applicationDirPath());
     if (Navigator::instance().ended())
         return Navigator::instance().exitStatus();

@@ -13,7 +13,7 @@ namespace {
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
-// True when the line ends in a lead byte that has no byte after it: ICU drops
+// True when the text ends in a lead byte that has no byte after it: ICU drops
 // such a byte silently, and the learner should see that something is missing.
 bool endsInHalfCharacter(QByteArrayView line) {
     qsizetype i = 0;
@@ -30,33 +30,31 @@ bool endsInHalfCharacter(QByteArrayView line) {
     return false;
 }
 
-QString decodeLine(QStringDecoder& decoder, QByteArrayView line) {
-    QString text = decoder.decode(line);
-    // ICU marks an invalid sequence with SUB (U+001A); show the usual replacement character.
-    text.replace(QChar(0x1A), QChar::ReplacementCharacter);
-    if (endsInHalfCharacter(line))
-        text += QChar::ReplacementCharacter;
-    return text;
-}
-
 } // namespace
 
 QStringList DecodeLines(QByteArrayView bytes) {
-    QStringList lines;
-    // Trail bytes of CP932 are never CR or LF, so splitting the bytes first is
-    // safe and keeps an invalid lead byte from swallowing a line end.
+    // ICU re-reads a byte that cannot complete a character, so CR and LF always
+    // survive decoding as line ends; one pass over the whole file is enough.
     QStringDecoder decoder("Shift_JIS", QStringDecoder::Flag::Stateless);
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const char* eol = p;
-        while (eol < end && *eol != '\r' && *eol != '\n')
+    QString text = decoder.decode(bytes);
+    // ICU marks an invalid sequence with SUB (U+001A); show the usual replacement character.
+    text.replace(QChar(0x1A), QChar::ReplacementCharacter);
+    if (endsInHalfCharacter(bytes))
+        text += QChar::ReplacementCharacter;
+
+    QStringList lines;
+    const QChar* begin = text.constData();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        qsizetype eol = i;
+        while (eol < n && begin[eol] != u'\r' && begin[eol] != u'\n')
             ++eol;
-        lines << decodeLine(decoder, QByteArrayView(p, eol - p));
-        if (eol < end && *eol == '\r' && eol + 1 < end && eol[1] == '\n')
-            p = eol + 2;
+        lines << QString(begin + i, eol - i);
+        if (eol < n && begin[eol] == u'\r' && eol + 1 < n && begin[eol + 1] == u'\n')
+            i = eol + 2;
         else
-            p = eol + 1;
+            i = eol + 1;
     }
     return lines;
 }
@@ -92,5 +90,8 @@ void FillListFromFile(TextPanel* panel, const QString& relative) {
         ReportContentFailure(path, reason);
         return;
     }
+    // One repaint for the whole file rather than one per line.
+    panel->setUpdatesEnabled(false);
     panel->addItems(DecodeLines(bytes));
+    panel->setUpdatesEnabled(true);
 }

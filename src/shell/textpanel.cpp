@@ -3,6 +3,24 @@
 #include "fonts.h"
 
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Draws rows without the focus band that the style puts on the current row
+// when the panel takes the keyboard focus: only a click highlights a row.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+} // namespace
 
 TextPanel::TextPanel(Ground ground, QWidget* parent) : QListWidget(parent), m_ground(ground) {
     setFont(minchoFont(12));
@@ -26,6 +44,7 @@ TextPanel::TextPanel(Ground ground, QWidget* parent) : QListWidget(parent), m_gr
     setSortingEnabled(false);
     setUniformItemSizes(true); // long files stay quick to fill
     setFocusPolicy(Qt::StrongFocus);
+    setItemDelegate(new RowDelegate(this));
 }
 
 QStringList TextPanel::lines() const {

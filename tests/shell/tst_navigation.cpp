@@ -138,7 +138,9 @@ void NavigationTest::reentryRebuildsTheDesign() {
     if (!Navigator::instance().isRegistered(id))
         QSKIP("screen not built yet");
     Harness h;
-    const QStringList designed = snapshot(h.open(id));
+    Screen* first = h.open(id);
+    QVERIFY2(first, qPrintable(h.errors.messages.join('\n')));
+    const QStringList designed = snapshot(first);
     // Disturb the screen as a learner would: press whatever advances it, twice,
     // leaving alone the elements that move to another screen at once.
     auto moves = [&](const QString& name) {

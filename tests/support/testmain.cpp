@@ -18,8 +18,12 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     registerAllScreens();
     int failures = 0;
+    // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).
+    const QByteArray only = qgetenv("MIROSUTA_TEST_CLASS");
     for (const auto& make : testmain::registry()) {
         std::unique_ptr<QObject> test(make());
+        if (!only.isEmpty() && only != test->metaObject()->className())
+            continue;
         failures += QTest::qExec(test.get(), argc, argv);
     }
     return failures == 0 ? 0 : 1;

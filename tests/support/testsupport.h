@@ -57,12 +57,16 @@ public:
 // The forty-two explanation texts, as paths below the base folder.
 QStringList allTextFiles();
 
+// The drill's pictures and sounds, as paths below the base folder.
+QStringList allMediaFiles();
+
 // Writes text as CP932 with CR LF line ends (each line gets one).
 QByteArray encodeCp932(const QStringList& lines);
 
 class ContentFolder {
 public:
-    // Every text file gets a short recognisable body: its own relative path.
+    // Every text file gets a short recognisable body: its own relative path;
+    // the drill's media are copied from the build where it has made them.
     ContentFolder();
     QString base() const { return m_dir.path(); }
     QString full(const QString& relative) const; // relative in "\" form

@@ -1,0 +1,120 @@
+// Screen switches and the text loader, measured offscreen against the built
+// content folder. Run: build/default/bench/bench_screens
+#include "allscreens.h"
+#include "basefolder.h"
+#include "navigator.h"
+#include "services.h"
+#include "textloader.h"
+#include "textpanel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class QuietReport : public ErrorReport {
+public:
+    void report(const QString& message) override { qWarning("%s", qPrintable(message)); }
+};
+class NoExit : public ProgramExit {
+public:
+    void exit(int) override {}
+};
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void BM_SwitchScreen(benchmark::State& state) {
+    const auto target = ScreenId(state.range(0));
+    if (!Navigator::instance().isRegistered(target)) {
+        state.SkipWithError("screen not registered");
+        return;
+    }
+    state.SetLabel(screenInfo(target).formName.toStdString());
+    for (auto _ : state) {
+        // Each move closes the open screen and builds, loads and shows the target.
+        SwitchScreen(target);
+        QCoreApplication::processEvents();
+        flushDeletes();
+    }
+    if (Navigator::instance().ended())
+        state.SkipWithError("the program ended: content missing?");
+}
+
+// A 1 MB CP932 file of lesson-like lines.
+QByteArray megabyteOfText() {
+    QStringEncoder enc("Shift_JIS");
+    const QByteArray line =
+        enc.encode(QStringLiteral("　単位格子の頂点にある原子は１／８個分が格子内にあります。"));
+    QByteArray out;
+    while (out.size() < 1024 * 1024)
+        out += line + "\r\n";
+    return out;
+}
+
+struct TextFile {
+    QTemporaryDir dir;
+    QString path;
+    TextFile() {
+        path = dir.path() + "/big.txt";
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(megabyteOfText());
+    }
+};
+
+TextFile& bigFile() {
+    static TextFile f;
+    return f;
+}
+
+void BM_FillListFromFile(benchmark::State& state) {
+    const QString saved = BaseFolder();
+    SetBaseFolder(bigFile().dir.path());
+    TextPanel panel(TextPanel::Ground::Blue);
+    panel.resize(400, 300);
+    for (auto _ : state) {
+        FillListFromFile(&panel, "\\big.txt");
+        benchmark::DoNotOptimize(panel.count());
+    }
+    SetBaseFolder(saved);
+    state.SetBytesProcessed(state.iterations() * QFileInfo(bigFile().path).size());
+}
+
+// The floor: read the file and decode it in one piece, no panel.
+void BM_PlainReadAndDecode(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile f(bigFile().path);
+        f.open(QIODevice::ReadOnly);
+        QStringDecoder dec("Shift_JIS");
+        QString text = dec.decode(f.readAll());
+        benchmark::DoNotOptimize(text.split(QStringLiteral("\r\n")));
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(bigFile().path).size());
+}
+
+} // namespace
+
+BENCHMARK(BM_SwitchScreen)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillListFromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainReadAndDecode)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QuietReport report;
+    NoExit noExit;
+    Services::setErrorReport(&report);
+    Services::setProgramExit(&noExit);
+    registerAllScreens();
+    SetBaseFolder(QStringLiteral(MIROSUTA_OUTPUT_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

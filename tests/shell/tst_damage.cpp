@@ -1,0 +1,202 @@
+#include "basefolder.h"
+#include "testmain.h"
+#include "testsupport.h"
+#include "textloader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+namespace {
+
+// Where a learner meets each text file: the screen that reads it and how many
+// presses of its 実行 come first.
+struct Reader {
+    ScreenId screen;
+    int presses;
+};
+
+Reader readerOf(const QString& file) {
+    static const QHash<QString, ScreenId> introByFolder{
+        {"体心立方", ScreenId::BccIntro}, {"面心立方", ScreenId::FccIntro}, {"六方最密", ScreenId::HcpIntro}};
+    const QStringList parts = file.split('\\', Qt::SkipEmptyParts); // 説明, folder, msgN.txt
+    const QString folder = parts.at(1);
+    const int n = parts.at(2).mid(3).chopped(4).toInt();
+    if (folder == "メニュー")
+        return {ScreenId::Start, 0};
+    if (folder == "まとめ")
+        return {ScreenId::Summary, 0};
+    if (folder == "ドリル")
+        return {n == 1 ? ScreenId::DrillStart : ScreenId::Drill, 0};
+    if (folder == "原子半径")
+        return {n == 1 ? ScreenId::RadiusIntro : n <= 3 ? ScreenId::FccRadius : ScreenId::BccRadius, 0};
+    const int base = int(introByFolder.value(folder));
+    if (n <= 3)
+        return {ScreenId(base), n - 1};
+    // 内部, 原子 and 隣接 follow the three 開始 screens in the same structure order.
+    const int family = n <= 6 ? 3 : n <= 8 ? 6 : 9;
+    return {ScreenId(base + family), 0};
+}
+
+} // namespace
+
+class DamageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void damagedTextFile_data();
+    void damagedTextFile();
+    void contentFoldersMissingAltogether();
+    void damagedDrillPicture_data();
+    void damagedDrillPicture();
+    void folderWithSpacesAndJapanese();
+};
+
+void DamageTest::damagedTextFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    for (const QString& f : allTextFiles())
+        for (const char* d : {"missing", "folder", "empty", "noise", "50MB"})
+            QTest::addRow("%s %s", qPrintable(f), d) << f << QString(d);
+}
+
+void DamageTest::damagedTextFile() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    const Reader reader = readerOf(file);
+    if (!Navigator::instance().isRegistered(reader.screen))
+        QSKIP("screen not built yet");
+    Harness h;
+    h.content.remove(file);
+    if (damage == "folder") {
+        QDir().mkpath(h.content.full(file));
+    } else if (damage == "empty") {
+        h.content.writeBytes(file, {});
+    } else if (damage == "noise") {
+        QByteArray noise(4096, 0);
+        QRandomGenerator rng(qHash(file));
+        for (char& c : noise)
+            c = char(rng.bounded(256));
+        h.content.writeBytes(file, noise);
+    } else if (damage == "50MB") {
+        QFile f(h.content.full(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(50 * 1024 * 1024)); // sparse: quick to make
+    }
+    const bool fails = damage == "missing" || damage == "folder" || damage == "50MB";
+
+    if (reader.screen == ScreenId::Drill) {
+        for (int q = 1; q <= 5; ++q)
+            h.content.copyShipped(QStringLiteral("\\画像\\mondai%1.gif").arg(q));
+        if (!QFile::exists(h.content.full("\\画像\\mondai1.gif")))
+            QSKIP("the drill's pictures have not been built");
+    }
+    SwitchScreen(reader.screen);
+    Harness::flushDeletes();
+    for (int i = 0; i < reader.presses && h.current(); ++i)
+        h.click("Command1");
+
+    if (fails) {
+        QCOMPARE(h.exits.statuses, QList<int>{1});
+        QCOMPARE(h.errors.messages.size(), 1);
+        QVERIFY2(h.errors.messages.first().contains(ContentPath(file)),
+                 qPrintable(h.errors.messages.first()));
+        QVERIFY(!h.current());
+    } else {
+        QVERIFY(h.errors.messages.isEmpty());
+        QVERIFY(h.exits.statuses.isEmpty());
+        QCOMPARE(h.currentName(), screenInfo(reader.screen).formName);
+    }
+}
+
+void DamageTest::contentFoldersMissingAltogether() {
+    Harness h;
+    QTemporaryDir empty;
+    StartUp(empty.path());
+    QVERIFY(!h.current());
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    QCOMPARE(h.errors.messages.size(), 1);
+    QVERIFY(h.errors.messages.first().contains(ContentPath("\\説明\\メニュー\\msg1.txt")));
+    QVERIFY(h.errors.messages.first().contains("ファイルが見つかりません"));
+}
+
+void DamageTest::damagedDrillPicture_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    QStringList files;
+    for (int q = 1; q <= 5; ++q)
+        files << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
+    files << "\\画像\\maru.gif" << "\\画像\\batu.gif";
+    for (const QString& f : files)
+        for (const char* d : {"missing", "truncated", "noise"})
+            QTest::addRow("%s %s", qPrintable(f), d) << f << QString(d);
+}
+
+void DamageTest::damagedDrillPicture() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    if (!Navigator::instance().isRegistered(ScreenId::Drill))
+        QSKIP("screen not built yet");
+    Harness h;
+    QStringList media{"\\画像\\maru.gif", "\\画像\\batu.gif"};
+    for (int q = 1; q <= 5; ++q)
+        media << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
+    for (const QString& m : media)
+        if (!h.content.copyShipped(m))
+            QSKIP("the drill's pictures have not been built");
+    if (damage == "missing") {
+        h.content.remove(file);
+    } else {
+        QFile f(h.content.full(file));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray bytes = f.readAll();
+        f.close();
+        if (damage == "truncated") {
+            bytes.truncate(bytes.size() / 3);
+        } else {
+            QRandomGenerator rng(7);
+            for (char& c : bytes)
+                c = char(rng.bounded(256));
+        }
+        h.content.writeBytes(file, bytes);
+    }
+    // Ask question 1 first (answer 1 : 1); a right or a wrong answer shows its mark.
+    const bool question = file.contains("mondai");
+    const int number = question ? file.mid(file.indexOf("mondai") + 6, 1).toInt() : 1;
+    h.random.values = {(number - 1) / 5.0 + 0.01};
+    SwitchScreen(ScreenId::Drill);
+    Harness::flushDeletes();
+    if (!question && h.current()) {
+        const bool right = file.contains("maru");
+        h.click("Command2(1)");
+        h.click(right ? "Command2(1)" : "Command2(9)");
+    }
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    QCOMPARE(h.errors.messages.size(), 1);
+    QVERIFY2(h.errors.messages.first().contains(ContentPath(file)),
+             qPrintable(h.errors.messages.first()));
+    QVERIFY(!h.current());
+}
+
+void DamageTest::folderWithSpacesAndJapanese() {
+    Harness h;
+    QTemporaryDir parent(QDir::tempPath() + "/ミロスタ 教材 XXXXXX");
+    QVERIFY(parent.isValid());
+    const QString base = parent.path() + "/理科 の 教材";
+    for (const QString& f : allTextFiles()) {
+        QString rel = f;
+        rel.replace('\\', '/');
+        QDir().mkpath(QFileInfo(base + rel).path());
+        QVERIFY(QFile::copy(h.content.full(f), base + rel));
+    }
+    StartUp(base + "/");
+    QCOMPARE(BaseFolder(), base);
+    QCOMPARE(h.currentName(), QString("スタート"));
+    QCOMPARE(h.panelLines("List1"), QStringList{"\\説明\\メニュー\\msg1.txt"});
+    h.click("Command1");
+    QCOMPARE(h.currentName(), QString("メニュー"));
+    QVERIFY(h.errors.messages.isEmpty());
+}
+
+MIROSUTA_TEST_CLASS(DamageTest)
+#include "tst_damage.moc"

@@ -1,0 +1,165 @@
+// Renders every screen in every stage to PNG: screenshot-tour <out-folder>.
+// With "-" as the folder it tours the same way and writes nothing (for
+// checking that the program itself writes nothing).
+// Uses the built content folder beside the program and a fixed clock and draw,
+// so the pictures are the same at every run.
+#include "allscreens.h"
+#include "basefolder.h"
+#include "navigator.h"
+#include "services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class StillClock : public Clock {
+public:
+    double secondsSinceMidnight() override { return now; }
+    double now = 36000.0;
+};
+
+class FirstDraw : public RandomSource {
+public:
+    void reseed(std::uint32_t) override {}
+    double next() override { return 0.0; } // questions come in the order 1..5
+};
+
+class PrintReport : public ErrorReport {
+public:
+    void report(const QString& message) override {
+        qWarning("%s", qPrintable(message));
+        ++count;
+    }
+    int count = 0;
+};
+
+class NoExit : public ProgramExit {
+public:
+    void exit(int) override {}
+};
+
+StillClock g_clock;
+
+void flush() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void click(const QString& name) {
+    Screen* s = Navigator::instance().current();
+    QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
+    if (!w || w->isHidden()) {
+        qWarning("cannot click %s", qPrintable(name));
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    flush();
+}
+
+void endPause() {
+    g_clock.now += 3.0;
+    if (Screen* s = Navigator::instance().current())
+        if (auto* t = s->findChild<QTimer*>("Timer1"); t && t->isActive())
+            QMetaObject::invokeMethod(t, "timeout");
+    flush();
+}
+
+bool g_write = true;
+
+void shoot(const QDir& out, const QString& name) {
+    Screen* s = Navigator::instance().current();
+    if (!s || !g_write)
+        return;
+    QPixmap p = s->grab();
+    p.save(out.filePath(name + ".png"));
+    qInfo("%s", qPrintable(name));
+}
+
+QString markers(int from, int to) {
+    QStringList names;
+    for (int i = from; i < to; ++i)
+        names << Screen::arrayName("Image3", i);
+    return names.join(',');
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
+    g_write = folder != "-";
+    const QDir out(folder);
+    if (g_write)
+        QDir().mkpath(out.path());
+    PrintReport report;
+    NoExit noExit;
+    FirstDraw draw;
+    Services::setErrorReport(&report);
+    Services::setProgramExit(&noExit);
+    Services::setClock(&g_clock);
+    Services::setRandom(&draw);
+    registerAllScreens();
+    SetBaseFolder(QCoreApplication::applicationDirPath() + "/../out");
+
+    // Each stage is the clicks that lead to it from the previous one.
+    struct Tour {
+        ScreenId id;
+        QStringList stages;
+    };
+    const int pieces[] = {9, 14, 17};
+    QList<Tour> tours{{ScreenId::Start, {}}, {ScreenId::Menu, {}}};
+    for (int s = 0; s < 3; ++s) {
+        tours << Tour{ScreenId(int(ScreenId::BccIntro) + s), {"Command1", "Command1"}};
+        tours << Tour{ScreenId(int(ScreenId::BccInterior) + s),
+                      {"Command1", markers(0, 3), markers(3, pieces[s])}};
+        tours << Tour{ScreenId(int(ScreenId::BccAtoms) + s), {"Command1"}};
+        tours << Tour{ScreenId(int(ScreenId::BccNeighbours) + s), {"Command1"}};
+    }
+    tours << Tour{ScreenId::Summary, {}} << Tour{ScreenId::RadiusIntro, {}}
+          << Tour{ScreenId::FccRadius, {"Command1", "Command1"}}
+          << Tour{ScreenId::BccRadius, {"Command1", "Command1", "Command1"}}
+          << Tour{ScreenId::DrillStart, {}};
+
+    for (const Tour& t : tours) {
+        if (!Navigator::instance().isRegistered(t.id))
+            continue;
+        SwitchScreen(t.id);
+        flush();
+        const QString name = screenInfo(t.id).formName;
+        shoot(out, name + "-0");
+        int stage = 1;
+        for (const QString& clicks : t.stages) {
+            for (const QString& c : clicks.split(',', Qt::SkipEmptyParts))
+                click(c);
+            shoot(out, QStringLiteral("%1-%2").arg(name).arg(stage++));
+        }
+    }
+
+    if (Navigator::instance().isRegistered(ScreenId::Drill)) {
+        // Questions come 1..5; the answers are the rows of the drill's table.
+        const int answers[5][2] = {{1, 1}, {1, 2}, {1, 2}, {1, 3}, {1, 1}};
+        SwitchScreen(ScreenId::Drill);
+        flush();
+        shoot(out, "ドリル-0");
+        click("Command2(2)");
+        shoot(out, "ドリル-1-A");
+        click("Command2(4)");
+        shoot(out, "ドリル-2-wrong");
+        endPause();
+        for (int q = 0; q < 5; ++q) {
+            click(Screen::arrayName("Command2", answers[q][0]));
+            click(Screen::arrayName("Command2", answers[q][1]));
+            if (q == 0)
+                shoot(out, "ドリル-3-right");
+            endPause();
+        }
+        shoot(out, "ドリル-4-end");
+    }
+    return report.count == 0 ? 0 : 1;
+}
