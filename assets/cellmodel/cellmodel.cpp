@@ -146,18 +146,8 @@ bool Cell::inside(Vec3 p, double eps) const {
 }
 
 const Cell& model(Structure s) {
-    static const Cell bcc = makeBcc();
-    static const Cell fcc = makeFcc();
-    static const Cell hcp = makeHcp();
-    switch (s) {
-    case Structure::Bcc:
-        return bcc;
-    case Structure::Fcc:
-        return fcc;
-    case Structure::Hcp:
-        break;
-    }
-    return hcp;
+    static const std::array<Cell, 3> cells{makeBcc(), makeFcc(), makeHcp()};
+    return cells[std::size_t(s)];
 }
 
 double atomsPerCell(const Cell& c) {
@@ -200,18 +190,10 @@ const Camera& lessonCamera(Structure s) {
     // The back of a cube is drawn above and to the left of its front; the
     // hexagonal prism is seen straight from the front, a little from above.
     // At these angles no ball of the ball-and-stick drawing hides another.
-    static const Camera bcc = fitCamera(model(Structure::Bcc), -14, 18);
-    static const Camera fcc = fitCamera(model(Structure::Fcc), -14, 18);
-    static const Camera hcp = fitCamera(model(Structure::Hcp), -8, 22);
-    switch (s) {
-    case Structure::Bcc:
-        return bcc;
-    case Structure::Fcc:
-        return fcc;
-    case Structure::Hcp:
-        break;
-    }
-    return hcp;
+    static const std::array<Camera, 3> cameras{fitCamera(model(Structure::Bcc), -14, 18),
+                                               fitCamera(model(Structure::Fcc), -14, 18),
+                                               fitCamera(model(Structure::Hcp), -8, 22)};
+    return cameras[std::size_t(s)];
 }
 
 double ballRadius(Structure s) {

@@ -10,38 +10,6 @@ namespace {
 
 const QString kSummaryText = "\\説明\\まとめ\\msg1.txt";
 
-// A bare screen for a lesson screen that is not built into this executable
-// yet, carrying the elements the navigation table names so that its plain
-// moves can be wired and followed.
-class StandIn : public Screen {
-public:
-    explicit StandIn(ScreenId id) : Screen(id) {
-        for (const NavigationRow& row : navigationTable())
-            if (row.screen == id)
-                addButton(row.element, "btn-menu", row.face, twips(0, 0, 1605, 735));
-    }
-};
-
-// Fills the gaps among the registered screens for the life of a test only.
-class StandIns {
-public:
-    StandIns() {
-        for (const ScreenInfo& i : allScreens())
-            if (!Navigator::instance().isRegistered(i.id)) {
-                const ScreenId id = i.id;
-                Navigator::instance().registerScreen(id, [id] { return new StandIn(id); });
-                m_added << id;
-            }
-    }
-    ~StandIns() {
-        for (ScreenId id : m_added)
-            Navigator::instance().registerScreen(id, {});
-    }
-
-private:
-    QList<ScreenId> m_added;
-};
-
 QStringList captions(const Harness& h) {
     QStringList out;
     for (int i = 1; i <= 19; ++i)
@@ -115,7 +83,6 @@ void SummaryTest::linksLeadToTheirLessons() {
     QFETCH(QString, caption);
     QFETCH(ScreenId, target);
     Harness h;
-    StandIns standIns;
     h.open(ScreenId::Summary);
     QCOMPARE(h.element<Label>(label)->text(), caption);
     h.click(label);
@@ -138,7 +105,6 @@ void SummaryTest::otherCellsChangeNothing_data() {
 void SummaryTest::otherCellsChangeNothing() {
     QFETCH(QString, element);
     Harness h;
-    StandIns standIns;
     h.content.writeLines(kSummaryText, {"一行目", "二行目"});
     h.open(ScreenId::Summary);
     QPointer<Screen> summary = h.current();
@@ -155,7 +121,6 @@ void SummaryTest::otherCellsChangeNothing() {
 
 void SummaryTest::emptyTextLeavesTheTableWorking() {
     Harness h;
-    StandIns standIns;
     h.content.writeBytes(kSummaryText, QByteArray());
     h.open(ScreenId::Summary);
     QCOMPARE(h.currentName(), QString("まとめ"));
@@ -168,7 +133,6 @@ void SummaryTest::emptyTextLeavesTheTableWorking() {
 
 void SummaryTest::reentryRefillsThePanel() {
     Harness h;
-    StandIns standIns;
     h.content.writeLines(kSummaryText, {"最初の文"});
     h.open(ScreenId::Menu);
     h.click("Command4");
