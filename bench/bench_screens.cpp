@@ -84,6 +84,16 @@ void BM_FillListFromFile(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * QFileInfo(bigFile().path).size());
 }
 
+// The loader's decoding alone, without the panel.
+void BM_DecodeLines(benchmark::State& state) {
+    QFile f(bigFile().path);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeLines(bytes));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
 // The floor: read the file and decode it in one piece, no panel.
 void BM_PlainReadAndDecode(benchmark::State& state) {
     for (auto _ : state) {
@@ -100,6 +110,7 @@ void BM_PlainReadAndDecode(benchmark::State& state) {
 
 BENCHMARK(BM_SwitchScreen)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListFromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadAndDecode)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

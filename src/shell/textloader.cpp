@@ -15,17 +15,20 @@ bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; 
 
 // True when the text ends in a lead byte that has no byte after it: ICU drops
 // such a byte silently, and the learner should see that something is missing.
-bool endsInHalfCharacter(QByteArrayView line) {
-    qsizetype i = 0;
-    const qsizetype n = line.size();
+bool endsInHalfCharacter(QByteArrayView text) {
+    // CR and LF never occur inside a character, so the last line alone decides.
+    qsizetype i = text.size();
+    while (i > 0 && text[i - 1] != '\r' && text[i - 1] != '\n')
+        --i;
+    const qsizetype n = text.size();
     while (i < n) {
-        const auto b = static_cast<unsigned char>(line[i]);
+        const auto b = static_cast<unsigned char>(text[i]);
         if (!isLeadByte(b))
             ++i;
         else if (i + 1 == n)
             return true;
         else
-            i += isTrailByte(static_cast<unsigned char>(line[i + 1])) ? 2 : 1;
+            i += isTrailByte(static_cast<unsigned char>(text[i + 1])) ? 2 : 1;
     }
     return false;
 }
