@@ -90,7 +90,7 @@ Run launch(const QStringList& args) {
     QElapsedTimer t;
     t.start();
     p.start();
-    p.waitForFinished(120000);
+    p.waitForFinished(900000);
     Run r{t.nsecsElapsed() / 1e6, {}};
     for (const QByteArray& n : p.readAllStandardOutput().trimmed().split(' '))
         r.numbers << n.toLong();

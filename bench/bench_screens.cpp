@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmapCache>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -42,6 +43,20 @@ void BM_SwitchScreen(benchmark::State& state) {
     }
     if (Navigator::instance().ended())
         state.SkipWithError("the program ended: content missing?");
+}
+
+// The first visit: no picture of the screen decoded yet.
+void BM_SwitchScreenCold(benchmark::State& state) {
+    const auto target = ScreenId(state.range(0));
+    state.SetLabel(screenInfo(target).formName.toStdString());
+    for (auto _ : state) {
+        state.PauseTiming();
+        QPixmapCache::clear();
+        state.ResumeTiming();
+        SwitchScreen(target);
+        QCoreApplication::processEvents();
+        flushDeletes();
+    }
 }
 
 // A 1 MB CP932 file of lesson-like lines.
@@ -109,6 +124,7 @@ void BM_PlainReadAndDecode(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_SwitchScreen)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchScreenCold)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListFromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadAndDecode)->Unit(benchmark::kMillisecond);

@@ -3,10 +3,12 @@
 #include "picturecatalog.h"
 
 #include <QFile>
-#include <QHash>
+#include <QPixmapCache>
 #include <QPainter>
 
 namespace {
+
+constexpr int kCacheKiB = 16 * 1024;
 
 QString resourcePath(const QString& name) { return QStringLiteral(":/pictures/%1.png").arg(name); }
 
@@ -27,16 +29,22 @@ QPixmap placeholder(const QString& name) {
 } // namespace
 
 QPixmap PictureStore::pixmap(const QString& name) {
-    // Screens are rebuilt at every opening; decoding each PNG once keeps that instant.
-    static QHash<QString, QPixmap> cache;
-    auto it = cache.constFind(name);
-    if (it != cache.constEnd())
-        return *it;
+    // The pictures are stored unfiltered, so decoding one again costs about a
+    // copy; a bounded cache keeps the often-used ones without holding all
+    // twenty screens' pictures for the life of the program.
+    static const bool limited = [] {
+        QPixmapCache::setCacheLimit(kCacheKiB);
+        return true;
+    }();
+    Q_UNUSED(limited);
+    const QString key = QStringLiteral("picture:") + name;
     QPixmap p;
+    if (QPixmapCache::find(key, &p))
+        return p;
     if (!p.load(resourcePath(name)))
         p = placeholder(name);
     p.setDevicePixelRatio(2);
-    cache.insert(name, p);
+    QPixmapCache::insert(key, p);
     return p;
 }
 
