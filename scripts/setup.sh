@@ -12,7 +12,8 @@ packages=(
   libgif-dev libsndfile1-dev libbenchmark-dev
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic strace
 )
-if [ "$preset" = asan ] || [ "${MIROSUTA_FUZZ:-}" = 1 ]; then
+# The asan preset uses gcc's own sanitizers; only libFuzzer needs clang.
+if [ "$preset" = fuzz ] || [ "${MIROSUTA_FUZZ:-}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 

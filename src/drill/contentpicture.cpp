@@ -40,7 +40,19 @@ QString loadContentPicture(const QString& fullPath, QPixmap* pixmap) {
 
     // Qt's GIF decoder shows a cut-off file as a half-drawn picture; a whole GIF
     // ends with its trailer byte, so a missing one means the file was cut short.
-    const bool looksLikeGif = file.peek(3) == "GIF";
+    const QByteArray header = file.peek(10);
+    const bool looksLikeGif = header.startsWith("GIF");
+    // The screen size in the header bounds the decoded picture; refuse a huge
+    // one before the decoder allocates it.
+    if (looksLikeGif && header.size() == 10) {
+        const auto byte = [&](int i) { return int(static_cast<unsigned char>(header[i])); };
+        const int width = byte(6) | byte(7) << 8, height = byte(8) | byte(9) << 8;
+        if (width > kMaxContentPicture.width() || height > kMaxContentPicture.height())
+            return QStringLiteral(
+                       "画像が大きすぎます（%1 × %2 ピクセル。画像が壊れている可能性があります）。")
+                .arg(width)
+                .arg(height);
+    }
     if (looksLikeGif &&
         (!file.seek(file.size() - 1) || file.read(1) != QByteArray(1, 0x3B) || !file.seek(0)))
         return QStringLiteral("画像のデータが途中で切れています（画像が壊れています）。");

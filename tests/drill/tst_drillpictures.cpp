@@ -123,6 +123,8 @@ void DrillPictureTest::contentPictureLoader_data() {
     // A frame larger than its screen is cut to the screen, without a large allocation.
     QTest::newRow("small screen, huge frame")
         << claimingGif(QSize(10, 10), QSize(60000, 60000)) << QSize(10, 10) << QString();
+    QTest::newRow("tall screen, small frame")
+        << claimingGif(QSize(8, 8200), QSize(8, 8)) << QSize() << "大きすぎ";
     QTest::newRow("huge frame kept for restoring")
         << claimingGif(QSize(10, 10), QSize(60000, 60000), 3) << QSize(10, 10) << QString();
     QImage png(20, 20, QImage::Format_RGB32);
