@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the program under a folder whose path has spaces and Japanese
+# characters and checks that it starts from anywhere and keeps running.
+set -eu
+build="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/ミロスタ 教材/化学 の 授業"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in mirosuta 説明/メニュー/msg1.txt 画像/mondai1.gif 音/o.wav share/icons/hicolor/64x64/apps/mirosuta.png; do
+  [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+grep -qF "Exec=\"$prefix/mirosuta\"" "$prefix/share/applications/mirosuta.desktop" \
+  || { echo "the desktop entry does not name the installed program"; exit 1; }
+mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
+cd /
+status=0
+XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/mirosuta" || status=$?
+# 124: still running when the time was up, as a program waiting for the learner should be.
+[ "$status" -eq 124 ] || { echo "the installed program ended with status $status"; exit 1; }
+echo "1 passed, 0 failed: installed under '$prefix' and running"
