@@ -2,6 +2,7 @@
 // content folder. Run: build/default/bench/bench_screens
 #include "allscreens.h"
 #include "basefolder.h"
+#include "contentpicture.h"
 #include "navigator.h"
 #include "services.h"
 #include "textloader.h"
@@ -57,6 +58,26 @@ void BM_SwitchScreenCold(benchmark::State& state) {
         QCoreApplication::processEvents();
         flushDeletes();
     }
+}
+
+// A GIF whose header claims 60000 x 60000 pixels must be refused at once.
+void BM_RefuseHugeGif(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/huge.gif";
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    // Header, 60000 x 60000 screen, no colour table, one 60000 x 60000 frame.
+    f.write(QByteArray::fromHex("474946383961" "60ea60ea" "000000"
+                                "2c" "00000000" "60ea60ea" "00" "02" "0244" "00" "3b"));
+    f.close();
+    QString reason;
+    for (auto _ : state) {
+        QPixmap pixmap;
+        reason = loadContentPicture(path, &pixmap);
+        benchmark::DoNotOptimize(pixmap);
+    }
+    if (reason.isEmpty())
+        state.SkipWithError("the huge GIF was accepted");
 }
 
 // A 1 MB CP932 file of lesson-like lines.
@@ -125,6 +146,7 @@ void BM_PlainReadAndDecode(benchmark::State& state) {
 
 BENCHMARK(BM_SwitchScreen)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchScreenCold)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseHugeGif)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillListFromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadAndDecode)->Unit(benchmark::kMillisecond);
