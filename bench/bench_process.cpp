@@ -118,18 +118,21 @@ int main(int argc, char** argv) {
         bare.push_back(launch({"--child", "bare"}).ms);
     }
     const double p = median(program), b = median(bare);
-    std::printf("start-up to first screen: program %.1f ms, bare window %.1f ms, ratio %.2f (median of %d)\n",
+    std::printf("start-up to first screen: program %.1f ms, bare window %.1f ms, ratio %.2f "
+                "(median of %d)\n",
                 p, b, p / b, runs);
 
     const Run oneTour = launch({"--child", "program", "1"});
     const Run bareRun = launch({"--child", "bare"});
     if (oneTour.numbers.size() >= 1 && bareRun.numbers.size() >= 1)
-        std::printf("peak memory after touring all screens: program %ld KiB, bare window %ld KiB, ratio %.2f\n",
+        std::printf("peak memory after touring all screens: program %ld KiB, bare window %ld KiB, "
+                    "ratio %.2f\n",
                     oneTour.numbers[0], bareRun.numbers[0],
                     double(oneTour.numbers[0]) / double(bareRun.numbers[0]));
     const Run many = launch({"--child", "program", "1000"});
     if (many.numbers.size() >= 3)
-        std::printf("resident memory after 1 tour %ld KiB, after 1000 tours %ld KiB, growth %ld KiB\n",
-                    many.numbers[2], many.numbers[1], many.numbers[1] - many.numbers[2]);
+        std::printf(
+            "resident memory after 1 tour %ld KiB, after 1000 tours %ld KiB, growth %ld KiB\n",
+            many.numbers[2], many.numbers[1], many.numbers[1] - many.numbers[2]);
     return 0;
 }

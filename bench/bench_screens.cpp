@@ -27,7 +27,9 @@ public:
     void exit(int) override {}
 };
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void BM_SwitchScreen(benchmark::State& state) {
     const auto target = ScreenId(state.range(0));
@@ -67,8 +69,17 @@ void BM_RefuseHugeGif(benchmark::State& state) {
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     // Header, 60000 x 60000 screen, no colour table, one 60000 x 60000 frame.
-    f.write(QByteArray::fromHex("474946383961" "60ea60ea" "000000"
-                                "2c" "00000000" "60ea60ea" "00" "02" "0244" "00" "3b"));
+    f.write(QByteArray::fromHex("474946383961"
+                                "60ea60ea"
+                                "000000"
+                                "2c"
+                                "00000000"
+                                "60ea60ea"
+                                "00"
+                                "02"
+                                "0244"
+                                "00"
+                                "3b"));
     f.close();
     QString reason;
     for (auto _ : state) {

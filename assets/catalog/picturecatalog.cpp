@@ -10,17 +10,18 @@ std::vector<PictureEntry> buildCatalog() {
     std::vector<PictureEntry> v;
     auto add = [&](const QString& name, int w, int h) { v.push_back({name, QSize(w, h)}); };
 
-    add("title", 384, 76);           // program title
-    add("icon", 32, 32);             // window icon
-    add("face-a", 62, 65);           // guide face A, looking right
-    add("face-b", 62, 65);           // guide face B, looking left
+    add("title", 384, 76); // program title
+    add("icon", 32, 32);   // window icon
+    add("face-a", 62, 65); // guide face A, looking right
+    add("face-b", 62, 65); // guide face B, looking left
     for (const char* b : {"btn-run", "btn-menu", "btn-next", "btn-again", "btn-end"})
-        add(b, 107, 49);             // small orange word buttons
-    for (const char* b : {"btn-bcc", "btn-fcc", "btn-hcp", "btn-summary", "btn-drill", "btn-radius"})
-        add(b, 189, 55);             // large blue lesson buttons
-    add("plate-radius", 300, 56);    // 原子半径の学習
-    add("banner-summary", 356, 68);  // 構造のまとめ
-    add("title-drill", 356, 68);     // drill title
+        add(b, 107, 49); // small orange word buttons
+    for (const char* b :
+         {"btn-bcc", "btn-fcc", "btn-hcp", "btn-summary", "btn-drill", "btn-radius"})
+        add(b, 189, 55);            // large blue lesson buttons
+    add("plate-radius", 300, 56);   // 原子半径の学習
+    add("banner-summary", 356, 68); // 構造のまとめ
+    add("title-drill", 356, 68);    // drill title
     add("marker", 17, 17);
     add("qmark", 101, 61);           // "?" over an answer box
     add("question-panel", 715, 380); // drill question panel
@@ -39,9 +40,9 @@ std::vector<PictureEntry> buildCatalog() {
     const QSize cutaway[] = {QSize(179, 189), QSize(174, 193), QSize(151, 184)};
     int i = 0;
     for (cell::Structure s : cell::kAllStructures) {
-        add(pictureName("plate", s), 232, 52);     // structure title plate
+        add(pictureName("plate", s), 232, 52); // structure title plate
         add(pictureName("cutaway", s), cutaway[i].width(), cutaway[i].height());
-        add(pictureName("spheres", s), 285, 298);  // hard-sphere block
+        add(pictureName("spheres", s), 285, 298); // hard-sphere block
         const cell::Camera& cam = cell::lessonCamera(s);
         add(pictureName("ballstick", s), cam.width, cam.height);
         add(pictureName("emptycell", s), cam.width, cam.height);
@@ -82,4 +83,6 @@ QString pieceName(cell::Structure s, int index) {
     return pictureName("piece", s) + '-' + QString::number(index);
 }
 
-QString keyName(int digit) { return QStringLiteral("key-%1").arg(digit); }
+QString keyName(int digit) {
+    return QStringLiteral("key-%1").arg(digit);
+}

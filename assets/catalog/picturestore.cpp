@@ -3,14 +3,16 @@
 #include "picturecatalog.h"
 
 #include <QFile>
-#include <QPixmapCache>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 
 constexpr int kCacheKiB = 16 * 1024;
 
-QString resourcePath(const QString& name) { return QStringLiteral(":/pictures/%1.png").arg(name); }
+QString resourcePath(const QString& name) {
+    return QStringLiteral(":/pictures/%1.png").arg(name);
+}
 
 QPixmap placeholder(const QString& name) {
     QSize size = pictureSize(name);
@@ -48,6 +50,10 @@ QPixmap PictureStore::pixmap(const QString& name) {
     return p;
 }
 
-QIcon PictureStore::windowIcon() { return QIcon(pixmap(QStringLiteral("icon"))); }
+QIcon PictureStore::windowIcon() {
+    return QIcon(pixmap(QStringLiteral("icon")));
+}
 
-bool PictureStore::has(const QString& name) { return QFile::exists(resourcePath(name)); }
+bool PictureStore::has(const QString& name) {
+    return QFile::exists(resourcePath(name));
+}

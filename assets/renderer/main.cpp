@@ -3,8 +3,8 @@
 // given, draws only the pictures whose names start with it.
 #include "lettering.h"
 #include "picturebook.h"
-#include "pngwriter.h"
 #include "picturecatalog.h"
+#include "pngwriter.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -9,9 +9,13 @@ QString& storage() {
 }
 } // namespace
 
-const QString& BaseFolder() { return storage(); }
+const QString& BaseFolder() {
+    return storage();
+}
 
-void SetBaseFolder(const QString& folder) { storage() = folder; }
+void SetBaseFolder(const QString& folder) {
+    storage() = folder;
+}
 
 QString RootFolderRule(const QString& folder) {
     if (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/')))

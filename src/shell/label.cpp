@@ -25,10 +25,10 @@ void Label::mousePressEvent(QMouseEvent* e) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(e);
     if (click)
         emit clicked();
 }
-

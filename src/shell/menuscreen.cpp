@@ -12,9 +12,10 @@ MenuScreen::MenuScreen() : Screen(ScreenId::Menu) {
         const char* word;
         int left, top;
     };
-    const Lesson lessons[] = {{"btn-bcc", "体心立方", 585, 4725},   {"btn-fcc", "面心立方", 4335, 4725},
-                              {"btn-hcp", "六方最密", 8055, 4725},  {"btn-summary", "まとめ", 585, 5955},
-                              {"btn-drill", "ドリル", 4335, 5955}, {"btn-radius", "原子半径", 8055, 5955}};
+    const Lesson lessons[] = {
+        {"btn-bcc", "体心立方", 585, 4725},  {"btn-fcc", "面心立方", 4335, 4725},
+        {"btn-hcp", "六方最密", 8055, 4725}, {"btn-summary", "まとめ", 585, 5955},
+        {"btn-drill", "ドリル", 4335, 5955}, {"btn-radius", "原子半径", 8055, 5955}};
     QList<QWidget*> order;
     int n = 1;
     for (const Lesson& l : lessons)

@@ -19,7 +19,9 @@ void Navigator::registerScreen(ScreenId id, Factory factory) {
     m_factories[std::size_t(id)] = std::move(factory);
 }
 
-bool Navigator::isRegistered(ScreenId id) const { return bool(m_factories[std::size_t(id)]); }
+bool Navigator::isRegistered(ScreenId id) const {
+    return bool(m_factories[std::size_t(id)]);
+}
 
 void Navigator::startUp(const QString& executableFolder) {
     SetBaseFolder(RootFolderRule(executableFolder));
@@ -119,12 +121,19 @@ void Navigator::reset() {
     m_exitStatus = 0;
 }
 
-void StartUp(const QString& executableFolder) { Navigator::instance().startUp(executableFolder); }
-void SwitchScreen(ScreenId target) { Navigator::instance().switchScreen(target); }
-void EndProgram() { Navigator::instance().endProgram(); }
+void StartUp(const QString& executableFolder) {
+    Navigator::instance().startUp(executableFolder);
+}
+void SwitchScreen(ScreenId target) {
+    Navigator::instance().switchScreen(target);
+}
+void EndProgram() {
+    Navigator::instance().endProgram();
+}
 
 void ReportContentFailure(const QString& fullPath, const QString& reason) {
     Navigator::instance().fail(
-        QStringLiteral("教材ファイルを読み込めませんでした。\n\n%1\n\n%2\n\nプログラムを終了します。")
+        QStringLiteral(
+            "教材ファイルを読み込めませんでした。\n\n%1\n\n%2\n\nプログラムを終了します。")
             .arg(fullPath, reason));
 }

@@ -19,7 +19,8 @@ void Picture::mousePressEvent(QMouseEvent* e) {
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(e);
     if (click)

@@ -12,7 +12,9 @@ PictureButton::PictureButton(const QPixmap& face, const QString& word, QWidget* 
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize PictureButton::sizeHint() const { return m_face.deviceIndependentSize().toSize(); }
+QSize PictureButton::sizeHint() const {
+    return m_face.deviceIndependentSize().toSize();
+}
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);

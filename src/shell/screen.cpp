@@ -95,8 +95,8 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     return s;
 }
 
-QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& caption,
-                            double points, const QColor& captionColour) {
+QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& caption, double points,
+                            const QColor& captionColour) {
     auto* f = new QGroupBox(caption, this);
     f->setObjectName(name);
     f->setGeometry(rect);
@@ -117,4 +117,6 @@ void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
     }
 }
 
-void Screen::fill(TextPanel* panel, const QString& relative) { FillListFromFile(panel, relative); }
+void Screen::fill(TextPanel* panel, const QString& relative) {
+    FillListFromFile(panel, relative);
+}

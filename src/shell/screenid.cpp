@@ -28,4 +28,6 @@ const std::array<ScreenInfo, kScreenCount>& allScreens() {
     return screens;
 }
 
-const ScreenInfo& screenInfo(ScreenId id) { return allScreens()[std::size_t(id)]; }
+const ScreenInfo& screenInfo(ScreenId id) {
+    return allScreens()[std::size_t(id)];
+}

@@ -74,8 +74,18 @@ ProgramExit& Services::programExit() {
     return g_exit.get(e);
 }
 
-void Services::setClock(Clock* c) { g_clock.current = c; }
-void Services::setRandom(RandomSource* r) { g_random.current = r; }
-void Services::setSound(SoundPlayer* s) { g_sound.current = s; }
-void Services::setErrorReport(ErrorReport* e) { g_error.current = e; }
-void Services::setProgramExit(ProgramExit* e) { g_exit.current = e; }
+void Services::setClock(Clock* c) {
+    g_clock.current = c;
+}
+void Services::setRandom(RandomSource* r) {
+    g_random.current = r;
+}
+void Services::setSound(SoundPlayer* s) {
+    g_sound.current = s;
+}
+void Services::setErrorReport(ErrorReport* e) {
+    g_error.current = e;
+}
+void Services::setProgramExit(ProgramExit* e) {
+    g_exit.current = e;
+}

@@ -17,8 +17,9 @@ struct Reader {
 };
 
 Reader readerOf(const QString& file) {
-    static const QHash<QString, ScreenId> introByFolder{
-        {"体心立方", ScreenId::BccIntro}, {"面心立方", ScreenId::FccIntro}, {"六方最密", ScreenId::HcpIntro}};
+    static const QHash<QString, ScreenId> introByFolder{{"体心立方", ScreenId::BccIntro},
+                                                        {"面心立方", ScreenId::FccIntro},
+                                                        {"六方最密", ScreenId::HcpIntro}};
     const QStringList parts = file.split('\\', Qt::SkipEmptyParts); // 説明, folder, msgN.txt
     const QString folder = parts.at(1);
     const int n = parts.at(2).mid(3).chopped(4).toInt();
@@ -29,7 +30,10 @@ Reader readerOf(const QString& file) {
     if (folder == "ドリル")
         return {n == 1 ? ScreenId::DrillStart : ScreenId::Drill, 0};
     if (folder == "原子半径")
-        return {n == 1 ? ScreenId::RadiusIntro : n <= 3 ? ScreenId::FccRadius : ScreenId::BccRadius, 0};
+        return {n == 1   ? ScreenId::RadiusIntro
+                : n <= 3 ? ScreenId::FccRadius
+                         : ScreenId::BccRadius,
+                0};
     const int base = int(introByFolder.value(folder));
     if (n <= 3)
         return {ScreenId(base), n - 1};
@@ -126,7 +130,8 @@ void DamageTest::damagedDrillPicture_data() {
     QStringList files;
     for (int q = 1; q <= 5; ++q)
         files << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
-    files << "\\画像\\maru.gif" << "\\画像\\batu.gif";
+    files << "\\画像\\maru.gif"
+          << "\\画像\\batu.gif";
     for (const QString& f : files)
         for (const char* d : {"missing", "truncated", "noise"})
             QTest::addRow("%s %s", qPrintable(f), d) << f << QString(d);

@@ -57,9 +57,9 @@ void MonkeyTest::randomClicksKeepTheProgramWhole() {
     QFETCH(quint32, seed);
     QFETCH(int, clicks);
     Harness h;
-    for (const char* media : {"\\画像\\mondai1.gif", "\\画像\\mondai2.gif", "\\画像\\mondai3.gif",
-                              "\\画像\\mondai4.gif", "\\画像\\mondai5.gif", "\\画像\\maru.gif",
-                              "\\画像\\batu.gif"})
+    for (const char* media :
+         {"\\画像\\mondai1.gif", "\\画像\\mondai2.gif", "\\画像\\mondai3.gif",
+          "\\画像\\mondai4.gif", "\\画像\\mondai5.gif", "\\画像\\maru.gif", "\\画像\\batu.gif"})
         if (!h.content.copyShipped(media))
             QSKIP("the drill's pictures have not been built");
     QRandomGenerator rng(seed);
@@ -77,8 +77,8 @@ void MonkeyTest::randomClicksKeepTheProgramWhole() {
         ++visits[s->objectName()];
         // The drill's pause passes with the clock: let time run on a little per click.
         h.clock.now += 0.35;
-        if (auto* timer = s->findChild<QTimer*>("Timer1"); timer && timer->isActive() &&
-                                                           rng.bounded(3) == 0) {
+        if (auto* timer = s->findChild<QTimer*>("Timer1");
+            timer && timer->isActive() && rng.bounded(3) == 0) {
             QMetaObject::invokeMethod(timer, "timeout");
             Harness::flushDeletes();
             continue;

@@ -131,7 +131,9 @@ void NavigationTest::everyScreenHasItsFrame() {
                  qPrintable(describe(w)));
 }
 
-void NavigationTest::reentryRebuildsTheDesign_data() { everyScreenHasItsFrame_data(); }
+void NavigationTest::reentryRebuildsTheDesign_data() {
+    everyScreenHasItsFrame_data();
+}
 
 void NavigationTest::reentryRebuildsTheDesign() {
     QFETCH(ScreenId, id);
@@ -166,8 +168,7 @@ void NavigationTest::menuButtonLeavesFromAnyStage_data() {
         if (r.target != ScreenId::Menu || r.screen == ScreenId::Start)
             continue;
         for (int presses = 0; presses < 3; ++presses)
-            QTest::addRow("%s after %d presses", qPrintable(screenInfo(r.screen).formName),
-                          presses)
+            QTest::addRow("%s after %d presses", qPrintable(screenInfo(r.screen).formName), presses)
                 << r.screen << presses;
     }
 }

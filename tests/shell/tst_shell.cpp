@@ -35,11 +35,16 @@ private slots:
 void ShellTest::rootFolderRule_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("drive root") << "C:\\" << "C:";
-    QTest::newRow("unix root") << "/" << "";
-    QTest::newRow("ordinary folder") << "C:\\教材\\ミロスタ" << "C:\\教材\\ミロスタ";
-    QTest::newRow("only one separator goes") << "C:\\\\" << "C:\\";
-    QTest::newRow("trailing slash") << "/opt/mirosuta/" << "/opt/mirosuta";
+    QTest::newRow("drive root") << "C:\\"
+                                << "C:";
+    QTest::newRow("unix root") << "/"
+                               << "";
+    QTest::newRow("ordinary folder") << "C:\\教材\\ミロスタ"
+                                     << "C:\\教材\\ミロスタ";
+    QTest::newRow("only one separator goes") << "C:\\\\"
+                                             << "C:\\";
+    QTest::newRow("trailing slash") << "/opt/mirosuta/"
+                                    << "/opt/mirosuta";
 }
 
 void ShellTest::rootFolderRule() {
@@ -60,9 +65,10 @@ void ShellTest::decodeLines_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("one line end only") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("final line end adds nothing") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\n\r\nb\r\n")
-                                      << QStringList{"a", "", "", "b"};
+    QTest::newRow("final line end adds nothing")
+        << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("blank lines kept")
+        << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
     QTest::newRow("lone LF ends a line") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("lone CR ends a line") << QByteArray("a\rb") << QStringList{"a", "b"};
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
@@ -175,8 +181,10 @@ void ShellTest::missingStartTextEndsBeforeAnyScreen() {
 void ShellTest::unreadableFileIsReportedWithPathAndReason_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder in its place") << "folder" << "フォルダー";
-    QTest::newRow("too large") << "huge" << "大きすぎ";
+    QTest::newRow("folder in its place") << "folder"
+                                         << "フォルダー";
+    QTest::newRow("too large") << "huge"
+                               << "大きすぎ";
 }
 
 void ShellTest::unreadableFileIsReportedWithPathAndReason() {

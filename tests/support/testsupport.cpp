@@ -35,7 +35,10 @@ QStringList allMediaFiles() {
     QStringList files;
     for (int q = 1; q <= 5; ++q)
         files << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
-    files << "\\画像\\maru.gif" << "\\画像\\batu.gif" << "\\音\\o.wav" << "\\音\\x.wav"
+    files << "\\画像\\maru.gif"
+          << "\\画像\\batu.gif"
+          << "\\音\\o.wav"
+          << "\\音\\x.wav"
           << "\\音\\gokaku.wav";
     return files;
 }
@@ -67,7 +70,9 @@ void ContentFolder::writeLines(const QString& relative, const QStringList& lines
     writeBytes(relative, encodeCp932(lines));
 }
 
-void ContentFolder::remove(const QString& relative) { QFile::remove(full(relative)); }
+void ContentFolder::remove(const QString& relative) {
+    QFile::remove(full(relative));
+}
 
 bool ContentFolder::copyShipped(const QString& relative) {
     QString rel = relative;
@@ -107,9 +112,13 @@ Screen* Harness::open(ScreenId id) {
     return current();
 }
 
-Screen* Harness::current() const { return Navigator::instance().current(); }
+Screen* Harness::current() const {
+    return Navigator::instance().current();
+}
 
-QString Harness::currentName() const { return current() ? current()->objectName() : QString(); }
+QString Harness::currentName() const {
+    return current() ? current()->objectName() : QString();
+}
 
 void Harness::click(const QString& name) {
     Screen* s = current();
@@ -137,4 +146,6 @@ QStringList Harness::panelLines(const QString& name) const {
     return p ? p->lines() : QStringList();
 }
 
-void Harness::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void Harness::flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

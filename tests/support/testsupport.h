@@ -94,9 +94,9 @@ public:
     ScriptedRandom random;
     RecordingSoundPlayer sound;
 
-    Screen* open(ScreenId id);        // SwitchScreen from nowhere
+    Screen* open(ScreenId id); // SwitchScreen from nowhere
     Screen* current() const;
-    QString currentName() const;      // form name, empty if none
+    QString currentName() const; // form name, empty if none
     // Clicks the visible element of the open screen with that objectName.
     void click(const QString& name);
     template <class T> T* element(const QString& name) const {
