@@ -101,9 +101,12 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
     f->setObjectName(name);
     f->setGeometry(rect);
     f->setFont(minchoFont(points));
-    QPalette pal = f->palette();
-    pal.setColor(QPalette::WindowText, captionColour);
-    f->setPalette(pal);
+    // The style's own frame line is all but invisible on the cyan ground.
+    f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+                                    " padding: 0 3px; color: %2; }")
+                         .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
+                         .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
     return f;
 }
