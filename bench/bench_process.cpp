@@ -1,80 +1,70 @@
 // Whole-process figures: start-up to the first screen shown and peak memory,
 // each against a bare Qt window program, and memory growth over many tours.
 // Run: build/default/bench/bench_process [runs]
-#include "allscreens.h"
-#include "basefolder.h"
+#include "lazysoundplayer.h"
 #include "navigator.h"
+#include "processmemory.h"
+#include "program.h"
 #include "services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
-#include <QWidget>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
+
+constexpr int kAfterStartMs = 1000;
 
 class NoExit : public ProgramExit {
 public:
     void exit(int) override {}
 };
 
-long peakKiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_maxrss;
-}
-
-long currentKiB() {
-    QFile f("/proc/self/statm");
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = f.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * 4 : 0; // resident pages of 4 KiB
-}
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void tour() {
     for (int i = 0; i < kScreenCount; ++i) {
         SwitchScreen(ScreenId(i));
-        settle();
+        settleEvents();
     }
 }
 
-int child(const QString& mode, int tours) {
+int child(int tours) {
     static int childArgc = 1;
     static char name[] = "bench";
     static char* childArgv[] = {name, nullptr};
     QApplication app(childArgc, childArgv);
     app.setQuitOnLastWindowClosed(false);
-    if (mode == "bare") {
-        QWidget w;
-        w.setFixedSize(768, 480);
-        w.show();
-        settle();
-        std::printf("%ld %ld\n", peakKiB(), currentKiB());
-        return 0;
-    }
     NoExit noExit;
     Services::setProgramExit(&noExit);
-    registerAllScreens();
-    StartUp(QCoreApplication::applicationDirPath() + "/../out");
-    settle();
-    long afterOne = 0;
-    for (int t = 0; t < tours; ++t) {
-        tour();
-        if (t == 0)
-            afterOne = currentKiB();
+    // The program's own start, as main() does it.
+    const QString folder = QCoreApplication::applicationDirPath() + "/../out";
+    LazySoundPlayer sound(folder);
+    startProgram(sound, folder);
+    settleEvents();
+    if (tours > 0) {
+        // Let the program finish what it starts after the first screen (the
+        // sound backend) before touring, as a learner's first click would.
+        QEventLoop loop;
+        QTimer::singleShot(kAfterStartMs, &loop, &QEventLoop::quit);
+        loop.exec();
     }
-    std::printf("%ld %ld %ld\n", peakKiB(), currentKiB(), afterOne);
+    // Peak memory, then the resident memory after 1, 10, 100 and 1000 tours
+    // (as far as asked for).
+    QList<long> resident;
+    for (int t = 1; t <= tours; ++t) {
+        tour();
+        if (t == 1 || t == 10 || t == 100 || t == 1000)
+            resident << currentKiB();
+    }
+    std::printf("%ld", peakKiB());
+    for (long kib : resident)
+        std::printf(" %ld", kib);
+    std::printf("\n");
     return Navigator::instance().ended() ? 1 : 0;
 }
 
@@ -83,9 +73,14 @@ struct Run {
     QList<long> numbers;
 };
 
-Run launch(const QStringList& args) {
+// The bare window program lies beside this one.
+QString bareWindow() {
+    return QCoreApplication::applicationDirPath() + "/bare-window";
+}
+
+Run launch(const QStringList& args, const QString& program = QString()) {
     QProcess p;
-    p.setProgram(QCoreApplication::applicationFilePath());
+    p.setProgram(program.isEmpty() ? QCoreApplication::applicationFilePath() : program);
     p.setArguments(args);
     QElapsedTimer t;
     t.start();
@@ -107,32 +102,33 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 3 && QByteArray(argv[1]) == "--child")
-        return child(QString::fromLocal8Bit(argv[2]), argc >= 4 ? std::atoi(argv[3]) : 0);
+        return child(std::atoi(argv[2]));
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     std::vector<double> program, bare;
     for (int i = 0; i < runs; ++i) {
         // Interleaved, so both see the same machine load.
-        program.push_back(launch({"--child", "program", "0"}).ms);
-        bare.push_back(launch({"--child", "bare"}).ms);
+        program.push_back(launch({"--child", "0"}).ms);
+        bare.push_back(launch({}, bareWindow()).ms);
     }
     const double p = median(program), b = median(bare);
     std::printf("start-up to first screen: program %.1f ms, bare window %.1f ms, ratio %.2f "
                 "(median of %d)\n",
                 p, b, p / b, runs);
 
-    const Run oneTour = launch({"--child", "program", "1"});
-    const Run bareRun = launch({"--child", "bare"});
+    const Run oneTour = launch({"--child", "1"});
+    const Run bareRun = launch({}, bareWindow());
     if (oneTour.numbers.size() >= 1 && bareRun.numbers.size() >= 1)
         std::printf("peak memory after touring all screens: program %ld KiB, bare window %ld KiB, "
                     "ratio %.2f\n",
                     oneTour.numbers[0], bareRun.numbers[0],
                     double(oneTour.numbers[0]) / double(bareRun.numbers[0]));
-    const Run many = launch({"--child", "program", "1000"});
-    if (many.numbers.size() >= 3)
-        std::printf(
-            "resident memory after 1 tour %ld KiB, after 1000 tours %ld KiB, growth %ld KiB\n",
-            many.numbers[2], many.numbers[1], many.numbers[1] - many.numbers[2]);
+    const Run many = launch({"--child", "1000"});
+    if (many.numbers.size() >= 5)
+        std::printf("resident memory after 1 / 10 / 100 / 1000 tours: %ld / %ld / %ld / %ld KiB, "
+                    "growth from 1 to 1000: %ld KiB\n",
+                    many.numbers[1], many.numbers[2], many.numbers[3], many.numbers[4],
+                    many.numbers[4] - many.numbers[1]);
     return 0;
 }

@@ -3,23 +3,32 @@
 #include "picturecatalog.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
 
 namespace {
 
-constexpr int kCacheKiB = 16 * 1024;
+constexpr int kCacheKiB = 6 * 1024;
 
-QString resourcePath(const QString& name) {
-    return QStringLiteral(":/pictures/%1.png").arg(name);
+QString resourcePath(const QString& name, int ratio) {
+    return QStringLiteral(":/pictures/%1%2.png").arg(name, ratio > 1 ? "@2x" : "");
 }
 
-QPixmap placeholder(const QString& name) {
+// Twice-size pictures only where a screen has more than one device pixel per
+// logical pixel: elsewhere they would cost four times the decoding and memory
+// and be scaled down at every paint.
+int pictureRatio() {
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QPixmap placeholder(const QString& name, int ratio) {
     QSize size = pictureSize(name);
     if (!size.isValid())
         size = QSize(32, 32);
-    QPixmap p(size * 2);
-    p.setDevicePixelRatio(2);
+    QPixmap p(size * ratio);
+    p.setDevicePixelRatio(ratio);
     p.fill(QColor(230, 230, 230));
     QPainter painter(&p);
     painter.setPen(Qt::darkGray);
@@ -39,13 +48,14 @@ QPixmap PictureStore::pixmap(const QString& name) {
         return true;
     }();
     Q_UNUSED(limited);
-    const QString key = QStringLiteral("picture:") + name;
+    const int ratio = pictureRatio();
+    const QString key = QStringLiteral("picture:%1@%2").arg(name).arg(ratio);
     QPixmap p;
     if (QPixmapCache::find(key, &p))
         return p;
-    if (!p.load(resourcePath(name)))
-        p = placeholder(name);
-    p.setDevicePixelRatio(2);
+    if (!p.load(resourcePath(name, ratio)))
+        p = placeholder(name, ratio);
+    p.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, p);
     return p;
 }
@@ -55,5 +65,5 @@ QIcon PictureStore::windowIcon() {
 }
 
 bool PictureStore::has(const QString& name) {
-    return QFile::exists(resourcePath(name));
+    return QFile::exists(resourcePath(name, 1)) && QFile::exists(resourcePath(name, 2));
 }

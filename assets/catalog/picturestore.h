@@ -4,8 +4,9 @@
 #include <QPixmap>
 #include <QString>
 
-// Hands out the program's pictures, drawn at build time at twice their size
-// and shown with a device pixel ratio of 2.
+// Hands out the program's pictures, drawn at build time at their own size and
+// at twice it: the twice-size ones, with a device pixel ratio of 2, where a
+// screen is high-DPI.
 class PictureStore {
 public:
     static QPixmap pixmap(const QString& name);

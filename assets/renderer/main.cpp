@@ -1,5 +1,5 @@
 // Draws every picture of the catalog into the folder given as the first
-// argument, as PNG files at twice their logical size. A second argument, if
+// argument, as PNG files at their logical size and at twice it. A second argument, if
 // given, draws only the pictures whose names start with it.
 #include "lettering.h"
 #include "picturebook.h"
@@ -29,24 +29,30 @@ int main(int argc, char** argv) {
     QDir().mkpath(out.path());
     QElapsedTimer clock;
     clock.start();
-    const PictureBook book(2.0);
+    // Each picture at its own size for ordinary screens, and at twice the
+    // size ("@2x") for high-DPI ones.
+    const PictureBook books[] = {PictureBook(1.0), PictureBook(2.0)};
+    const char* suffixes[] = {"", "@2x"};
     int count = 0;
     for (const PictureEntry& e : pictureCatalog()) {
         if (!only.isEmpty() && !e.name.startsWith(only))
             continue;
-        const QImage img = book.draw(e);
-        if (img.size() != e.size * 2) {
-            std::fprintf(stderr, "picture-renderer: %s drawn at %dx%d, wanted %dx%d\n",
-                         qPrintable(e.name), img.width(), img.height(), e.size.width() * 2,
-                         e.size.height() * 2);
-            return 1;
+        for (int k = 0; k < 2; ++k) {
+            const QImage img = books[k].draw(e);
+            const QSize wanted = e.size * (k + 1);
+            if (img.size() != wanted) {
+                std::fprintf(stderr, "picture-renderer: %s%s drawn at %dx%d, wanted %dx%d\n",
+                             qPrintable(e.name), suffixes[k], img.width(), img.height(),
+                             wanted.width(), wanted.height());
+                return 1;
+            }
+            const QString file = out.filePath(e.name + QLatin1String(suffixes[k]) + ".png");
+            if (const QString error = writeFastPng(img, file); !error.isEmpty()) {
+                std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
+                return 1;
+            }
+            ++count;
         }
-        if (const QString error = writeFastPng(img, out.filePath(e.name + ".png"));
-            !error.isEmpty()) {
-            std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
-            return 1;
-        }
-        ++count;
     }
     std::printf("picture-renderer: %d pictures in %.2f s\n", count, clock.elapsed() / 1000.0);
     return 0;

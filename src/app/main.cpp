@@ -1,7 +1,6 @@
-#include "allscreens.h"
+#include "lazysoundplayer.h"
 #include "navigator.h"
-#include "qtsoundplayer.h"
-#include "services.h"
+#include "program.h"
 
 #include <QApplication>
 
@@ -9,11 +8,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Moving between screens closes one window before the next opens.
     app.setQuitOnLastWindowClosed(false);
-    registerAllScreens();
-    // The drill's sounds; declared after the application so that it goes first.
-    QtSoundPlayer sound;
-    Services::setSound(&sound);
-    StartUp(QCoreApplication::applicationDirPath());
+    // The drill's sounds, from the sound module beside the executable;
+    // declared after the application so that it goes first.
+    LazySoundPlayer sound(QCoreApplication::applicationDirPath());
+    startProgram(sound, QCoreApplication::applicationDirPath());
     if (Navigator::instance().ended())
         return Navigator::instance().exitStatus();
     return app.exec();

@@ -8,8 +8,9 @@
 #include <QUrl>
 
 QtSoundPlayer::QtSoundPlayer() {
-    // Starting the media backend takes a moment; do it now rather than at the
-    // first judgement, where it would hold up the mark.
+    // Made when the program loads its sound module, after the first screen:
+    // start the media backend now rather than at the first judgement, where
+    // it would hold up the mark.
     if (!QMediaDevices::defaultAudioOutput().isNull())
         makePlayer();
 }

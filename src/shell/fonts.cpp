@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QThreadPool>
 #include <QtMath>
 
 QString minchoFamily() {
@@ -22,5 +23,19 @@ QFont minchoFont(double points) {
     f.setPixelSize(qRound(points * 96.0 / 72.0));
     f.setBold(true);
     f.setStyleStrategy(QFont::PreferAntialias);
+    // Unhinted outlines look the same at these sizes, and leaving out the
+    // autohinter halves the work of loading each new glyph.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
+}
+
+void warmUpFontsInBackground() {
+    // QFontDatabase is thread-safe: a caller on the GUI thread that needs the
+    // families before the worker is done waits for it on the database's lock.
+    // The global pool is waited for when the application ends.
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }

@@ -12,8 +12,9 @@ using cell::Structure;
 
 namespace {
 
-QImage picture(const QString& name) {
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(name))
+// The picture as stored for ordinary (k = 1) or high-DPI (k = 2) screens.
+QImage picture(const QString& name, int k) {
+    return QImage(QStringLiteral(":/pictures/%1%2.png").arg(name, k > 1 ? "@2x" : ""))
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -78,17 +79,20 @@ private slots:
 
 void LessonPicturesTest::initTestCase_data() {
     QTest::addColumn<int>("structure");
+    QTest::addColumn<int>("k"); // pixels per logical pixel
     for (Structure s : cell::kAllStructures)
-        QTest::newRow(cell::structureKey(s).c_str()) << int(s);
+        for (int k : {1, 2})
+            QTest::addRow("%s@%dx", cell::structureKey(s).c_str(), k) << int(s) << k;
 }
 
 void LessonPicturesTest::markersSitOnTheirAtoms() {
     QFETCH_GLOBAL(int, structure);
+    QFETCH_GLOBAL(int, k);
     const Structure s = Structure(structure);
     const cell::Cell& c = cell::model(s);
     const cell::Camera& cam = cell::lessonCamera(s);
-    const QImage img = picture(pictureName("ballstick", s));
-    QCOMPARE(img.size(), QSize(cam.width, cam.height) * 2);
+    const QImage img = picture(pictureName("ballstick", s), k);
+    QCOMPARE(img.size(), QSize(cam.width, cam.height) * k);
     const double ball = cell::ballRadius(s) * cam.scale;
     const QSize marker = pictureSize("marker");
     // The whole marker disc fits on the ball.
@@ -99,15 +103,15 @@ void LessonPicturesTest::markersSitOnTheirAtoms() {
         // The marker's centre shows this atom's own colour (not the ground,
         // an edge or a nearer ball), and so does most of the disc under it.
         auto own = [&](QRgb px) { return corner ? isRed(px) : isMagenta(px); };
-        const QRgb centre = img.pixel(int(std::floor(at.x * 2)), int(std::floor(at.y * 2)));
+        const QRgb centre = img.pixel(int(std::floor(at.x * k)), int(std::floor(at.y * k)));
         QVERIFY2(own(centre),
                  qPrintable(
                      QStringLiteral("atom %1: colour %2 at its centre").arg(i).arg(centre, 8, 16)));
         int inDisc = 0, ownColour = 0;
-        const double m = marker.width(); // the disc's radius at twice the size
-        for (int y = int(at.y * 2 - m); y <= int(at.y * 2 + m); ++y)
-            for (int x = int(at.x * 2 - m); x <= int(at.x * 2 + m); ++x) {
-                if (std::hypot(x + 0.5 - at.x * 2, y + 0.5 - at.y * 2) > m)
+        const double m = marker.width() / 2.0 * k; // the disc's radius in pixels
+        for (int y = int(at.y * k - m); y <= int(at.y * k + m); ++y)
+            for (int x = int(at.x * k - m); x <= int(at.x * k + m); ++x) {
+                if (std::hypot(x + 0.5 - at.x * k, y + 0.5 - at.y * k) > m)
                     continue;
                 ++inDisc;
                 ownColour += own(img.pixel(x, y));
@@ -130,15 +134,16 @@ void LessonPicturesTest::markersSitOnTheirAtoms() {
 
 void LessonPicturesTest::piecesLieOnTheirAtomsInsideTheCell() {
     QFETCH_GLOBAL(int, structure);
+    QFETCH_GLOBAL(int, k);
     const Structure s = Structure(structure);
     const cell::Cell& c = cell::model(s);
     const cell::Camera& cam = cell::lessonCamera(s);
     const double radius = c.radius * cam.scale;
     const auto edges = outline(s);
     for (int i = 0; i < cell::pieceCount(s); ++i) {
-        const QImage img = picture(pieceName(s, i));
+        const QImage img = picture(pieceName(s, i), k);
         const cell::Rect2 r = cell::pieceRect(s, i);
-        QCOMPARE(img.size(), QSize(r.width, r.height) * 2);
+        QCOMPARE(img.size(), QSize(r.width, r.height) * k);
         QVERIFY(r.left >= 0 && r.top >= 0 && r.left + r.width <= cam.width &&
                 r.top + r.height <= cam.height);
         const cell::Point2 at = cell::atomCentre(s, i);
@@ -148,7 +153,7 @@ void LessonPicturesTest::piecesLieOnTheirAtomsInsideTheCell() {
                 if (qAlpha(img.pixel(x, y)) == 0)
                     continue;
                 // The pixel's centre in the empty cell's logical pixels.
-                const double px = r.left + (x + 0.5) / 2.0, py = r.top + (y + 0.5) / 2.0;
+                const double px = r.left + (x + 0.5) / k, py = r.top + (y + 0.5) / k;
                 QVERIFY2(std::hypot(px - at.x, py - at.y) <= radius + 1.0,
                          qPrintable(QStringLiteral("piece %1 pixel (%2, %3) off its atom")
                                         .arg(i)
@@ -166,12 +171,13 @@ void LessonPicturesTest::piecesLieOnTheirAtomsInsideTheCell() {
 
 void LessonPicturesTest::piecesAreDrawnAndOtherwiseTransparent() {
     QFETCH_GLOBAL(int, structure);
+    QFETCH_GLOBAL(int, k);
     const Structure s = Structure(structure);
     const cell::Cell& c = cell::model(s);
     const cell::Camera& cam = cell::lessonCamera(s);
     const double radius = c.radius * cam.scale;
     for (int i = 0; i < cell::pieceCount(s); ++i) {
-        const QImage img = picture(pieceName(s, i));
+        const QImage img = picture(pieceName(s, i), k);
         int opaque = 0, clear = 0;
         QSet<QRgb> colours;
         for (int y = 0; y < img.height(); ++y)
@@ -187,7 +193,7 @@ void LessonPicturesTest::piecesAreDrawnAndOtherwiseTransparent() {
         // Even the smallest piece (a corner sixth, partly under earlier
         // pieces) covers a good part of its disc, and every piece leaves
         // transparent ground around it.
-        const double disc = 3.14159 * radius * radius * 4; // at twice the size
+        const double disc = 3.14159 * radius * radius * k * k; // in pixels
         QVERIFY2(opaque > disc / 40, qPrintable(QStringLiteral("piece %1 nearly empty").arg(i)));
         QVERIFY2(clear > 0, qPrintable(QStringLiteral("piece %1 has no ground").arg(i)));
         QVERIFY(colours.size() > 20); // shaded, not a flat placeholder

@@ -1,12 +1,13 @@
 #include "contentpicture.h"
 #include "drillfixture.h"
-#include "qtsoundplayer.h"
+#include "lazysoundplayer.h"
 #include "testmain.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
+#include <QTemporaryDir>
 
 using namespace drilltest;
 
@@ -27,6 +28,8 @@ private slots:
     void startScreenLeadsIntoTheDrill_data();
     void startScreenLeadsIntoTheDrill();
     void soundPlayerNeverHoldsTheDrillUp();
+    void missingOrDamagedSoundModuleIsSilent_data();
+    void missingOrDamagedSoundModuleIsSilent();
 };
 
 void DrillPictureTest::questionPictureIsCentredInItsFrame_data() {
@@ -204,10 +207,11 @@ void DrillPictureTest::startScreenLeadsIntoTheDrill() {
 }
 
 void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
-    // The real player, with sounds that are missing, a folder, or noise: the
-    // drill judges, shows its mark and reports nothing.
+    // The program's player with the built sound module, and sounds that are
+    // missing, a folder, or noise: the drill judges, shows its mark and
+    // reports nothing.
     Harness h;
-    QtSoundPlayer player;
+    LazySoundPlayer player(QStringLiteral(MIROSUTA_OUTPUT_DIR));
     Services::setSound(&player);
     h.content.remove("\\音\\o.wav");
     QDir().mkpath(h.content.full("\\音\\gokaku.wav"));
@@ -218,6 +222,7 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     h.click("Command2(2)");
     h.click("Command2(4)"); // wrong: x.wav is noise
     QVERIFY(h.shown("Image6"));
+    QVERIFY2(player.loaded(), "the sound module was not loaded");
     player.play(h.content.full("\\音\\o.wav"));
     player.play(h.content.full("\\音\\gokaku.wav"));
     player.play(QString());
@@ -225,6 +230,40 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
     QCOMPARE(h.currentName(), QString("ドリル"));
+    Services::setSound(&h.sound);
+}
+
+void DrillPictureTest::missingOrDamagedSoundModuleIsSilent_data() {
+    QTest::addColumn<QByteArray>("module"); // the module file's bytes; empty: no file
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("garbage") << QByteArray(8192, '\x5a');
+    QTest::newRow("not a library") << QByteArray("\x7f"
+                                                 "ELF truncated");
+}
+
+void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
+    QFETCH(QByteArray, module);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    if (!module.isEmpty()) {
+        QFile f(folder.filePath(QStringLiteral("mirosuta-sound.so")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(module);
+    }
+    Harness h;
+    LazySoundPlayer player(folder.path());
+    Services::setSound(&player);
+    player.prepareSoon();
+    h.random.values = {0.0};
+    h.open(ScreenId::Drill);
+    h.click("Command2(2)");
+    h.click("Command2(4)"); // judged: a sound is asked for
+    QVERIFY(h.shown("Image6"));
+    QVERIFY(!player.loaded());
+    QTest::qWait(400); // past the prepare delay: trying again changes nothing
+    QVERIFY(!player.loaded());
+    QVERIFY(h.errors.messages.isEmpty());
+    QVERIFY(h.exits.statuses.isEmpty());
     Services::setSound(&h.sound);
 }
 

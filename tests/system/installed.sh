@@ -7,7 +7,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/ミロスタ 教材/化学 の 授業"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in mirosuta 説明/メニュー/msg1.txt 画像/mondai1.gif 音/o.wav share/icons/hicolor/64x64/apps/mirosuta.png; do
+for f in mirosuta mirosuta-sound.so 説明/メニュー/msg1.txt 画像/mondai1.gif 音/o.wav \
+         share/icons/hicolor/32x32/apps/mirosuta.png share/icons/hicolor/64x64/apps/mirosuta.png; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 grep -qF "Exec=\"$prefix/mirosuta\"" "$prefix/share/applications/mirosuta.desktop" \
@@ -15,7 +16,11 @@ grep -qF "Exec=\"$prefix/mirosuta\"" "$prefix/share/applications/mirosuta.deskto
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
 cd /
 status=0
-XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/mirosuta" || status=$?
+XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen LD_DEBUG=files \
+  LD_DEBUG_OUTPUT="$work/loader" timeout 3 "$prefix/mirosuta" || status=$?
 # 124: still running when the time was up, as a program waiting for the learner should be.
 [ "$status" -eq 124 ] || { echo "the installed program ended with status $status"; exit 1; }
+# The sound module is loaded from beside the installed program once it has started.
+grep -qF "$prefix/mirosuta-sound.so" "$work"/loader.* \
+  || { echo "the installed program did not load its sound module"; exit 1; }
 echo "1 passed, 0 failed: installed under '$prefix' and running"

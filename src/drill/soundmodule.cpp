@@ -1,0 +1,8 @@
+// The entry point of the sound module, found by name when it is loaded.
+#include "qtsoundplayer.h"
+
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT SoundPlayer* mirosutaCreateSoundPlayer() {
+    return new QtSoundPlayer;
+}
