@@ -73,9 +73,15 @@ struct Run {
     QList<long> numbers;
 };
 
-// The bare window program lies beside this one.
+// The yardsticks lie beside this program.
 QString bareWindow() {
     return QCoreApplication::applicationDirPath() + "/bare-window";
+}
+QString textWindow() {
+    return QCoreApplication::applicationDirPath() + "/text-window";
+}
+QStringList firstText() {
+    return {QCoreApplication::applicationDirPath() + "/../out/説明/メニュー/msg1.txt"};
 }
 
 Run launch(const QStringList& args, const QString& program = QString()) {
@@ -106,24 +112,30 @@ int main(int argc, char** argv) {
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
-    std::vector<double> program, bare;
+    std::vector<double> program, bare, text;
     for (int i = 0; i < runs; ++i) {
-        // Interleaved, so both see the same machine load.
+        // Interleaved, so all see the same machine load.
         program.push_back(launch({"--child", "0"}).ms);
         bare.push_back(launch({}, bareWindow()).ms);
+        text.push_back(launch(firstText(), textWindow()).ms);
     }
-    const double p = median(program), b = median(bare);
+    const double p = median(program), b = median(bare), t = median(text);
     std::printf("start-up to first screen: program %.1f ms, bare window %.1f ms, ratio %.2f "
                 "(median of %d)\n",
                 p, b, p / b, runs);
+    std::printf("  the bare window with one panel of Japanese text: %.1f ms, %.2f x the bare "
+                "window; the program is %.2f x that\n",
+                t, t / b, p / t);
 
     const Run oneTour = launch({"--child", "1"});
     const Run bareRun = launch({}, bareWindow());
-    if (oneTour.numbers.size() >= 1 && bareRun.numbers.size() >= 1)
+    const Run textRun = launch(firstText(), textWindow());
+    if (oneTour.numbers.size() >= 1 && bareRun.numbers.size() >= 1 && textRun.numbers.size() >= 1)
         std::printf("peak memory after touring all screens: program %ld KiB, bare window %ld KiB, "
-                    "ratio %.2f\n",
+                    "ratio %.2f; the bare window with one panel of text %ld KiB, %.2f x\n",
                     oneTour.numbers[0], bareRun.numbers[0],
-                    double(oneTour.numbers[0]) / double(bareRun.numbers[0]));
+                    double(oneTour.numbers[0]) / double(bareRun.numbers[0]), textRun.numbers[0],
+                    double(textRun.numbers[0]) / double(bareRun.numbers[0]));
     const Run many = launch({"--child", "1000"});
     if (many.numbers.size() >= 5)
         std::printf("resident memory after 1 / 10 / 100 / 1000 tours: %ld / %ld / %ld / %ld KiB, "
