@@ -1,5 +1,6 @@
 // Whole-process figures: start-up to the first screen shown and peak memory,
-// each against a bare Qt window program, and memory growth over many tours.
+// each against a bare Qt window program and against one that shows a panel of
+// Japanese text, and memory growth over many tours.
 // Run: build/default/bench/bench_process [runs]
 #include "lazysoundplayer.h"
 #include "navigator.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <algorithm>
@@ -20,6 +20,11 @@
 namespace {
 
 constexpr int kAfterStartMs = 1000;
+
+// The program's content folders, as the build lays them out.
+QString contentFolder() {
+    return QCoreApplication::applicationDirPath() + "/../out";
+}
 
 class NoExit : public ProgramExit {
 public:
@@ -42,13 +47,13 @@ int child(int tours) {
     NoExit noExit;
     Services::setProgramExit(&noExit);
     // The program's own start, as main() does it.
-    const QString folder = QCoreApplication::applicationDirPath() + "/../out";
-    LazySoundPlayer sound(folder);
-    startProgram(sound, folder);
+    LazySoundPlayer sound(contentFolder());
+    startProgram(sound, contentFolder());
     settleEvents();
     if (tours > 0) {
-        // Let the program finish what it starts after the first screen (the
-        // sound backend) before touring, as a learner's first click would.
+        // Let the program finish what it starts after the first screen
+        // (loading the sound module) before touring, as a learner's first
+        // click would.
         QEventLoop loop;
         QTimer::singleShot(kAfterStartMs, &loop, &QEventLoop::quit);
         loop.exec();
@@ -81,7 +86,7 @@ QString textWindow() {
     return QCoreApplication::applicationDirPath() + "/text-window";
 }
 QStringList firstText() {
-    return {QCoreApplication::applicationDirPath() + "/../out/説明/メニュー/msg1.txt"};
+    return {contentFolder() + "/説明/メニュー/msg1.txt"};
 }
 
 Run launch(const QStringList& args, const QString& program = QString()) {
