@@ -14,20 +14,17 @@ struct AtomsCopy {
     cell::Structure structure;
     ScreenId screen;
     std::vector<const char*> hints; // Image4, Image5, ... in the hint frame
-    int answerHeight;               // List2, twips: the longer the count, the taller
 };
 
 const AtomsCopy& copyOf(cell::Structure s) {
     static const AtomsCopy copies[] = {
         {cell::Structure::Bcc,
          ScreenId::BccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
-         2970},
+         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"}},
         {cell::Structure::Fcc,
          ScreenId::FccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
-         3300},
-        {cell::Structure::Hcp, ScreenId::HcpAtoms, {"hint-1", "hint-half", "hint-sixth"}, 3570},
+         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"}},
+        {cell::Structure::Hcp, ScreenId::HcpAtoms, {"hint-1", "hint-half", "hint-sixth"}},
     };
     for (const AtomsCopy& c : copies)
         if (c.structure == s)
@@ -51,10 +48,8 @@ LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
     addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
     addPicture("Image2", 240, 120, pictureName("cutaway", s));
     addPicture("Image3", 10350, 120, "face-b");
-    m_list1 = addPanel("List1", twips(3300, 180, 5550, 2010), TextPanel::Ground::DarkBlue);
-    // The answer covers the question's place and reaches further down.
-    m_list2 = addPanel("List2", twips(3300, 180, 5760, copy.answerHeight),
-                       TextPanel::Ground::DarkBlue, false);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2"); // over the question's place, reaching further down
 
     const int hintCount = int(copy.hints.size());
     QGroupBox* frame = addFrame("Frame1", twips(240, 3810, hintCount * kHintStep + kHintGap, 2310),
@@ -73,8 +68,8 @@ LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
 
 void LatticeAtomsScreen::formLoad() {
     // The answer is read now, before it is asked for.
-    fill(m_list1, lessonText(m_structure, 7));
-    fill(m_list2, lessonText(m_structure, 8));
+    fill(m_list1);
+    fill(m_list2);
 }
 
 void LatticeAtomsScreen::command1Click() {

@@ -10,23 +10,17 @@ namespace {
 struct NeighboursCopy {
     cell::Structure structure;
     ScreenId screen;
-    QRect answerTwips;    // List2: over the question's place, growing upwards
     int answerPictureTop; // Image4, twips; same left as Image3
 };
 
-// The question panel and picture are the same on all three screens.
-constexpr int kQuestionLeft = 1320, kQuestionBottom = 5010;
+// The question picture is the same on all three screens.
 constexpr int kPictureLeft = 7380, kPictureTop = 1200;
 
 const NeighboursCopy& copyOf(cell::Structure s) {
-    // Two close-packed cells drawn apart need the whole height above the buttons.
     static const NeighboursCopy copies[] = {
-        {cell::Structure::Bcc, ScreenId::BccNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 3015, 5760, 3015), kPictureTop},
-        {cell::Structure::Fcc, ScreenId::FccNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
-        {cell::Structure::Hcp, ScreenId::HcpNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
+        {cell::Structure::Bcc, ScreenId::BccNeighbours, kPictureTop},
+        {cell::Structure::Fcc, ScreenId::FccNeighbours, 150},
+        {cell::Structure::Hcp, ScreenId::HcpNeighbours, 150},
     };
     for (const NeighboursCopy& c : copies)
         if (c.structure == s)
@@ -46,11 +40,8 @@ LatticeNeighboursScreen::LatticeNeighboursScreen(cell::Structure s)
     const QPoint plate = titlePlaceTwips(*this);
     addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
     addPicture("Image2", 240, 3060, "face-a");
-    m_list1 = addPanel("List1", twips(kQuestionLeft, kQuestionBottom - 2010, 5550, 2010),
-                       TextPanel::Ground::Blue);
-    const QRect a = copy.answerTwips;
-    m_list2 = addPanel("List2", twips(a.x(), a.y(), a.width(), a.height()), TextPanel::Ground::Blue,
-                       false);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2");
     m_image3 = addPicture("Image3", kPictureLeft, kPictureTop, pictureName("neighbour-q", s));
     m_image4 = addPicture("Image4", kPictureLeft, copy.answerPictureTop,
                           pictureName("neighbour-a", s), false);
@@ -62,8 +53,8 @@ LatticeNeighboursScreen::LatticeNeighboursScreen(cell::Structure s)
 }
 
 void LatticeNeighboursScreen::formLoad() {
-    fill(m_list1, lessonText(m_structure, 9));
-    fill(m_list2, lessonText(m_structure, 10));
+    fill(m_list1);
+    fill(m_list2);
 }
 
 void LatticeNeighboursScreen::command1Click() {

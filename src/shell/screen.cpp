@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "label.h"
 #include "navigator.h"
+#include "paneldesign.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturestore.h"
@@ -66,13 +67,8 @@ PictureButton* Screen::addButton(const QString& name, const QString& picture, co
     return b;
 }
 
-TextPanel* Screen::addPanel(const QString& name, QRect rect, TextPanel::Ground ground,
-                            bool visible) {
-    auto* t = new TextPanel(ground, this);
-    t->setObjectName(name);
-    t->setGeometry(rect);
-    t->setVisible(visible);
-    return t;
+TextPanel* Screen::addPanel(const QString& name) {
+    return buildPanel(panelDesign(m_id, name), this);
 }
 
 Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption, double points,
@@ -102,11 +98,13 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
     f->setGeometry(rect);
     f->setFont(minchoFont(points));
     // The style's own frame line is all but invisible on the cyan ground.
-    f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
-                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
-                                    " padding: 0 3px; color: %2; }")
-                         .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
-                         .arg(captionColour.name()));
+    f->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+            " padding: 0 3px; color: %2; }")
+            .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
+            .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
     return f;
 }
@@ -120,6 +118,6 @@ void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
     }
 }
 
-void Screen::fill(TextPanel* panel, const QString& relative) {
-    FillListFromFile(panel, relative);
+void Screen::fill(TextPanel* panel) {
+    FillListFromFile(panel, panelDesign(m_id, panel->objectName()).file);
 }
