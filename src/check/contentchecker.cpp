@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 #include <QWidget>
 #include <algorithm>
+#include <cstdio>
 #include <sndfile.h>
 #include <vector>
 
