@@ -12,9 +12,6 @@
 #include <QStringDecoder>
 #include <QWidget>
 #include <algorithm>
-#include <cstdio>
-#include <sndfile.h>
-#include <vector>
 
 namespace {
 
@@ -64,76 +61,67 @@ QString likelyOtherEncoding(QByteArrayView bytes) {
     return {};
 }
 
-// libsndfile reads the sound through a QFile, so that a path of any
-// characters opens the same way on every platform.
-sf_count_t vioLength(void* f) {
-    return static_cast<QFile*>(f)->size();
-}
-sf_count_t vioSeek(sf_count_t offset, int whence, void* f) {
-    auto* file = static_cast<QFile*>(f);
-    const qint64 base = whence == SEEK_CUR ? file->pos() : whence == SEEK_END ? file->size() : 0;
-    if (!file->seek(base + offset))
-        return -1;
-    return file->pos();
-}
-sf_count_t vioRead(void* out, sf_count_t count, void* f) {
-    const qint64 n = static_cast<QFile*>(f)->read(static_cast<char*>(out), count);
-    return n < 0 ? 0 : n;
-}
-sf_count_t vioWrite(const void*, sf_count_t, void*) {
-    return 0; // opened for reading only
-}
-sf_count_t vioTell(void* f) {
-    return static_cast<QFile*>(f)->pos();
+quint32 littleEndian(QByteArrayView b, qsizetype at, int bytes) {
+    quint32 v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    return v;
 }
 
-// True when the RIFF header promises more bytes than the file holds. The
-// decoder quietly plays what is there, so only the header tells.
-bool cutShort(QFile* file) {
-    if (!file->seek(0))
-        return false;
-    const QByteArray head = file->read(8);
-    if (head.size() < 8 || !head.startsWith("RIFF"))
-        return false;
-    const auto byte = [&](int i) { return quint32(static_cast<unsigned char>(head[i])); };
-    const quint32 riffSize = byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24;
-    return qint64(riffSize) + 8 > file->size();
-}
-
-// Why a sound is not a WAV that the player plays; empty when it is one.
+// Why a sound is not a WAV that every platform's player plays (uncompressed
+// PCM or float, mono or stereo); empty when it is one. The RIFF chunks are
+// walked here: the program's players differ per platform, and none of them
+// answers this question without playing the sound.
 QString soundProblem(QFile* file) {
-    SF_VIRTUAL_IO io{vioLength, vioSeek, vioRead, vioWrite, vioTell};
-    SF_INFO info{};
-    SNDFILE* sf = sf_open_virtual(&io, SFM_READ, &info, file);
-    if (!sf)
-        return QStringLiteral("音のファイルとして読めません（WAV ではないか、壊れています）。");
-    QString why;
-    const int major = info.format & SF_FORMAT_TYPEMASK;
-    const int sub = info.format & SF_FORMAT_SUBMASK;
-    if (major != SF_FORMAT_WAV && major != SF_FORMAT_WAVEX) {
-        SF_FORMAT_INFO name{};
-        name.format = major;
-        sf_command(nullptr, SFC_GET_FORMAT_MAJOR, &name, sizeof name);
-        why = QStringLiteral("WAV ではありません（%1 の音です）。WAV で保存してください。")
-                  .arg(QString::fromUtf8(name.name ? name.name : "別の形式"));
-    } else if (sub != SF_FORMAT_PCM_U8 && sub != SF_FORMAT_PCM_16 && sub != SF_FORMAT_PCM_24 &&
-               sub != SF_FORMAT_PCM_32 && sub != SF_FORMAT_FLOAT) {
-        why = QStringLiteral("圧縮された WAV は再生できないことがあります。"
-                             "非圧縮（PCM）の WAV で保存してください。");
-    } else if (info.frames <= 0 || info.channels < 1 || info.channels > 2) {
-        why = info.frames <= 0 ? QStringLiteral("音のデータが入っていません。")
-                               : QStringLiteral("モノラルかステレオの WAV にしてください。");
-    } else {
-        // Read it all: a file cut short has fewer samples than its header says.
-        std::vector<float> buffer(4096 * std::size_t(info.channels));
-        sf_count_t total = 0;
-        for (sf_count_t n; (n = sf_readf_float(sf, buffer.data(), 4096)) > 0;)
-            total += n;
-        if (total < info.frames || cutShort(file))
-            why = QStringLiteral("音のデータが途中で切れています（ファイルが壊れています）。");
+    const QString notWav = QStringLiteral(
+        "WAV ではありません（壊れているか、別の形式の音です）。WAV で保存してください。");
+    const QString cutShort =
+        QStringLiteral("音のデータが途中で切れています（ファイルが壊れています）。");
+    const qint64 size = file->size();
+    const QByteArray head = file->read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return notWav;
+    if (qint64(littleEndian(head, 4, 4)) + 8 > size)
+        return cutShort;
+
+    QByteArray format;
+    qint64 dataBytes = -1;
+    qint64 at = 12;
+    while (at + 8 <= size && (format.isEmpty() || dataBytes < 0)) {
+        if (!file->seek(at))
+            return cutShort;
+        const QByteArray chunk = file->read(8);
+        if (chunk.size() < 8)
+            return cutShort;
+        const qint64 length = littleEndian(chunk, 4, 4);
+        if (at + 8 + length > size)
+            return cutShort;
+        if (chunk.startsWith("fmt "))
+            format = file->read(qMin<qint64>(length, 40));
+        else if (chunk.startsWith("data"))
+            dataBytes = length;
+        at += 8 + length + (length & 1);
     }
-    sf_close(sf);
-    return why;
+    if (format.size() < 16 || dataBytes < 0)
+        return notWav;
+    quint32 tag = littleEndian(format, 0, 2);
+    const quint32 channels = littleEndian(format, 2, 2);
+    const quint32 rate = littleEndian(format, 4, 4);
+    const quint32 bits = littleEndian(format, 14, 2);
+    if (tag == 0xFFFE && format.size() >= 26) // WAVE_FORMAT_EXTENSIBLE: the sub-format says
+        tag = littleEndian(format, 24, 2);
+    const bool pcm = tag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
+    const bool floating = tag == 3 && (bits == 32 || bits == 64);
+    if (!pcm && !floating)
+        return QStringLiteral("圧縮された WAV は再生できないことがあります。"
+                              "非圧縮（PCM）の WAV で保存してください。");
+    if (channels < 1 || channels > 2)
+        return QStringLiteral("モノラルかステレオの WAV にしてください。");
+    if (rate == 0)
+        return notWav;
+    if (dataBytes == 0)
+        return QStringLiteral("音のデータが入っていません。");
+    return {};
 }
 
 Finding problem(const QString& file, const QString& message, int line = 0) {

@@ -71,6 +71,21 @@ QByteArray claimingGif(int width, int height) {
     return b + QByteArray("\x00\x00\x00", 3) + QByteArray(20, '\0') + ';';
 }
 
+// A WAV file: format tag, channels, bits per sample, and the bytes of sound.
+QByteArray wavBytes(quint16 tag, quint16 channels, quint16 bits, int dataBytes) {
+    const auto u16 = [](quint16 v) {
+        QByteArray b;
+        return b.append(char(v & 0xFF)).append(char(v >> 8));
+    };
+    const auto u32 = [&](quint32 v) { return u16(quint16(v & 0xFFFF)) + u16(quint16(v >> 16)); };
+    const quint32 rate = 22050, align = channels * bits / 8;
+    const QByteArray fmt =
+        u16(tag) + u16(channels) + u32(rate) + u32(rate * align) + u16(quint16(align)) + u16(bits);
+    const QByteArray body = "WAVE" + QByteArray("fmt ") + u32(quint32(fmt.size())) + fmt + "data" +
+                            u32(quint32(dataBytes)) + QByteArray(dataBytes, '\x10');
+    return "RIFF" + u32(quint32(body.size())) + body;
+}
+
 const QString kStartText = QStringLiteral("\\説明\\メニュー\\msg1.txt");
 const QString kDrillClosing = QStringLiteral("\\説明\\ドリル\\msg3.txt");
 
@@ -84,6 +99,8 @@ private slots:
     void installedCheckerReadsItsOwnFolder();
     void damage_data();
     void damage();
+    void playableSoundsAreAccepted_data();
+    void playableSoundsAreAccepted();
     void everyEncodingThatReadsIsAccepted_data();
     void everyEncodingThatReadsIsAccepted();
     void widthIsMeasuredInThePanel_data();
@@ -156,8 +173,14 @@ void CheckerTest::damage_data() {
     QTest::newRow("missing sound")
         << "\\音\\gokaku.wav" << QByteArray() << "remove" << 0 << "見つかりません";
     QTest::newRow("text as a sound")
-        << sound << QByteArray("RIFF but not a sound") << "write" << 0 << "WAV ではないか";
+        << sound << QByteArray("RIFF but not a sound") << "write" << 0 << "WAV ではありません";
     QTest::newRow("picture as a sound") << sound << claimingGif(10, 10) << "write" << 0 << "WAV";
+    QTest::newRow("compressed WAV (ADPCM)")
+        << sound << wavBytes(2, 1, 4, 400) << "write" << 0 << "非圧縮（PCM）";
+    QTest::newRow("WAV without sound")
+        << sound << wavBytes(1, 1, 16, 0) << "write" << 0 << "音のデータが入っていません";
+    QTest::newRow("six-channel WAV")
+        << sound << wavBytes(1, 6, 16, 1200) << "write" << 0 << "モノラルかステレオ";
     QTest::newRow("sound cut short") << sound << QByteArray() << "truncate" << 0 << "途中で切れて";
 }
 
@@ -201,6 +224,21 @@ void CheckerTest::damage() {
     QCOMPARE(f.line, line);
     QVERIFY2(f.message.contains(says), qPrintable(f.message));
     QCOMPARE(ContentChecker::exitStatus(findings), 1);
+}
+
+void CheckerTest::playableSoundsAreAccepted_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("8-bit mono PCM") << wavBytes(1, 1, 8, 1000);
+    QTest::newRow("16-bit stereo PCM") << wavBytes(1, 2, 16, 4000);
+    QTest::newRow("32-bit float mono") << wavBytes(3, 1, 32, 4000);
+}
+
+void CheckerTest::playableSoundsAreAccepted() {
+    QFETCH(QByteArray, bytes);
+    ContentCopy copy;
+    copy.writeBytes("\\音\\x.wav", bytes);
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
 }
 
 void CheckerTest::everyEncodingThatReadsIsAccepted_data() {
