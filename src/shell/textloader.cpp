@@ -38,6 +38,10 @@ bool endsInHalfCharacter(QByteArrayView text) {
     return false;
 }
 
+// The mark is already cut off; a second one is text and stays, as in the file.
+constexpr auto kUnicodeFlags =
+    QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+
 bool isAscii(QByteArrayView bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -105,16 +109,18 @@ QStringList DecodeLines(QByteArrayView bytes, TextEncoding* used) {
     case TextEncoding::Utf8:
         // Invalid sequences (possible only after a mark) become U+FFFD; CR and LF
         // are single bytes that never occur inside a sequence.
-        text = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless).decode(body);
+        text = QStringDecoder(QStringDecoder::Utf8, kUnicodeFlags).decode(body);
         break;
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
-        // An odd last byte becomes U+FFFD; a surrogate without its partner is
-        // passed through by the decoder, so mark it here.
+        // The decoder passes a surrogate without its partner through, and
+        // drops an odd last byte when it is the only one; mark both here.
         text = QStringDecoder(encoding == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
                                                                 : QStringDecoder::Utf16BE,
-                              QStringDecoder::Flag::Stateless)
-                   .decode(body);
+                              kUnicodeFlags)
+                   .decode(body.first(body.size() & ~qsizetype(1)));
+        if (body.size() % 2 != 0)
+            text += QChar::ReplacementCharacter;
         replaceLoneSurrogates(&text);
         break;
     }
