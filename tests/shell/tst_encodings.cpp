@@ -127,6 +127,10 @@ void EncodingTest::damagedUnicodeShowsReplacement_data() {
     QTest::newRow("UTF-16BE, lone surrogate")
         << QByteArray("\xfe\xff\xd8\x00\0a", 6) << QStringList{bad + "a"};
     QTest::newRow("only a mark") << QByteArray("\xef\xbb\xbf") << QStringList();
+    QTest::newRow("UTF-16BE mark and one byte") << QByteArray("\xfe\xff\x09") << QStringList{bad};
+    // Only the first mark is taken off; a second one is part of the text.
+    QTest::newRow("two UTF-8 marks")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "a") << QStringList{QChar(0xFEFF) + QString("a")};
 }
 
 void EncodingTest::damagedUnicodeShowsReplacement() {
