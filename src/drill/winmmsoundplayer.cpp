@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <mmsystem.h>
+// windows.h first: mmsystem.h builds on its types.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 WinmmSoundPlayer::~WinmmSoundPlayer() {
     // A sound still playing would outlive the module that started it.
