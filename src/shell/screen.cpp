@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include "accessiblenames.h"
 #include "fonts.h"
 #include "label.h"
 #include "navigator.h"
@@ -49,10 +50,12 @@ Picture* Screen::addPicture(const QString& name, int left, int top, const QStrin
     p->move(twipsToPixels(left), twipsToPixels(top));
     if (!picture.isEmpty()) {
         p->setPicture(PictureStore::pixmap(picture));
-        p->setAccessibleName(picture);
+        p->setPictureName(picture);
+        nameElement(p, pictureText(picture));
     } else {
         p->resize(0, 0);
     }
+    nameElement(p, elementText(info().formName, name));
     p->setVisible(visible);
     return p;
 }
@@ -71,6 +74,7 @@ TextPanel* Screen::addPanel(const QString& name, QRect rect, TextPanel::Ground g
     auto* t = new TextPanel(ground, this);
     t->setObjectName(name);
     t->setGeometry(rect);
+    nameElement(t, elementText(info().formName, name));
     t->setVisible(visible);
     return t;
 }
@@ -85,6 +89,7 @@ Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption,
     l->setFont(minchoFont(points));
     l->setAlignment(align);
     l->setColours(text, ground);
+    nameElement(l, elementText(info().formName, name));
     return l;
 }
 
@@ -92,6 +97,7 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     auto* s = new Shape(outline, this);
     s->setObjectName(name);
     s->setGeometry(rect);
+    nameElement(s, elementText(info().formName, name));
     return s;
 }
 
@@ -102,12 +108,15 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
     f->setGeometry(rect);
     f->setFont(minchoFont(points));
     // The style's own frame line is all but invisible on the cyan ground.
-    f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
-                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
-                                    " padding: 0 3px; color: %2; }")
-                         .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
-                         .arg(captionColour.name()));
+    f->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+            " padding: 0 3px; color: %2; }")
+            .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
+            .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
+    nameElement(f, elementText(info().formName, name));
     return f;
 }
 
@@ -118,6 +127,19 @@ void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+void Screen::nameElement(QWidget* w, const AccessibleText& text) {
+    // An element the table does not name keeps what it has (a label its caption).
+    if (!text.name.isEmpty())
+        w->setAccessibleName(text.name);
+    if (!text.description.isEmpty())
+        w->setAccessibleDescription(text.description);
+}
+
+void Screen::giveKeyboardFocus(QWidget* w) {
+    if (ClickableLabel::keyboardInUse())
+        w->setFocus(Qt::TabFocusReason);
 }
 
 void Screen::fill(TextPanel* panel, const QString& relative) {
