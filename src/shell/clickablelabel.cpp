@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
@@ -153,7 +155,19 @@ void ClickableLabel::keyPressEvent(QKeyEvent* e) {
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
+    if (m_kind != Kind::Plain && !text().isEmpty()) {
+        // A label that takes focus lays its text out as a document, a pixel
+        // off where every other label draws it; draw it as they do.
+        QPainter p(this);
+        QStyleOption option;
+        option.initFrom(this);
+        const int flags =
+            int(QStyle::visualAlignment(Qt::LeftToRight, alignment())) | Qt::TextForceLeftToRight;
+        style()->drawItemText(&p, contentsRect(), flags, option.palette, isEnabled(), text(),
+                              foregroundRole());
+    } else {
+        QLabel::paintEvent(e);
+    }
     if (m_kind == Kind::Plain || !hasFocus() || !keyboardInUse())
         return;
     // Black under white dots: visible on every ground of the screens.
