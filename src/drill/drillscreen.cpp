@@ -128,8 +128,9 @@ void DrillScreen::showQuestion() {
     m_rightB = m_rightAnswers[m_questionNo][2];
     m_asked[m_questionNo] = 1;
     m_askedCount = qint16(m_askedCount + 1);
-    m_label2->setText(QString::number(m_askedCount));
+    // Named first: a label with a name of its own announces no change of its text.
     m_label2->setAccessibleName(drillOrdinalText(m_askedCount));
+    m_label2->setText(QString::number(m_askedCount));
 
     m_image5->hide();
     if (!loadPicture(m_image5, QStringLiteral("\\画像\\mondai%1.gif").arg(m_questionNo)))
@@ -157,15 +158,15 @@ void DrillScreen::command2Click(qint16 index) {
     if (m_entryStep == 1) {
         m_answerA = index;
         m_image4[0]->hide();
-        m_label1[0]->setText(QString::number(index));
         m_label1[0]->setAccessibleName(drillDigitText(0, index));
+        m_label1[0]->setText(QString::number(index));
         m_image4[1]->show();
         m_label1[0]->show();
     } else if (m_entryStep == 2) {
         m_answerB = index;
         m_image4[1]->hide();
-        m_label1[1]->setText(QString::number(index));
         m_label1[1]->setAccessibleName(drillDigitText(1, index));
+        m_label1[1]->setText(QString::number(index));
         m_label1[1]->show();
         judgeAnswer();
     }

@@ -1,6 +1,7 @@
 #include "accessiblenames.h"
 #include "cellmodel.h"
 #include "clickablelabel.h"
+#include "label.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -136,6 +137,7 @@ private slots:
     void summaryLinksFollowByKeys_data();
     void summaryLinksFollowByKeys();
     void summaryLinksComeAfterThePanel();
+    void summaryLinksLookAsPlainLabels();
 };
 
 void AccessibilityTest::everyCatalogPictureIsNamed() {
@@ -413,6 +415,24 @@ void AccessibilityTest::summaryLinksComeAfterThePanel() {
     // The other cells, the pictures and the banner take no focus.
     for (const QString& name : {"Label1", "Label17", "Image1", "Image4", "Image5"})
         QCOMPARE(h.element<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+}
+
+void AccessibilityTest::summaryLinksLookAsPlainLabels() {
+    Harness h;
+    QVERIFY(h.open(ScreenId::Summary));
+    for (int n = 8; n <= 16; ++n) {
+        auto* link = h.element<Label>(QStringLiteral("Label%1").arg(n));
+        QVERIFY(!link->hasFocus());
+        // The same cell as a label that takes no focus, drawn off to the side.
+        Label plain(h.current());
+        plain.setFont(link->font());
+        plain.setPalette(link->palette());
+        plain.setAutoFillBackground(link->autoFillBackground());
+        plain.setAlignment(link->alignment());
+        plain.setText(link->text());
+        plain.resize(link->size());
+        QCOMPARE(link->grab().toImage(), plain.grab().toImage());
+    }
 }
 
 MIROSUTA_TEST_CLASS(AccessibilityTest)
