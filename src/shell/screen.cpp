@@ -11,14 +11,28 @@
 #include "textloader.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
+
+namespace {
+
+// Each screen is a window of its own to a screen reader, named by its caption.
+QAccessibleInterface* screenAccessible(const QString&, QObject* object) {
+    if (auto* screen = qobject_cast<Screen*>(object))
+        return new QAccessibleWidget(screen, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 QRect twips(int left, int top, int width, int height) {
     return twipsRect(left, top, width, height);
 }
 
 Screen::Screen(ScreenId id) : QWidget(nullptr), m_id(id) {
+    static const bool accessible = (QAccessible::installFactory(screenAccessible), true);
+    Q_UNUSED(accessible);
     const ScreenInfo& i = info();
     setObjectName(i.formName);
     setWindowTitle(i.caption);

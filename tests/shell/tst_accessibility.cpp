@@ -189,6 +189,9 @@ void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
         Harness h;
         QVERIFY(h.open(w.id));
         seen << w.id;
+        QAccessibleInterface* window = accessibleOf(h.current());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), h.current()->info().caption);
         QString faults = nameFaults(h.current(), "at opening");
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
         for (const QString& c : w.clicks) {
