@@ -24,6 +24,9 @@ void setKeyboardInUse(bool on) {
 // Watches every key and mouse press of the program to tell which the learner
 // is using.
 class InputWatch : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         switch (e->type()) {
@@ -100,7 +103,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 void installOnce() {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFactory);
-        qApp->installEventFilter(new InputWatch);
+        qApp->installEventFilter(new InputWatch(qApp));
         return true;
     }();
     Q_UNUSED(installed);
