@@ -3,7 +3,6 @@
 #include "clickablelabel.h"
 #include "label.h"
 #include "picture.h"
-#include "picturebutton.h"
 #include "picturecatalog.h"
 #include "testmain.h"
 #include "testsupport.h"
