@@ -1,6 +1,5 @@
 #include "latticeatomsscreen.h"
 
-#include "latticecommon.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -10,29 +9,20 @@
 
 namespace {
 
+// What differs between the three screens besides the pictures and the texts,
+// which follow from the structure. By structure.
 struct AtomsCopy {
-    cell::Structure structure;
-    ScreenId screen;
     std::vector<const char*> hints; // Image4, Image5, ... in the hint frame
     int answerHeight;               // List2, twips: the longer the count, the taller
 };
 
 const AtomsCopy& copyOf(cell::Structure s) {
     static const AtomsCopy copies[] = {
-        {cell::Structure::Bcc,
-         ScreenId::BccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
-         2970},
-        {cell::Structure::Fcc,
-         ScreenId::FccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
-         3300},
-        {cell::Structure::Hcp, ScreenId::HcpAtoms, {"hint-1", "hint-half", "hint-sixth"}, 3570},
+        {{"hint-1", "hint-half", "hint-quarter", "hint-eighth"}, 2970},
+        {{"hint-1", "hint-half", "hint-quarter", "hint-eighth"}, 3300},
+        {{"hint-1", "hint-half", "hint-sixth"}, 3570},
     };
-    for (const AtomsCopy& c : copies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
+    return copies[std::size_t(s)];
 }
 
 // Hint pictures (110 px wide) stand side by side, 26 px apart, below the caption.
@@ -40,15 +30,9 @@ constexpr int kHintStep = 2040, kHintGap = 390, kHintTop = 420;
 
 } // namespace
 
-ScreenId LatticeAtomsScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
-LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
+LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s) : LessonScreen(s, Lesson::Atoms) {
     const AtomsCopy& copy = copyOf(s);
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+    addTitlePlate("Image1");
     addPicture("Image2", 240, 120, pictureName("cutaway", s));
     addPicture("Image3", 10350, 120, "face-b");
     m_list1 = addPanel("List1", twips(3300, 180, 5550, 2010), TextPanel::Ground::DarkBlue);
@@ -73,8 +57,8 @@ LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
 
 void LatticeAtomsScreen::formLoad() {
     // The answer is read now, before it is asked for.
-    fill(m_list1, lessonText(m_structure, 7));
-    fill(m_list2, lessonText(m_structure, 8));
+    fillText(m_list1, 7);
+    fillText(m_list2, 8);
 }
 
 void LatticeAtomsScreen::command1Click() {

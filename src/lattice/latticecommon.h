@@ -1,11 +1,18 @@
 #pragma once
 
 #include "cellmodel.h"
+#include "screenid.h"
 
 #include <QRect>
 #include <QString>
 
 class Screen;
+
+// The four screens of each structure's lesson chain, in the chain's order.
+enum class Lesson { Intro, Interior, Atoms, Neighbours };
+
+// The screen of a lesson for a structure: lessonScreen(Fcc, Atoms) == FccAtoms.
+ScreenId lessonScreen(cell::Structure s, Lesson lesson);
 
 // The explanation text number `number` of a structure's lesson chain, as a
 // path below BaseFolder: lessonText(Bcc, 4) == "\説明\体心立方\msg4.txt".

@@ -1,44 +1,13 @@
 #include "latticeintroscreen.h"
 
-#include "latticecommon.h"
 #include "navigationtable.h"
 #include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
 
-namespace {
-
-// What differs between the three introductions besides the pictures and the
-// text folder, which both follow from the structure.
-struct IntroCopy {
-    cell::Structure structure;
-    ScreenId screen;
-};
-
-constexpr IntroCopy kCopies[] = {
-    {cell::Structure::Bcc, ScreenId::BccIntro},
-    {cell::Structure::Fcc, ScreenId::FccIntro},
-    {cell::Structure::Hcp, ScreenId::HcpIntro},
-};
-
-const IntroCopy& copyOf(cell::Structure s) {
-    for (const IntroCopy& c : kCopies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
-}
-
-} // namespace
-
-ScreenId LatticeIntroScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
-LatticeIntroScreen::LatticeIntroScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+LatticeIntroScreen::LatticeIntroScreen(cell::Structure s) : LessonScreen(s, Lesson::Intro) {
+    addTitlePlate("Image1");
     m_image2 = addPicture("Image2", 2370, 1500, "face-a");
     m_image3 = addPicture("Image3", 10380, 120, "face-b", false);
     // Stage 1: the sphere block on the left, its text on the right.
@@ -57,7 +26,7 @@ LatticeIntroScreen::LatticeIntroScreen(cell::Structure s)
 
 void LatticeIntroScreen::formLoad() {
     m_clickCount = 0;
-    fill(m_list1, lessonText(m_structure, 1));
+    fillText(m_list1, 1);
 }
 
 void LatticeIntroScreen::command1Click() {
@@ -66,13 +35,13 @@ void LatticeIntroScreen::command1Click() {
         m_image2->hide();
         m_list1->hide();
         // Read at the press, so an edited text shows without reopening.
-        fill(m_list2, lessonText(m_structure, 2));
+        fillText(m_list2, 2);
         m_image3->show();
         m_image4->show();
         m_list2->show();
     }
     if (m_clickCount == 2) {
-        fill(m_list3, lessonText(m_structure, 3));
+        fillText(m_list3, 3);
         m_list2->hide();
         m_list3->show();
         m_image5->show();

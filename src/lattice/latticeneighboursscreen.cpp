@@ -1,15 +1,14 @@
 #include "latticeneighboursscreen.h"
 
-#include "latticecommon.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
 
 namespace {
 
+// What differs between the three screens besides the pictures and the texts,
+// which follow from the structure.
 struct NeighboursCopy {
-    cell::Structure structure;
-    ScreenId screen;
     QRect answerTwips;    // List2: over the question's place, growing upwards
     int answerPictureTop; // Image4, twips; same left as Image3
 };
@@ -19,32 +18,22 @@ constexpr int kQuestionLeft = 1320, kQuestionBottom = 5010;
 constexpr int kPictureLeft = 7380, kPictureTop = 1200;
 
 const NeighboursCopy& copyOf(cell::Structure s) {
-    // Two close-packed cells drawn apart need the whole height above the buttons.
+    // By structure. Two close-packed cells drawn apart need the whole height
+    // above the buttons.
     static const NeighboursCopy copies[] = {
-        {cell::Structure::Bcc, ScreenId::BccNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 3015, 5760, 3015), kPictureTop},
-        {cell::Structure::Fcc, ScreenId::FccNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
-        {cell::Structure::Hcp, ScreenId::HcpNeighbours,
-         QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
+        {QRect(kQuestionLeft, kQuestionBottom - 3015, 5760, 3015), kPictureTop},
+        {QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
+        {QRect(kQuestionLeft, kQuestionBottom - 4020, 5760, 4020), 150},
     };
-    for (const NeighboursCopy& c : copies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
+    return copies[std::size_t(s)];
 }
 
 } // namespace
 
-ScreenId LatticeNeighboursScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
 LatticeNeighboursScreen::LatticeNeighboursScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
+    : LessonScreen(s, Lesson::Neighbours) {
     const NeighboursCopy& copy = copyOf(s);
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+    addTitlePlate("Image1");
     addPicture("Image2", 240, 3060, "face-a");
     m_list1 = addPanel("List1", twips(kQuestionLeft, kQuestionBottom - 2010, 5550, 2010),
                        TextPanel::Ground::Blue);
@@ -62,8 +51,8 @@ LatticeNeighboursScreen::LatticeNeighboursScreen(cell::Structure s)
 }
 
 void LatticeNeighboursScreen::formLoad() {
-    fill(m_list1, lessonText(m_structure, 9));
-    fill(m_list2, lessonText(m_structure, 10));
+    fillText(m_list1, 9);
+    fillText(m_list2, 10);
 }
 
 void LatticeNeighboursScreen::command1Click() {
