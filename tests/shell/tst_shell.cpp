@@ -152,8 +152,6 @@ void ShellTest::closeBoxEndsTheProgram_data() {
 
 void ShellTest::closeBoxEndsTheProgram() {
     QFETCH(ScreenId, screen);
-    if (!Navigator::instance().isRegistered(screen))
-        QSKIP("screen not built yet");
     Harness h;
     QVERIFY(h.open(screen));
     h.current()->close();

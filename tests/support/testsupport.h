@@ -66,7 +66,7 @@ QByteArray encodeCp932(const QStringList& lines);
 class ContentFolder {
 public:
     // Every text file gets a short recognisable body: its own relative path;
-    // the drill's media are copied from the build where it has made them.
+    // the drill's media are copied from the build.
     ContentFolder();
     QString base() const { return m_dir.path(); }
     QString full(const QString& relative) const; // relative in "\" form
