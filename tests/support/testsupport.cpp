@@ -22,6 +22,12 @@ QStringList allTextFiles() {
     return files;
 }
 
+void addScreenRows() {
+    QTest::addColumn<ScreenId>("id");
+    for (const ScreenInfo& i : allScreens())
+        QTest::newRow(qPrintable(i.formName)) << i.id;
+}
+
 QByteArray encodeCp932(const QStringList& lines) {
     QStringEncoder enc("Shift_JIS");
     QByteArray out;

@@ -60,6 +60,9 @@ QStringList allTextFiles();
 // The drill's pictures and sounds, as paths below the base folder.
 QStringList allMediaFiles();
 
+// A _data() column "id" with one row per screen, named by its form name.
+void addScreenRows();
+
 // Writes text as CP932 with CR LF line ends (each line gets one).
 QByteArray encodeCp932(const QStringList& lines);
 
