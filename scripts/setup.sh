@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian 12 (only what is missing) and builds
-# the given CMake preset. Quick when nothing changed.
+# the given CMake preset, or only the targets named after it. Quick when
+# nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset="${1:-default}"
+shift || true
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
@@ -30,4 +32,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if [ $# -gt 0 ]; then
+  cmake --build --preset "$preset" --target "$@"
+else
+  cmake --build --preset "$preset"
+fi

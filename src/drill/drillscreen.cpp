@@ -1,5 +1,6 @@
 #include "drillscreen.h"
 
+#include "accessiblenames.h"
 #include "basefolder.h"
 #include "contentpicture.h"
 #include "label.h"
@@ -52,6 +53,8 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     m_image5->setGeometry(twips(975, 2325, 5115, 3630));
     m_image4[0] = addPicture(arrayName("Image4", 0), 6165, 4035, "qmark");
     m_image4[1] = addPicture(arrayName("Image4", 1), 8415, 4035, "qmark", false);
+    for (int box = 0; box < 2; ++box)
+        nameElement(m_image4[box], drillAnswerBoxText(box));
     m_label1[0] =
         addLabel(arrayName("Label1", 0), twips(6195, 4080, 1455, 825), QString(), 42, kRed);
     m_label1[1] =
@@ -125,11 +128,14 @@ void DrillScreen::showQuestion() {
     m_rightB = m_rightAnswers[m_questionNo][2];
     m_asked[m_questionNo] = 1;
     m_askedCount = qint16(m_askedCount + 1);
+    // Named first: a label with a name of its own announces no change of its text.
+    m_label2->setAccessibleName(drillOrdinalText(m_askedCount));
     m_label2->setText(QString::number(m_askedCount));
 
     m_image5->hide();
     if (!loadPicture(m_image5, QStringLiteral("\\画像\\mondai%1.gif").arg(m_questionNo)))
         return;
+    nameElement(m_image5, drillQuestionText(m_askedCount));
     const int w = m_image5->width() * kTwipsPerPixel;
     const int h = m_image5->height() * kTwipsPerPixel;
     m_questionLeft = m_boxLeft + (m_boxWidth - w) / 2.0;
@@ -152,12 +158,14 @@ void DrillScreen::command2Click(qint16 index) {
     if (m_entryStep == 1) {
         m_answerA = index;
         m_image4[0]->hide();
+        m_label1[0]->setAccessibleName(drillDigitText(0, index));
         m_label1[0]->setText(QString::number(index));
         m_image4[1]->show();
         m_label1[0]->show();
     } else if (m_entryStep == 2) {
         m_answerB = index;
         m_image4[1]->hide();
+        m_label1[1]->setAccessibleName(drillDigitText(1, index));
         m_label1[1]->setText(QString::number(index));
         m_label1[1]->show();
         judgeAnswer();
@@ -179,11 +187,11 @@ void DrillScreen::judgeAnswer() {
 }
 
 void DrillScreen::showCorrect() {
-    showMark("\\音\\o.wav", "\\画像\\maru.gif");
+    showMark("\\音\\o.wav", "\\画像\\maru.gif", true);
 }
 
 void DrillScreen::showWrong() {
-    showMark("\\音\\x.wav", "\\画像\\batu.gif");
+    showMark("\\音\\x.wav", "\\画像\\batu.gif", false);
 }
 
 void DrillScreen::timer1Timer() {
@@ -242,10 +250,11 @@ void DrillScreen::setAnswers() {
     }
 }
 
-void DrillScreen::showMark(const QString& sound, const QString& picture) {
+void DrillScreen::showMark(const QString& sound, const QString& picture, bool right) {
     Services::sound().play(ContentPath(sound));
     if (!loadPicture(m_image6, picture))
         return;
+    nameElement(m_image6, drillMarkText(right));
     m_image6->show();
 }
 

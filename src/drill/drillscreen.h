@@ -47,7 +47,7 @@ private:
     void showWrong();
     void setAnswers();
 
-    void showMark(const QString& sound, const QString& picture);
+    void showMark(const QString& sound, const QString& picture, bool right);
     // Loads a content picture into the element; false when it could not be
     // read, which has been reported and is ending the program.
     bool loadPicture(Picture* element, const QString& relative);

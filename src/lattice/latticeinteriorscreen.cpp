@@ -1,5 +1,6 @@
 #include "latticeinteriorscreen.h"
 
+#include "accessiblenames.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -33,6 +34,9 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
         const int top = image1->y() + qRound(c.y - marker.height() / 2);
         Picture* m = addPicture(arrayName("Image3", i), pixelsToTwips(left), pixelsToTwips(top),
                                 "marker", false);
+        // Taken with Space or Enter as with a click; named after its atom.
+        m->setKind(ClickableLabel::Kind::Button);
+        nameElement(m, markerText(s, i));
         connect(m, &Picture::clicked, this, [this, i] { image3Click(qint16(i)); });
         m_image3.push_back(m);
     }
@@ -60,6 +64,11 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
     connect(m_command1, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command1Click);
     connect(m_command4, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command4Click);
     setFocusOrder({m_command1, m_command3, m_command4, menu, m_list1, m_list2, m_list3});
+    QWidget* previous = m_list3;
+    for (Picture* m : m_image3) {
+        QWidget::setTabOrder(previous, m);
+        previous = m;
+    }
     setFirstFocus(m_command1);
 }
 
@@ -78,6 +87,7 @@ void LatticeInteriorScreen::command1Click() {
         m_command1->hide();
         m_list1->hide();
         m_list2->show();
+        giveKeyboardFocus(m_image3[0]);
     }
 }
 
@@ -86,11 +96,13 @@ void LatticeInteriorScreen::image3Click(qint16 index) {
     m_image3[std::size_t(index)]->hide();
     if (index < m_pieceCount - 1) {
         m_image3[std::size_t(index) + 1]->show();
+        giveKeyboardFocus(m_image3[std::size_t(index) + 1]);
     } else {
         m_list2->hide();
         m_list3->show();
         m_command3->show();
         m_command4->show();
+        giveKeyboardFocus(m_command3);
     }
 }
 
@@ -102,4 +114,5 @@ void LatticeInteriorScreen::command4Click() {
     for (qint16 i = 1; i <= m_pieceCount; ++i)
         m_image4[std::size_t(i - 1)]->hide();
     m_image3[0]->show();
+    giveKeyboardFocus(m_image3[0]);
 }

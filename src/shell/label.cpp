@@ -1,10 +1,8 @@
 #include "label.h"
 
-#include <QMouseEvent>
-
-Label::Label(QWidget* parent) : QLabel(parent) {
-    setFocusPolicy(Qt::NoFocus);
+Label::Label(QWidget* parent) : ClickableLabel(parent) {
     setTextFormat(Qt::PlainText);
+    setFocusFrameInset(2);
 }
 
 void Label::setColours(const QColor& text, const QColor& ground) {
@@ -17,18 +15,4 @@ void Label::setColours(const QColor& text, const QColor& ground) {
         setAutoFillBackground(false);
     }
     setPalette(pal);
-}
-
-void Label::mousePressEvent(QMouseEvent* e) {
-    m_pressed = e->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(e);
-}
-
-void Label::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click =
-        m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(e);
-    if (click)
-        emit clicked();
 }

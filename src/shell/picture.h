@@ -1,24 +1,23 @@
 #pragma once
 
-#include <QLabel>
+#include "clickablelabel.h"
+
 #include <QPixmap>
 
 // A picture element: shows a picture at its natural size and reports clicks.
-class Picture : public QLabel {
+class Picture : public ClickableLabel {
     Q_OBJECT
 public:
     explicit Picture(QWidget* parent = nullptr);
     void setPicture(const QPixmap& pixmap); // the element takes the picture's size
     QPixmap picture() const { return m_picture; }
 
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
+    // The program's own name of the picture shown ("marker"), empty for a
+    // picture read from the content folder.
+    void setPictureName(const QString& name) { m_pictureName = name; }
+    QString pictureName() const { return m_pictureName; }
 
 private:
     QPixmap m_picture;
-    bool m_pressed = false;
+    QString m_pictureName;
 };

@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include "accessiblenames.h"
 #include "fonts.h"
 #include "label.h"
 #include "navigator.h"
@@ -10,14 +11,28 @@
 #include "textloader.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
+
+namespace {
+
+// Each screen is a window of its own to a screen reader, named by its caption.
+QAccessibleInterface* screenAccessible(const QString&, QObject* object) {
+    if (auto* screen = qobject_cast<Screen*>(object))
+        return new QAccessibleWidget(screen, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 QRect twips(int left, int top, int width, int height) {
     return twipsRect(left, top, width, height);
 }
 
 Screen::Screen(ScreenId id) : QWidget(nullptr), m_id(id) {
+    static const bool accessible = (QAccessible::installFactory(screenAccessible), true);
+    Q_UNUSED(accessible);
     const ScreenInfo& i = info();
     setObjectName(i.formName);
     setWindowTitle(i.caption);
@@ -49,10 +64,12 @@ Picture* Screen::addPicture(const QString& name, int left, int top, const QStrin
     p->move(twipsToPixels(left), twipsToPixels(top));
     if (!picture.isEmpty()) {
         p->setPicture(PictureStore::pixmap(picture));
-        p->setAccessibleName(picture);
+        p->setPictureName(picture);
+        nameElement(p, pictureText(picture));
     } else {
         p->resize(0, 0);
     }
+    nameElement(p, elementText(info().formName, name));
     p->setVisible(visible);
     return p;
 }
@@ -71,6 +88,7 @@ TextPanel* Screen::addPanel(const QString& name, QRect rect, TextPanel::Ground g
     auto* t = new TextPanel(ground, this);
     t->setObjectName(name);
     t->setGeometry(rect);
+    nameElement(t, elementText(info().formName, name));
     t->setVisible(visible);
     return t;
 }
@@ -85,6 +103,7 @@ Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption,
     l->setFont(minchoFont(points));
     l->setAlignment(align);
     l->setColours(text, ground);
+    nameElement(l, elementText(info().formName, name));
     return l;
 }
 
@@ -92,6 +111,7 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     auto* s = new Shape(outline, this);
     s->setObjectName(name);
     s->setGeometry(rect);
+    nameElement(s, elementText(info().formName, name));
     return s;
 }
 
@@ -102,12 +122,15 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
     f->setGeometry(rect);
     f->setFont(minchoFont(points));
     // The style's own frame line is all but invisible on the cyan ground.
-    f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
-                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
-                                    " padding: 0 3px; color: %2; }")
-                         .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
-                         .arg(captionColour.name()));
+    f->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+            " padding: 0 3px; color: %2; }")
+            .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
+            .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
+    nameElement(f, elementText(info().formName, name));
     return f;
 }
 
@@ -118,6 +141,19 @@ void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+void Screen::nameElement(QWidget* w, const AccessibleText& text) {
+    // An element the table does not name keeps what it has (a label its caption).
+    if (!text.name.isEmpty())
+        w->setAccessibleName(text.name);
+    if (!text.description.isEmpty())
+        w->setAccessibleDescription(text.description);
+}
+
+void Screen::giveKeyboardFocus(QWidget* w) {
+    if (ClickableLabel::keyboardInUse())
+        w->setFocus(Qt::TabFocusReason);
 }
 
 void Screen::fill(TextPanel* panel, const QString& relative) {

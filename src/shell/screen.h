@@ -12,6 +12,7 @@ class PictureButton;
 class Label;
 class Shape;
 class QGroupBox;
+struct AccessibleText;
 
 // One window of the program, built from its design in the constructor. Element
 // geometry is given in twips; every element carries its control name as its
@@ -51,6 +52,14 @@ protected:
 
     void setFocusOrder(std::initializer_list<QWidget*> order);
     void setFirstFocus(QWidget* w) { m_firstFocus = w; }
+
+    // What a screen reader says for the element; an empty name or description
+    // leaves that part as it is.
+    static void nameElement(QWidget* w, const AccessibleText& text);
+
+    // An element that has just appeared in the learner's way takes the focus
+    // while the keyboard is in use; a mouse user's focus stays where it was.
+    static void giveKeyboardFocus(QWidget* w);
 
     // FillListFromFile on the named panel of this screen.
     void fill(TextPanel* panel, const QString& relative);

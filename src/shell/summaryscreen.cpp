@@ -50,9 +50,11 @@ SummaryScreen::SummaryScreen() : Screen(ScreenId::Summary) {
         {"Label9", 5280, 1455, 2415, 375, "面心立方格子"},
         {"Label10", 8505, 1455, 2415, 375, "六方最密構造"},
     };
+    // The links follow with Space or Enter too, in the table's reading order.
+    QList<Label*> links;
     for (const Cell& c : names)
-        addLabel(c.name, twips(c.left, c.top, c.width, c.height), QString::fromUtf8(c.caption), 18,
-                 white, QColor(255, 128, 0));
+        links << addLabel(c.name, twips(c.left, c.top, c.width, c.height),
+                          QString::fromUtf8(c.caption), 18, white, QColor(255, 128, 0));
 
     addPicture("Image1", 1980, 2040, "cutaway-bcc");
     addPicture("Image2", 5250, 2040, "cutaway-fcc");
@@ -64,8 +66,8 @@ SummaryScreen::SummaryScreen() : Screen(ScreenId::Summary) {
         {"Label15", 5415, 5775, 2115, 630, "１２個"}, {"Label16", 8655, 5775, 2115, 630, "１２個"},
     };
     for (const Cell& c : counts)
-        addLabel(c.name, twips(c.left, c.top, c.width, c.height), QString::fromUtf8(c.caption),
-                 27.75, white, QColor(0, 0, 255));
+        links << addLabel(c.name, twips(c.left, c.top, c.width, c.height),
+                          QString::fromUtf8(c.caption), 27.75, white, QColor(0, 0, 255));
 
     const Cell metals[] = {
         {"Label17", 1770, 6555, 3060, 375, "Ｎａ，Ｋ，Ｂａ，Ｌｉ"},
@@ -76,8 +78,13 @@ SummaryScreen::SummaryScreen() : Screen(ScreenId::Summary) {
         addLabel(c.name, twips(c.left, c.top, c.width, c.height), QString::fromUtf8(c.caption),
                  14.25, QColor(0, 0, 255));
 
-    // Labels take no focus: the links answer to the mouse only.
     setFocusOrder({menu, m_list1});
+    QWidget* previous = m_list1;
+    for (Label* l : links) {
+        l->setKind(ClickableLabel::Kind::Link);
+        QWidget::setTabOrder(previous, l);
+        previous = l;
+    }
     setFirstFocus(menu);
 }
 

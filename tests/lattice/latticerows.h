@@ -4,6 +4,7 @@
 // structure, with what a learner would expect of its four screens.
 
 #include "cellmodel.h"
+#include "picture.h"
 #include "screenid.h"
 #include "testsupport.h"
 

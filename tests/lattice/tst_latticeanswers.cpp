@@ -29,7 +29,7 @@ void LatticeAnswersTest::atomsQuestionThenAnswer() {
     h.open(c.atoms);
     QCOMPARE(h.currentName(), formName(c.atoms));
     QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command2"));
-    QCOMPARE(h.element<QWidget>("Image2")->accessibleName(), picture(c, "cutaway"));
+    QCOMPARE(h.element<Picture>("Image2")->pictureName(), picture(c, "cutaway"));
     const QStringList always{"Image1", "Image2", "Image3", "Frame1", "Command2"};
     QString bad =
         visibilityMismatch(h, always + QStringList{"List1", "Command1"}, {"List2", "Command3"});
@@ -70,10 +70,10 @@ void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
     int right = -1;
     for (int i = 0; i < 4; ++i) {
         const QString name = QStringLiteral("Image%1").arg(4 + i);
-        auto* p = frame->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        auto* p = frame->findChild<Picture*>(name, Qt::FindDirectChildrenOnly);
         if (!p)
             continue;
-        inside << p->accessibleName();
+        inside << p->pictureName();
         QCOMPARE(p->size(), QSize(110, 120));
         QVERIFY2(frame->contentsRect().contains(p->geometry()), qPrintable(name));
         QVERIFY2(p->x() > right, "side by side, in order");
@@ -109,8 +109,8 @@ void LatticeAnswersTest::neighboursQuestionThenAnswer() {
     h.open(c.neighbours);
     QCOMPARE(h.currentName(), formName(c.neighbours));
     QCOMPARE(h.current()->focusWidget()->objectName(), QString("List1"));
-    QCOMPARE(h.element<QWidget>("Image3")->accessibleName(), picture(c, "neighbour-q"));
-    QCOMPARE(h.element<QWidget>("Image4")->accessibleName(), picture(c, "neighbour-a"));
+    QCOMPARE(h.element<Picture>("Image3")->pictureName(), picture(c, "neighbour-q"));
+    QCOMPARE(h.element<Picture>("Image4")->pictureName(), picture(c, "neighbour-a"));
     QString bad = visibilityMismatch(
         h, {"Image1", "Image2", "List1", "Image3", "Command1", "Command2"}, {"List2", "Image4"});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));

@@ -81,7 +81,7 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
     QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 4)});
     QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 5)});
     QCOMPARE(h.panelLines("List3"), QStringList{textPath(c, 6)});
-    QCOMPARE(h.element<QWidget>("Image2")->accessibleName(), picture(c, "emptycell"));
+    QCOMPARE(h.element<Picture>("Image2")->pictureName(), picture(c, "emptycell"));
     QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
 }
 

@@ -45,8 +45,8 @@ void LatticeIntroTest::threePressesTellTheStages() {
     Harness h;
     h.open(c.intro);
     QCOMPARE(h.currentName(), formName(c.intro));
-    QCOMPARE(h.element<QWidget>("Image4")->accessibleName(), picture(c, "spheres"));
-    QCOMPARE(h.element<QWidget>("Image5")->accessibleName(), picture(c, "ballstick"));
+    QCOMPARE(h.element<Picture>("Image4")->pictureName(), picture(c, "spheres"));
+    QCOMPARE(h.element<Picture>("Image5")->pictureName(), picture(c, "ballstick"));
     QVERIFY(h.current()->focusWidget());
     QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
 

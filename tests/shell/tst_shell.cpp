@@ -37,6 +37,9 @@ void ShellTest::rootFolderRule_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("drive root") << "C:\\"
                                 << "C:";
+    // What Qt reports on Windows for a program in the root of a drive.
+    QTest::newRow("drive root, forward slash") << "C:/"
+                                               << "C:";
     QTest::newRow("unix root") << "/"
                                << "";
     QTest::newRow("ordinary folder") << "C:\\教材\\ミロスタ"
@@ -57,6 +60,11 @@ void ShellTest::contentPathsUseThePlatformSeparator() {
     SetBaseFolder(QDir::fromNativeSeparators("/opt/ミロスタ"));
     QCOMPARE(ContentPath("\\説明\\メニュー\\msg1.txt"),
              QDir::toNativeSeparators("/opt/ミロスタ/説明/メニュー/msg1.txt"));
+#ifdef Q_OS_WIN
+    SetBaseFolder(RootFolderRule(QStringLiteral("C:/")));
+    QCOMPARE(ContentPath("\\説明\\メニュー\\msg1.txt"),
+             QStringLiteral("C:\\説明\\メニュー\\msg1.txt"));
+#endif
 }
 
 void ShellTest::decodeLines_data() {

@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "allscreens.h"
+#include "platformtuning.h"
 
 #include <QApplication>
 #include <QTest>
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // The screens under test look as in the program: the same style on Windows.
+    tunePlatform();
     registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).

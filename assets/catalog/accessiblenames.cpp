@@ -1,0 +1,266 @@
+#include "accessiblenames.h"
+
+#include "cellmodel.h"
+#include "picturecatalog.h"
+
+#include <QHash>
+
+namespace {
+
+using Table = QHash<QString, AccessibleText>;
+
+// What the three structures' pictures say, in the catalog's order of stems.
+struct StructureWords {
+    cell::Structure structure;
+    const char* lattice;    // the structure's name as the summary writes it
+    const char* title;      // the words on its title plate
+    const char* cutaway;    // description of the cut-away cell
+    const char* spheres;    // description of the hard-sphere block
+    const char* ballstick;  // description of the ball-and-stick cell
+    const char* emptyShape; // the empty cell's shape
+    const char* focusAtom;  // which atom is 注目
+    const char* neighbours; // description of the answer picture
+};
+
+const StructureWords kStructures[] = {
+    {cell::Structure::Bcc, "体心立方格子", "体心立方構造",
+     "立方体の8個の頂点に原子が1/8個ずつ、中心に1個。単位格子内の原子は2個",
+     "接し合う緑の球の並び。立方体の8個の頂点の球の中心に、もう1個の球が入る",
+     "赤い原子が立方体の8個の頂点に、赤紫の原子が中心にある。黄色い線は中心と頂点を結ぶ", "立方体",
+     "立方体の中心の原子", "中心の「注目」の原子は、8個の頂点の原子と接している。隣接原子数は8"},
+    {cell::Structure::Fcc, "面心立方格子", "面心立方構造",
+     "立方体の8個の頂点に原子が1/8個ずつ、6つの面の中心に1/2個ずつ。単位格子内の原子は4個",
+     "接し合う緑の球の最密な並び。層がABCABCと重なる",
+     "赤い原子が立方体の8個の頂点に、赤紫の原子が6つの面の中心にある", "立方体",
+     "上の面の中心の原子",
+     "二つの単位格子を上下に結合すると、「注目」の原子に接する原子は同じ面に4個、上に4個、下に4個。"
+     "隣接原子数は12"},
+    {cell::Structure::Hcp, "六方最密構造", "六方最密構造",
+     "六角柱の12個の頂点に原子が1/6個ずつ、上下の面の中心に1/"
+     "2個ずつ、内部に3個。六角柱内の原子は6個",
+     "接し合う緑の球の最密な層が、ABABと重なった並び",
+     "赤い原子が六角柱の12個の頂点に、赤紫の原子が上下の面の中心と中間の層に3個ある", "六角柱",
+     "上の六角形の面の中心の原子",
+     "二つの六角柱を上下に結合すると、「注目」の原子に接する原子は同じ層に6個、上の層に3個、下の層"
+     "に3個。"
+     "隣接原子数は12"},
+};
+
+const StructureWords& wordsOf(cell::Structure s) {
+    for (const StructureWords& w : kStructures)
+        if (w.structure == s)
+            return w;
+    Q_UNREACHABLE();
+}
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+Table buildPictureTable() {
+    Table t;
+    auto add = [&](const QString& picture, const QString& name, const QString& description = {}) {
+        t.insert(picture, {name, description});
+    };
+    add("title", u("ミロスタ 金属の結晶構造"));
+    add("icon", u("ミロスタ"));
+    add("face-a", u("案内役の顔"), u("右を向いている"));
+    add("face-b", u("案内役の顔"), u("左を向いている"));
+    // Button faces: the buttons are named by their words.
+    add("btn-run", u("実行"));
+    add("btn-menu", u("メニュー"));
+    add("btn-next", u("次に進む"));
+    add("btn-again", u("再確認"));
+    add("btn-end", u("終了"));
+    add("btn-bcc", u("体心立方"));
+    add("btn-fcc", u("面心立方"));
+    add("btn-hcp", u("六方最密"));
+    add("btn-summary", u("まとめ"));
+    add("btn-drill", u("ドリル"));
+    add("btn-radius", u("原子半径"));
+    for (int d = 0; d < 10; ++d)
+        add(keyName(d), QString::number(d));
+    add("plate-radius", u("原子半径の学習"));
+    add("banner-summary", u("構造のまとめ"));
+    add("title-drill", u("ミロスタドリル"));
+    add("marker", u("黄色い印"));
+    add("qmark", u("答えの欄「？」"));
+    add("question-panel", u("第何問かと問題文"),
+        u("次の結晶内のA原子（赤）とB原子（黄色）の割合を求めなさい。右の欄に A ： B "
+          "の数字を入れる"));
+    add("hint-1", u("1個の原子"), u("球がまるごと1個"));
+    add("hint-half", u("1/2個の原子"), u("二つに切った球の一つ"));
+    add("hint-quarter", u("1/4個の原子"), u("四つに切った球の一つ"));
+    add("hint-eighth", u("1/8個の原子"), u("八つに切った球の一つ"));
+    add("hint-sixth", u("1/6個の原子"), u("六つに切った球の一つ"));
+    add("radius-atom", u("原子と原子半径 r"), u("原子の中心から表面までの長さが原子半径 r"));
+    add("radius-fcc-face", u("面心立方格子の一つの面"),
+        u("四隅に1/4の円、中心に1個の円があり、面の対角線の上で接している"));
+    add("radius-fcc-labelled", u("面心立方格子の面の対角線 AB＝4r"),
+        u("一辺 a の正方形の対角線 AB の上に、原子半径 r が4つ並ぶ"));
+    add("radius-fcc-derivation", u("面心立方格子の原子半径の求め方"),
+        u("対角線の長さ AB＝4r。直角三角形 OAB に三平方の定理：(4r)²＝a²＋a²、16r²＝2a²、8r²＝a²"));
+    add("radius-bcc-hexagon", u("体心立方格子の体対角線を含む図"),
+        u("中心の原子と、体対角線の両端にある頂点の原子の一部が接している"));
+    add("radius-bcc-labelled", u("体心立方格子の体対角線 AC＝4r"),
+        u("一辺 a の立方体の体対角線 AC の上に、原子半径 r が4つ並ぶ"));
+    add("radius-bcc-derivation", u("体心立方格子の原子半径の求め方"),
+        u("対角線の長さ AC＝4r。直角三角形 OAB で AB²＝2a²、直角三角形 ABC で (4r)²＝2a²＋a²、"
+          "16r²＝3a²"));
+
+    for (const StructureWords& w : kStructures) {
+        const cell::Structure s = w.structure;
+        const QString lattice = u(w.lattice);
+        add(pictureName("plate", s), u(w.title));
+        add(pictureName("cutaway", s), lattice + u("の切り出した単位格子"), u(w.cutaway));
+        add(pictureName("spheres", s), lattice + u("の剛体球モデル"), u(w.spheres));
+        add(pictureName("ballstick", s), lattice + u("の単位格子（球と棒の図）"), u(w.ballstick));
+        add(pictureName("emptycell", s), u("空の単位格子（%1）").arg(u(w.emptyShape)),
+            u("原子の、単位格子の内側にある部分をここに入れていく"));
+        add(pictureName("neighbour-q", s), u("「注目」の原子をもつ単位格子"),
+            u("%1に注目。この原子に接している原子はいくつあるか").arg(u(w.focusAtom)));
+        add(pictureName("neighbour-a", s), u("「注目」の原子に接する原子を色分けした図"),
+            u(w.neighbours));
+        for (int i = 0; i < cell::pieceCount(s); ++i) {
+            const AccessibleText piece = pieceText(s, i);
+            add(pieceName(s, i), piece.name, piece.description);
+        }
+    }
+    return t;
+}
+
+const Table& pictureTable() {
+    static const Table table = buildPictureTable();
+    return table;
+}
+
+Table buildElementTable() {
+    Table t;
+    auto add = [&](const char* screen, const char* element, const char* name,
+                   const char* description = "") {
+        t.insert(u(screen) + '/' + QLatin1String(element), {u(name), u(description)});
+    };
+    add("スタート", "List1", "説明", "この教材で学ぶこと");
+    add("スタート", "List2", "ひとこと");
+    add("まとめ", "List1", "説明");
+    for (const char* screen : {"体心開始", "面心開始", "六方開始"}) {
+        add(screen, "List1", "説明");
+        add(screen, "List2", "説明（球の並び）");
+        add(screen, "List3", "説明（単位格子）");
+    }
+    for (const char* screen : {"体心内部", "面心内部", "六方内部"}) {
+        add(screen, "List1", "説明");
+        add(screen, "List2", "やり方");
+        add(screen, "List3", "まとめ");
+    }
+    for (const char* screen : {"体心原子", "面心原子", "六方原子"}) {
+        add(screen, "List1", "問題");
+        add(screen, "List2", "答え");
+        add(screen, "Frame1", "ヒント", "原子の一部が何個分にあたるか");
+    }
+    for (const char* screen : {"体心隣接", "面心隣接", "六方隣接"}) {
+        add(screen, "List1", "問題");
+        add(screen, "List2", "答え");
+    }
+    add("半径開始", "List1", "説明");
+    add("面心半径", "List1", "説明");
+    add("面心半径", "List2", "説明（面の対角線）");
+    add("体心半径", "List1", "説明");
+    add("体心半径", "List2", "説明（体対角線）");
+    add("体心半径", "List3", "まとめ");
+    add("ドリル開始", "List1", "説明");
+    add("ドリル", "List1", "やり方");
+    add("ドリル", "List2", "おわりのことば");
+
+    // The summary table: the links say where they lead, the metals are
+    // spelled out, the grid lines are the table's frame.
+    const char* lessonOf[3] = {"体心立方", "面心立方", "六方最密"};
+    const char* links[9][2] = {
+        {"Label8", "単位格子の中"},  {"Label9", "単位格子の中"},  {"Label10", "単位格子の中"},
+        {"Label11", "格子内原子数"}, {"Label12", "格子内原子数"}, {"Label13", "格子内原子数"},
+        {"Label14", "隣接原子数"},   {"Label15", "隣接原子数"},   {"Label16", "隣接原子数"},
+    };
+    const char* captions[9] = {"体心立方格子", "面心立方格子", "六方最密構造", "２　個", "４　個",
+                               "６　個",       "８　個",       "１２個",       "１２個"};
+    for (int i = 0; i < 9; ++i) {
+        const QString lesson = u(lessonOf[i % 3]);
+        t.insert(u("まとめ/") + QLatin1String(links[i][0]),
+                 {u(captions[i]), u("%1の「%2」の学習へ進む").arg(lesson, u(links[i][1]))});
+    }
+    add("まとめ", "Label17", "ナトリウム、カリウム、バリウム、リチウム", "体心立方格子の物質例");
+    add("まとめ", "Label18", "アルミニウム、銅、銀", "面心立方格子の物質例");
+    add("まとめ", "Label19", "ベリリウム、マグネシウム、亜鉛", "六方最密構造の物質例");
+    add("まとめ", "Shape1", "表の外枠");
+    for (const char* shape : {"Shape2", "Shape3", "Shape4", "Shape5", "Shape6", "Shape7", "Shape8"})
+        add("まとめ", shape, "表の罫線");
+    return t;
+}
+
+QString fraction(const cell::Atom& a) {
+    if (a.fractionNum == a.fractionDen)
+        return QStringLiteral("1");
+    return QStringLiteral("%1/%2").arg(a.fractionNum).arg(a.fractionDen);
+}
+
+QString siteName(cell::Structure s, cell::Site site) {
+    switch (site) {
+    case cell::Site::Corner:
+        return u("頂点の原子");
+    case cell::Site::Face:
+        return u("面の中心の原子");
+    case cell::Site::Edge:
+        return u("辺の原子");
+    case cell::Site::Inner:
+        return s == cell::Structure::Bcc ? u("体心の原子") : u("内部の原子");
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+AccessibleText pictureText(const QString& picture) {
+    return pictureTable().value(picture);
+}
+
+AccessibleText elementText(const QString& screen, const QString& element) {
+    static const Table table = buildElementTable();
+    return table.value(screen + '/' + element);
+}
+
+AccessibleText markerText(cell::Structure s, int index) {
+    const cell::Cell& c = cell::model(s);
+    const cell::Atom& a = c.atoms[std::size_t(index)];
+    const int n = cell::pieceCount(s);
+    return {
+        QStringLiteral("%1 %2 (%3/%4)").arg(siteName(s, a.site), fraction(a)).arg(index + 1).arg(n),
+        u("押すと、この原子の単位格子の内側にある部分 %1個 が左の単位格子に入る").arg(fraction(a))};
+}
+
+AccessibleText pieceText(cell::Structure s, int index) {
+    const cell::Cell& c = cell::model(s);
+    const cell::Atom& a = c.atoms[std::size_t(index)];
+    const int n = cell::pieceCount(s);
+    return {u("入れた%1の%2個 (%3/%4)").arg(siteName(s, a.site), fraction(a)).arg(index + 1).arg(n),
+            u("単位格子の内側にある部分")};
+}
+
+QString drillOrdinalText(int ordinal) {
+    return u("第%1問").arg(ordinal);
+}
+
+AccessibleText drillQuestionText(int ordinal) {
+    return {u("第%1問の結晶の図").arg(ordinal), u("A原子は赤、B原子は黄色で描かれている")};
+}
+
+QString drillDigitText(int box, int digit) {
+    return u("%1の答え「%2」").arg(box == 0 ? 'A' : 'B').arg(digit);
+}
+
+AccessibleText drillAnswerBoxText(int box) {
+    const QChar which = box == 0 ? 'A' : 'B';
+    return {u("%1の答えの欄「？」").arg(which), u("数字のキーで%1原子の割合を入れる").arg(which)};
+}
+
+AccessibleText drillMarkText(bool right) {
+    return right ? AccessibleText{u("正解"), u("○の印")} : AccessibleText{u("不正解"), u("×の印")};
+}

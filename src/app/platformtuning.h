@@ -1,0 +1,5 @@
+#pragma once
+
+// What one platform needs before the first screen, one file per platform:
+// platformtuning_glibc.cpp, platformtuning_windows.cpp, platformtuning_other.cpp.
+void tunePlatform();

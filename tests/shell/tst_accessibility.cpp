@@ -1,0 +1,441 @@
+#include "accessiblenames.h"
+#include "cellmodel.h"
+#include "clickablelabel.h"
+#include "label.h"
+#include "picture.h"
+#include "picturecatalog.h"
+#include "testmain.h"
+#include "testsupport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const ScreenId kInteriors[] = {ScreenId::BccInterior, ScreenId::FccInterior, ScreenId::HcpInterior};
+const ScreenId kAtoms[] = {ScreenId::BccAtoms, ScreenId::FccAtoms, ScreenId::HcpAtoms};
+
+bool isJapanese(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+           (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+bool hasJapanese(const QString& s) {
+    return std::any_of(s.begin(), s.end(), isJapanese);
+}
+
+// A picture of the catalog, a content file or a control name: what a screen
+// reader must never read out.
+bool looksLikeAssetName(const QString& name) {
+    static const QSet<QString> pictures = [] {
+        QSet<QString> out;
+        for (const PictureEntry& e : pictureCatalog())
+            out << e.name;
+        return out;
+    }();
+    static const QRegularExpression file(
+        QStringLiteral("(\\.(png|gif|wav|txt)$)|^(mondai\\d|maru|batu|gokaku|msg\\d+)$|"
+                       "^(Image|Label|List|Command|Shape|Frame)\\d"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pictures.contains(name) || file.match(name).hasMatch();
+}
+
+QAccessibleInterface* accessibleOf(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+// The visible elements of the open screen as a screen reader finds them:
+// the window's children, and the children of a frame.
+QList<QAccessibleInterface*> visibleElements(QAccessibleInterface* parent) {
+    QList<QAccessibleInterface*> out;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        out << child;
+        if (child->role() == QAccessible::Grouping)
+            out << visibleElements(child);
+    }
+    return out;
+}
+
+// Empty when every visible element has a Japanese name that is no asset name.
+QString nameFaults(Screen* screen, const QString& stage) {
+    QStringList bad;
+    for (QAccessibleInterface* e : visibleElements(accessibleOf(screen))) {
+        const QString name = e->text(QAccessible::Name);
+        const QString what = screen->objectName() + " " + stage + " " + e->object()->objectName();
+        // The digit keys are named by their face words, the digits.
+        const bool digitKey =
+            e->role() == QAccessible::Button && QRegularExpression("^\\d$").match(name).hasMatch();
+        if (name.trimmed().isEmpty())
+            bad << what + ": no name";
+        else if (!hasJapanese(name) && !digitKey)
+            bad << what + ": not Japanese: " + name;
+        else if (looksLikeAssetName(name))
+            bad << what + ": asset name: " + name;
+    }
+    return bad.join('\n');
+}
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+QString focusedName() {
+    return focused() ? focused()->objectName() : QString();
+}
+
+// A key press as the learner makes it: to whatever has the focus.
+void press(Qt::Key key) {
+    QWidget* target = focused();
+    QVERIFY2(target, "nothing has the focus");
+    QTest::keyClick(target, key);
+    Harness::flushDeletes();
+}
+
+bool openActive(Harness& h, ScreenId id) {
+    Screen* s = h.open(id);
+    return s && QTest::qWaitForWindowActive(s);
+}
+
+// Pushes the pause of the drill past its end.
+void endPause(Harness& h) {
+    h.clock.now += 3.0;
+    if (auto* t = h.element<QTimer>("Timer1"); t && t->isActive())
+        QMetaObject::invokeMethod(t, "timeout");
+    Harness::flushDeletes();
+}
+
+QString nameOf(QWidget* w) {
+    return accessibleOf(w)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCatalogPictureIsNamed();
+    void everyStageOfTheLessonsIsNamed();
+    void everyStageOfTheDrillIsNamed();
+    void drillAnnouncesItsValues();
+    void interiorIsBuiltWithKeysAlone_data();
+    void interiorIsBuiltWithKeysAlone();
+    void markersFollowTheScreensFocusOrder_data();
+    void markersFollowTheScreensFocusOrder();
+    void mouseLeavesFocusAndLookAsTheyWere_data();
+    void mouseLeavesFocusAndLookAsTheyWere();
+    void screenReaderPressesTheMarker();
+    void summaryLinksFollowByKeys_data();
+    void summaryLinksFollowByKeys();
+    void summaryLinksComeAfterThePanel();
+    void summaryLinksLookAsPlainLabels();
+};
+
+void AccessibilityTest::everyCatalogPictureIsNamed() {
+    for (const PictureEntry& e : pictureCatalog()) {
+        const AccessibleText t = pictureText(e.name);
+        QVERIFY2(!t.name.isEmpty(), qPrintable(e.name));
+        QVERIFY2(hasJapanese(t.name) || e.name.startsWith("key-"), qPrintable(e.name));
+        QVERIFY2(!looksLikeAssetName(t.name), qPrintable(e.name));
+    }
+    // Each marker names its own atom and place in the order.
+    for (cell::Structure s : cell::kAllStructures) {
+        QSet<QString> names;
+        for (int i = 0; i < cell::pieceCount(s); ++i)
+            names << markerText(s, i).name;
+        QCOMPARE(names.size(), cell::pieceCount(s));
+    }
+    QCOMPARE(markerText(cell::Structure::Bcc, 0).name, QString("頂点の原子 1/8 (1/9)"));
+    QCOMPARE(markerText(cell::Structure::Bcc, 4).name, QString("体心の原子 1 (5/9)"));
+    QCOMPARE(markerText(cell::Structure::Fcc, 2).name, QString("面の中心の原子 1/2 (3/14)"));
+    QCOMPARE(markerText(cell::Structure::Hcp, 0).name, QString("頂点の原子 1/6 (1/17)"));
+}
+
+void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
+    // Each screen with the clicks that lead through its stages.
+    struct Walk {
+        ScreenId id;
+        QStringList clicks;
+    };
+    QList<Walk> walks{{ScreenId::Start, {}},
+                      {ScreenId::Menu, {}},
+                      {ScreenId::Summary, {}},
+                      {ScreenId::RadiusIntro, {}},
+                      {ScreenId::DrillStart, {}},
+                      {ScreenId::FccRadius, {"Command1", "Command1"}},
+                      {ScreenId::BccRadius, {"Command1", "Command1", "Command1"}}};
+    for (int s = 0; s < 3; ++s) {
+        const cell::Structure structure = cell::kAllStructures[std::size_t(s)];
+        QStringList build{"Command1"};
+        for (int i = 0; i < cell::pieceCount(structure); ++i)
+            build << Screen::arrayName("Image3", i);
+        build << "Command4"
+              << "Image3(0)";
+        walks << Walk{ScreenId(int(ScreenId::BccIntro) + s), {"Command1", "Command1"}}
+              << Walk{kInteriors[s], build} << Walk{kAtoms[s], {"Command1"}}
+              << Walk{ScreenId(int(ScreenId::BccNeighbours) + s), {"Command1"}};
+    }
+    QSet<ScreenId> seen;
+    for (const Walk& w : walks) {
+        Harness h;
+        QVERIFY(h.open(w.id));
+        seen << w.id;
+        QAccessibleInterface* window = accessibleOf(h.current());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), h.current()->info().caption);
+        QString faults = nameFaults(h.current(), "at opening");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+        for (const QString& c : w.clicks) {
+            h.click(c);
+            faults = nameFaults(h.current(), "after " + c);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults));
+        }
+    }
+    QCOMPARE(seen.size(), kScreenCount - 1); // the drill has its own walk
+}
+
+void AccessibilityTest::everyStageOfTheDrillIsNamed() {
+    Harness h;
+    h.random.values = {0.0}; // questions 1 to 5 in turn
+    QVERIFY(h.open(ScreenId::Drill));
+    QString faults = nameFaults(h.current(), "at opening");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    // One wrong answer, then the five right ones.
+    const int answers[6][2] = {{2, 4}, {1, 1}, {1, 2}, {1, 2}, {1, 3}, {1, 1}};
+    for (const auto& a : answers) {
+        for (int digit : a) {
+            h.click(Screen::arrayName("Command2", digit));
+            faults = nameFaults(h.current(), "after digit " + QString::number(digit));
+            QVERIFY2(faults.isEmpty(), qPrintable(faults));
+        }
+        endPause(h);
+        faults = nameFaults(h.current(), "after the pause");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+    QVERIFY(h.shown("List2")); // the end
+}
+
+void AccessibilityTest::drillAnnouncesItsValues() {
+    // Qt tells a screen reader of every change of a name; the names must
+    // follow the values shown.
+    Harness h;
+    h.random.values = {0.0};
+    QVERIFY(h.open(ScreenId::Drill));
+    auto* ordinal = h.element<QWidget>("Label2");
+    auto* digitA = h.element<QWidget>("Label1(0)");
+    auto* digitB = h.element<QWidget>("Label1(1)");
+    auto* mark = h.element<QWidget>("Image6");
+    auto* question = h.element<QWidget>("Image5");
+    QCOMPARE(nameOf(ordinal), QString("第1問"));
+    QCOMPARE(nameOf(question), QString("第1問の結晶の図"));
+    QCOMPARE(nameOf(h.element<QWidget>("Image4(0)")), QString("Aの答えの欄「？」"));
+
+    h.click("Command2(3)");
+    QCOMPARE(nameOf(digitA), QString("Aの答え「3」"));
+    QCOMPARE(nameOf(h.element<QWidget>("Image4(1)")), QString("Bの答えの欄「？」"));
+    h.click("Command2(7)");
+    QCOMPARE(nameOf(digitB), QString("Bの答え「7」"));
+    QCOMPARE(nameOf(mark), QString("不正解"));
+    endPause(h);
+    h.click("Command2(1)");
+    QCOMPARE(nameOf(digitA), QString("Aの答え「1」"));
+    h.click("Command2(1)");
+    QCOMPARE(nameOf(mark), QString("正解"));
+    QCOMPARE(nameOf(ordinal), QString("第1問"));
+    endPause(h);
+    QCOMPARE(nameOf(ordinal), QString("第2問"));
+    QCOMPARE(nameOf(question), QString("第2問の結晶の図"));
+}
+
+void AccessibilityTest::interiorIsBuiltWithKeysAlone_data() {
+    QTest::addColumn<int>("row");
+    QTest::newRow("体心内部") << 0;
+    QTest::newRow("面心内部") << 1;
+    QTest::newRow("六方内部") << 2;
+}
+
+void AccessibilityTest::interiorIsBuiltWithKeysAlone() {
+    QFETCH(int, row);
+    const cell::Structure s = cell::kAllStructures[std::size_t(row)];
+    const int n = cell::pieceCount(s);
+    Harness h;
+    QVERIFY(openActive(h, kInteriors[row]));
+    QCOMPARE(focusedName(), QString("Command1"));
+    press(Qt::Key_Space); // 実行
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < n; ++i) {
+            const QString marker = Screen::arrayName("Image3", i);
+            QCOMPARE(focusedName(), marker);
+            QAccessibleInterface* a = accessibleOf(focused());
+            QCOMPARE(a->role(), QAccessible::Button);
+            QCOMPARE(a->text(QAccessible::Name), markerText(s, i).name);
+            QVERIFY(a->state().focused);
+            press(i % 2 ? Qt::Key_Return : Qt::Key_Space);
+            QVERIFY(h.shown(Screen::arrayName("Image4", i)));
+            QVERIFY(!h.shown(marker));
+        }
+        QVERIFY(h.shown("List3"));
+        QCOMPARE(focusedName(), QString("Command3"));
+        if (round == 0) {
+            // Tab on to 再確認 and build the cell once more.
+            press(Qt::Key_Tab);
+            QCOMPARE(focusedName(), QString("Command4"));
+            press(Qt::Key_Space);
+            for (int i = 0; i < n; ++i)
+                QVERIFY(!h.shown(Screen::arrayName("Image4", i)));
+        }
+    }
+    press(Qt::Key_Space); // 次に進む
+    QCOMPARE(h.currentName(), screenInfo(kAtoms[row]).formName);
+}
+
+void AccessibilityTest::markersFollowTheScreensFocusOrder_data() {
+    interiorIsBuiltWithKeysAlone_data();
+}
+
+void AccessibilityTest::markersFollowTheScreensFocusOrder() {
+    QFETCH(int, row);
+    Harness h;
+    QVERIFY(openActive(h, kInteriors[row]));
+    press(Qt::Key_Space);
+    press(Qt::Key_Space); // the first piece is in; the second marker waits
+    QCOMPARE(focusedName(), QString("Image3(1)"));
+    // Tab goes round the screen's own stops, then back to the marker.
+    QStringList stops;
+    for (int i = 0; i < 3; ++i) {
+        press(Qt::Key_Tab);
+        stops << focusedName();
+    }
+    QCOMPARE(stops, (QStringList{"Command2", "List2", "Image3(1)"}));
+    press(Qt::Key_Backtab);
+    QCOMPARE(focusedName(), QString("List2"));
+}
+
+void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere_data() {
+    interiorIsBuiltWithKeysAlone_data();
+}
+
+void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere() {
+    QFETCH(int, row);
+    const int n = cell::pieceCount(cell::kAllStructures[std::size_t(row)]);
+    Harness h;
+    QVERIFY(openActive(h, kInteriors[row]));
+    h.click("Command1");
+    const QString afterRun = focusedName();
+    QVERIFY(afterRun != "Image3(0)");
+    auto* marker = h.element<Picture>("Image3(0)");
+    const QImage plain = marker->grab().toImage();
+    // A marker given the focus shows no frame while the mouse is in use ...
+    marker->setFocus(Qt::OtherFocusReason);
+    QVERIFY(marker->hasFocus());
+    QCOMPARE(marker->grab().toImage(), plain);
+    // ... and shows one as soon as a key is pressed.
+    QTest::keyClick(marker, Qt::Key_Shift);
+    QVERIFY(ClickableLabel::keyboardInUse());
+    QVERIFY(marker->grab().toImage() != plain);
+    h.element<QWidget>("Command2")->setFocus(Qt::OtherFocusReason);
+
+    // Clicks give the markers no focus and move it nowhere.
+    for (int i = 0; i < n; ++i) {
+        h.click(Screen::arrayName("Image3", i));
+        QVERIFY(!ClickableLabel::keyboardInUse());
+        QCOMPARE(focusedName(), QString("Command2"));
+    }
+    QVERIFY(h.shown("Command3"));
+    QCOMPARE(focusedName(), QString("Command2"));
+}
+
+void AccessibilityTest::screenReaderPressesTheMarker() {
+    Harness h;
+    QVERIFY(h.open(ScreenId::BccInterior));
+    h.click("Command1");
+    QAccessibleInterface* a = accessibleOf(h.element<QWidget>("Image3(0)"));
+    QAccessibleActionInterface* actions = a->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(h.shown("Image4(0)"));
+    QVERIFY(h.shown("Image3(1)"));
+    // A hidden marker cannot be pressed.
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!h.shown("Image4(1)"));
+}
+
+void AccessibilityTest::summaryLinksFollowByKeys_data() {
+    QTest::addColumn<int>("tabs"); // from the メニュー button
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<ScreenId>("target");
+    QTest::addColumn<int>("key");
+    const ScreenId targets[9] = {
+        ScreenId::BccInterior,   ScreenId::FccInterior,   ScreenId::HcpInterior,
+        ScreenId::BccAtoms,      ScreenId::FccAtoms,      ScreenId::HcpAtoms,
+        ScreenId::BccNeighbours, ScreenId::FccNeighbours, ScreenId::HcpNeighbours};
+    const char* captions[9] = {"体心立方格子", "面心立方格子", "六方最密構造", "２　個", "４　個",
+                               "６　個",       "８　個",       "１２個",       "１２個"};
+    for (int i = 0; i < 9; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("Label%1").arg(8 + i)))
+            << i + 2 << QString::fromUtf8(captions[i]) << targets[i]
+            << int(i % 2 ? Qt::Key_Space : Qt::Key_Return);
+}
+
+void AccessibilityTest::summaryLinksFollowByKeys() {
+    QFETCH(int, tabs);
+    QFETCH(QString, caption);
+    QFETCH(ScreenId, target);
+    QFETCH(int, key);
+    Harness h;
+    QVERIFY(openActive(h, ScreenId::Summary));
+    QCOMPARE(focusedName(), QString("Command1"));
+    for (int i = 0; i < tabs; ++i)
+        press(Qt::Key_Tab);
+    QAccessibleInterface* a = accessibleOf(focused());
+    QCOMPARE(a->role(), QAccessible::Link);
+    QCOMPARE(a->text(QAccessible::Name), caption);
+    QVERIFY(!a->text(QAccessible::Description).isEmpty());
+    press(Qt::Key(key));
+    QCOMPARE(h.currentName(), screenInfo(target).formName);
+}
+
+void AccessibilityTest::summaryLinksComeAfterThePanel() {
+    Harness h;
+    QVERIFY(openActive(h, ScreenId::Summary));
+    QStringList stops;
+    for (int i = 0; i < 11; ++i) {
+        press(Qt::Key_Tab);
+        stops << focusedName();
+    }
+    QCOMPARE(stops, (QStringList{"List1", "Label8", "Label9", "Label10", "Label11", "Label12",
+                                 "Label13", "Label14", "Label15", "Label16", "Command1"}));
+    // The other cells, the pictures and the banner take no focus.
+    for (const QString& name : {"Label1", "Label17", "Image1", "Image4", "Image5"})
+        QCOMPARE(h.element<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+}
+
+void AccessibilityTest::summaryLinksLookAsPlainLabels() {
+    Harness h;
+    QVERIFY(h.open(ScreenId::Summary));
+    for (int n = 8; n <= 16; ++n) {
+        auto* link = h.element<Label>(QStringLiteral("Label%1").arg(n));
+        QVERIFY(!link->hasFocus());
+        // The same cell as a label that takes no focus, drawn off to the side.
+        Label plain(h.current());
+        plain.setFont(link->font());
+        plain.setPalette(link->palette());
+        plain.setAutoFillBackground(link->autoFillBackground());
+        plain.setAlignment(link->alignment());
+        plain.setText(link->text());
+        plain.resize(link->size());
+        QCOMPARE(link->grab().toImage(), plain.grab().toImage());
+    }
+}
+
+MIROSUTA_TEST_CLASS(AccessibilityTest)
+#include "tst_accessibility.moc"
