@@ -1,10 +1,12 @@
-// Any bytes as a content text: decoded into lines and shown in a text panel.
+// Any bytes as a content text: the encoding is told from the bytes, the text
+// decoded into lines and shown in a text panel.
 
 #include "fuzzsupport.h"
 #include "textloader.h"
 #include "textpanel.h"
 
 #include <QByteArrayView>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -44,23 +46,93 @@ bool isPlainAscii(QByteArrayView bytes) {
     return true;
 }
 
+// The bytes with every line end made LF and a final one dropped: what the
+// lines joined by LF must encode back to when the text is well formed.
+QByteArray oneLineEnd(QByteArrayView bytes) {
+    QByteArray out = bytes.toByteArray();
+    out.replace("\r\n", "\n").replace('\r', '\n');
+    if (out.endsWith('\n'))
+        out.chop(1);
+    return out;
+}
+
+bool startsWith(QByteArrayView bytes, QByteArrayView mark) {
+    return bytes.size() >= mark.size() && bytes.first(mark.size()) == mark;
+}
+
+// The expected encoding, spelled out from the rule rather than the loader's code.
+TextEncoding expectedEncoding(QByteArrayView bytes) {
+    if (startsWith(bytes, "\xEF\xBB\xBF"))
+        return TextEncoding::Utf8;
+    if (startsWith(bytes, "\xFF\xFE"))
+        return TextEncoding::Utf16LE;
+    if (startsWith(bytes, "\xFE\xFF"))
+        return TextEncoding::Utf16BE;
+    const bool multiByte =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    return multiByte && QString::fromUtf8(bytes).toUtf8() == bytes ? TextEncoding::Utf8
+                                                                   : TextEncoding::Cp932;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::ensureApplication();
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
 
-    const QStringList lines = DecodeLines(bytes);
-    FUZZ_CHECK(lines.size() <= countLineEnds(bytes) + 1);
-    FUZZ_CHECK(lines.size() == countLines(bytes));
+    TextEncoding used;
+    const QStringList lines = DecodeLines(bytes, &used);
+    FUZZ_CHECK(used == expectedEncoding(bytes));
     for (const QString& line : lines)
         FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
-    if (isPlainAscii(bytes)) {
-        QByteArray rebuilt = bytes.toByteArray();
-        rebuilt.replace("\r\n", "\n").replace('\r', '\n');
-        if (rebuilt.endsWith('\n'))
-            rebuilt.chop(1);
-        FUZZ_CHECK(lines.join(u'\n') == QString::fromLatin1(rebuilt));
+    const QString joined = lines.join(u'\n');
+
+    if (used == TextEncoding::Cp932 || used == TextEncoding::Utf8) {
+        // CR and LF are single bytes in both, never inside a character; the
+        // text begins after the mark.
+        const QByteArrayView text = startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+        FUZZ_CHECK(lines.size() <= countLineEnds(text) + 1);
+        FUZZ_CHECK(lines.size() == countLines(text));
+    }
+    if (isPlainAscii(bytes))
+        FUZZ_CHECK(joined == QString::fromLatin1(oneLineEnd(bytes)));
+    if (used == TextEncoding::Utf8) {
+        // Without a mark the bytes are valid UTF-8 and come back unchanged;
+        // after a mark they do whenever they are valid.
+        const QByteArrayView body = startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+        const bool valid = body.isValidUtf8();
+        FUZZ_CHECK(valid || body.size() != bytes.size());
+        if (valid)
+            FUZZ_CHECK(joined.toUtf8() == oneLineEnd(body));
+        else
+            FUZZ_CHECK(joined.contains(QChar::ReplacementCharacter));
+    }
+    if (used == TextEncoding::Utf16LE || used == TextEncoding::Utf16BE) {
+        // Well-formed UTF-16 comes back unchanged; anything else shows U+FFFD.
+        const QByteArrayView body = bytes.sliced(2);
+        const bool le = used == TextEncoding::Utf16LE;
+        QString units;
+        for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
+            const auto lo = static_cast<unsigned char>(body[le ? i : i + 1]);
+            const auto hi = static_cast<unsigned char>(body[le ? i + 1 : i]);
+            units += QChar(char16_t(lo | hi << 8));
+        }
+        bool wellFormed = body.size() % 2 == 0;
+        for (qsizetype i = 0; wellFormed && i < units.size(); ++i) {
+            if (units[i].isHighSurrogate() && i + 1 < units.size() && units[i + 1].isLowSurrogate())
+                ++i;
+            else if (units[i].isSurrogate())
+                wellFormed = false;
+        }
+        if (wellFormed) {
+            QString expected = units;
+            expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+            if (expected.endsWith(u'\n'))
+                expected.chop(1);
+            FUZZ_CHECK(joined == expected);
+        } else {
+            FUZZ_CHECK(joined.contains(QChar::ReplacementCharacter));
+        }
     }
 
     // One panel for the whole run, filled the way a screen fills it.

@@ -1,7 +1,8 @@
 #include "contentpicture.h"
 
+#include "contentfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -22,21 +23,20 @@ private:
 // 2000 x 2000 ARGB is about 16 MB; allow a little over that.
 constexpr int kAllocationLimitMegabytes = 32;
 
+QString tooLarge(int width, int height) {
+    return QStringLiteral(
+               "画像が大きすぎます（%1 × %2 ピクセル。画像が壊れている可能性があります）。")
+        .arg(width)
+        .arg(height);
+}
+
 } // namespace
 
 QString loadContentPicture(const QString& fullPath, QPixmap* pixmap) {
-    const QFileInfo info(fullPath);
-    if (!info.exists())
-        return QStringLiteral("ファイルが見つかりません。");
-    if (info.isDir())
-        return QStringLiteral("ファイルではなくフォルダーです。");
-
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError)
-            return QStringLiteral("ファイルを開く権限がありません。");
-        return QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString());
-    }
+    QFile file;
+    const QString reason = openContentFile(fullPath, &file);
+    if (!reason.isEmpty())
+        return reason;
 
     // Qt's GIF decoder shows a cut-off file as a half-drawn picture; a whole GIF
     // ends with its trailer byte, so a missing one means the file was cut short.
@@ -48,10 +48,7 @@ QString loadContentPicture(const QString& fullPath, QPixmap* pixmap) {
         const auto byte = [&](int i) { return int(static_cast<unsigned char>(header[i])); };
         const int width = byte(6) | byte(7) << 8, height = byte(8) | byte(9) << 8;
         if (width > kMaxContentPicture.width() || height > kMaxContentPicture.height())
-            return QStringLiteral(
-                       "画像が大きすぎます（%1 × %2 ピクセル。画像が壊れている可能性があります）。")
-                .arg(width)
-                .arg(height);
+            return tooLarge(width, height);
     }
     if (looksLikeGif &&
         (!file.seek(file.size() - 1) || file.read(1) != QByteArray(1, 0x3B) || !file.seek(0)))
@@ -68,10 +65,7 @@ QString loadContentPicture(const QString& fullPath, QPixmap* pixmap) {
     if (!size.isValid() || size.isEmpty())
         return QStringLiteral("画像の大きさを読み取れません（画像が壊れています）。");
     if (size.width() > kMaxContentPicture.width() || size.height() > kMaxContentPicture.height())
-        return QStringLiteral(
-                   "画像が大きすぎます（%1 × %2 ピクセル。画像が壊れている可能性があります）。")
-            .arg(size.width())
-            .arg(size.height());
+        return tooLarge(size.width(), size.height());
 
     QImage image;
     {
@@ -82,10 +76,7 @@ QString loadContentPicture(const QString& fullPath, QPixmap* pixmap) {
     // The size read above is the first frame's; the picture takes the size of
     // the GIF's screen, which can be far larger.
     if (image.width() > kMaxContentPicture.width() || image.height() > kMaxContentPicture.height())
-        return QStringLiteral(
-                   "画像が大きすぎます（%1 × %2 ピクセル。画像が壊れている可能性があります）。")
-            .arg(image.width())
-            .arg(image.height());
+        return tooLarge(image.width(), image.height());
     *pixmap = QPixmap::fromImage(std::move(image));
     if (pixmap->isNull())
         return QStringLiteral("画像を表示できません。");

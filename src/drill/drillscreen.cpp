@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "basefolder.h"
 #include "contentpicture.h"
+#include "drillfiles.h"
 #include "label.h"
 #include "navigator.h"
 #include "picture.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kQuestionCount = 5;
 constexpr int kTickMilliseconds = 100;
 constexpr double kPauseSeconds = 2.0;
 constexpr double kSecondsPerDay = 86400.0;
@@ -45,7 +45,7 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     // the mark over the question picture and the answer boxes.
     m_image1 = addPicture("Image1", 240, 150, "title-drill");
     m_image3 = addPicture("Image3", 8715, 195, "face-b");
-    m_list1 = addPanel("List1", twips(6000, 105, 2625, 1260), TextPanel::Ground::Blue);
+    m_list1 = addPanel("List1");
     m_command1 = addButton("Command1", "btn-menu", "メニュー", twips(9690, 285, 1605, 750));
     m_image2 = addPicture("Image2", 375, 1410, "question-panel");
     m_label2 = addLabel("Label2", twips(1770, 1830, 300, 285), "1", 15.75, kRed);
@@ -62,7 +62,7 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     m_label1[0]->hide();
     m_label1[1]->hide();
     m_image7 = addPicture("Image7", 1320, 3165, "face-a", false);
-    m_list2 = addPanel("List2", twips(2325, 3135, 3390, 2220), TextPanel::Ground::Blue, false);
+    m_list2 = addPanel("List2");
     const int keyLeft[10] = {945, 1890, 2850, 3810, 4770, 5730, 6690, 7635, 8595, 9540};
     for (qint16 i = 0; i < 10; ++i) {
         m_command2[i] = addButton(arrayName("Command2", i), keyName(i), QString::number(i),
@@ -80,10 +80,10 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
 
 void DrillScreen::formLoad() {
     setAnswers();
-    fill(m_list1, "\\説明\\ドリル\\msg2.txt");
+    fill(m_list1);
     if (ending())
         return;
-    fill(m_list2, "\\説明\\ドリル\\msg3.txt");
+    fill(m_list2);
     if (ending())
         return;
     const QRect frame = m_image5->geometry();
@@ -133,7 +133,7 @@ void DrillScreen::showQuestion() {
     m_label2->setText(QString::number(m_askedCount));
 
     m_image5->hide();
-    if (!loadPicture(m_image5, QStringLiteral("\\画像\\mondai%1.gif").arg(m_questionNo)))
+    if (!loadPicture(m_image5, questionPicture(m_questionNo)))
         return;
     nameElement(m_image5, drillQuestionText(m_askedCount));
     const int w = m_image5->width() * kTwipsPerPixel;
@@ -187,11 +187,11 @@ void DrillScreen::judgeAnswer() {
 }
 
 void DrillScreen::showCorrect() {
-    showMark("\\音\\o.wav", "\\画像\\maru.gif", true);
+    showMark(kRightSound, kRightMarkPicture, true);
 }
 
 void DrillScreen::showWrong() {
-    showMark("\\音\\x.wav", "\\画像\\batu.gif", false);
+    showMark(kWrongSound, kWrongMarkPicture, false);
 }
 
 void DrillScreen::timer1Timer() {
@@ -224,7 +224,7 @@ void DrillScreen::timer1Timer() {
         m_image4[0]->hide();
         m_image7->show();
         m_list2->show();
-        Services::sound().play(ContentPath("\\音\\gokaku.wav"));
+        Services::sound().play(ContentPath(kPassSound));
         return;
     }
     // Wrong: the same question waits for a new entry.

@@ -4,7 +4,7 @@
 
 DrillStartScreen::DrillStartScreen() : Screen(ScreenId::DrillStart) {
     addPicture("Image1", 240, 150, "title-drill");
-    m_list1 = addPanel("List1", twips(2415, 1920, 6765, 3660), TextPanel::Ground::Blue);
+    m_list1 = addPanel("List1");
     addPicture("Image2", 1350, 4725, "face-a");
     // 実行 and メニュー move through the navigation table.
     auto* run = addButton("Command1", "btn-run", "実行", twips(7410, 6255, 1605, 735));
@@ -14,5 +14,5 @@ DrillStartScreen::DrillStartScreen() : Screen(ScreenId::DrillStart) {
 }
 
 void DrillStartScreen::formLoad() {
-    fill(m_list1, "\\説明\\ドリル\\msg1.txt");
+    fill(m_list1);
 }

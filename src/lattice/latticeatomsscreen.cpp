@@ -9,20 +9,14 @@
 
 namespace {
 
-// What differs between the three screens besides the pictures and the texts,
-// which follow from the structure. By structure.
-struct AtomsCopy {
-    std::vector<const char*> hints; // Image4, Image5, ... in the hint frame
-    int answerHeight;               // List2, twips: the longer the count, the taller
-};
-
-const AtomsCopy& copyOf(cell::Structure s) {
-    static const AtomsCopy copies[] = {
-        {{"hint-1", "hint-half", "hint-quarter", "hint-eighth"}, 2970},
-        {{"hint-1", "hint-half", "hint-quarter", "hint-eighth"}, 3300},
-        {{"hint-1", "hint-half", "hint-sixth"}, 3570},
+// The hint pictures in the frame (Image4, Image5, ...), by structure.
+const std::vector<const char*>& hintsOf(cell::Structure s) {
+    static const std::vector<const char*> hints[] = {
+        {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+        {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+        {"hint-1", "hint-half", "hint-sixth"},
     };
-    return copies[std::size_t(s)];
+    return hints[std::size_t(s)];
 }
 
 // Hint pictures (110 px wide) stand side by side, 26 px apart, below the caption.
@@ -31,21 +25,19 @@ constexpr int kHintStep = 2040, kHintGap = 390, kHintTop = 420;
 } // namespace
 
 LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s) : LessonScreen(s, Lesson::Atoms) {
-    const AtomsCopy& copy = copyOf(s);
+    const std::vector<const char*>& hints = hintsOf(s);
     addTitlePlate("Image1");
     addPicture("Image2", 240, 120, pictureName("cutaway", s));
     addPicture("Image3", 10350, 120, "face-b");
-    m_list1 = addPanel("List1", twips(3300, 180, 5550, 2010), TextPanel::Ground::DarkBlue);
-    // The answer covers the question's place and reaches further down.
-    m_list2 = addPanel("List2", twips(3300, 180, 5760, copy.answerHeight),
-                       TextPanel::Ground::DarkBlue, false);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2"); // over the question's place, reaching further down
 
-    const int hintCount = int(copy.hints.size());
+    const int hintCount = int(hints.size());
     QGroupBox* frame = addFrame("Frame1", twips(240, 3810, hintCount * kHintStep + kHintGap, 2310),
                                 "ヒント", 14.25, QColor(255, 0, 0));
     for (int i = 0; i < hintCount; ++i)
         addPicture(QStringLiteral("Image%1").arg(4 + i), kHintGap + i * kHintStep, kHintTop,
-                   copy.hints[std::size_t(i)], true, frame);
+                   hints[std::size_t(i)], true, frame);
 
     m_command1 = addButton("Command1", "btn-run", "実行", bottomButton(*this, 0));
     m_command3 = addButton("Command3", "btn-next", "次に進む", m_command1->geometry(), false);
@@ -57,8 +49,8 @@ LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s) : LessonScreen(s, Less
 
 void LatticeAtomsScreen::formLoad() {
     // The answer is read now, before it is asked for.
-    fillText(m_list1, 7);
-    fillText(m_list2, 8);
+    fill(m_list1);
+    fill(m_list2);
 }
 
 void LatticeAtomsScreen::command1Click() {

@@ -9,32 +9,17 @@ constexpr int kButtonWidth = 1605, kButtonHeight = 735;
 constexpr int kRightMargin = 240, kBottomMargin = 180, kButtonGap = 180;
 constexpr int kPlateLeft = 240, kPlateAboveButtons = 30;
 
-// Each structure's text folder below 説明 and its chain of screens.
-struct Chain {
-    const char* folder;
-    ScreenId screens[4]; // by Lesson
-};
-
-const Chain& chainOf(cell::Structure s) {
-    using S = ScreenId;
-    static const Chain chains[] = {
-        {"体心立方", {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours}},
-        {"面心立方", {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours}},
-        {"六方最密", {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours}},
-    };
-    return chains[std::size_t(s)];
-}
-
 } // namespace
 
 ScreenId lessonScreen(cell::Structure s, Lesson lesson) {
-    return chainOf(s).screens[std::size_t(lesson)];
-}
-
-QString lessonText(cell::Structure s, int number) {
-    return QStringLiteral("\\説明\\%1\\msg%2.txt")
-        .arg(QString::fromUtf8(chainOf(s).folder))
-        .arg(number);
+    using S = ScreenId;
+    // By structure, each chain in its order.
+    static const ScreenId chains[][4] = {
+        {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours},
+        {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours},
+        {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours},
+    };
+    return chains[std::size_t(s)][std::size_t(lesson)];
 }
 
 QRect bottomButton(const Screen& screen, int column) {

@@ -14,10 +14,6 @@ enum class Lesson { Intro, Interior, Atoms, Neighbours };
 // The screen of a lesson for a structure: lessonScreen(Fcc, Atoms) == FccAtoms.
 ScreenId lessonScreen(cell::Structure s, Lesson lesson);
 
-// The explanation text number `number` of a structure's lesson chain, as a
-// path below BaseFolder: lessonText(Bcc, 4) == "\説明\体心立方\msg4.txt".
-QString lessonText(cell::Structure s, int number);
-
 // The bottom-right row of word buttons shared by the lesson screens: column 0
 // holds 実行 (or 次に進む in its place), column 1 メニュー. Pixels, from the
 // screen's own client size so that the narrower windows keep the same margins.

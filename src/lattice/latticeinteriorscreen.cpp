@@ -50,9 +50,9 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
     addPicture("Image5", plate.x(), 6300, pictureName("plate", s));
     addPicture("Image6", 180, 4500, "face-a");
     // The building and closing texts lie in the opening text's place, from its left edge.
-    m_list1 = addPanel("List1", twips(1260, 4260, 6390, 1980), TextPanel::Ground::Blue);
-    m_list2 = addPanel("List2", twips(1260, 4260, 6000, 1980), TextPanel::Ground::Blue, false);
-    m_list3 = addPanel("List3", twips(1260, 4260, 6390, 1980), TextPanel::Ground::Blue, false);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2");
+    m_list3 = addPanel("List3");
 
     // 次に進む stands where 実行 stood, 再確認 above that place.
     const QRect runPlace = bottomButton(*this, 0);
@@ -75,9 +75,9 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
 void LatticeInteriorScreen::formLoad() {
     m_pieceCount = qint16(cell::pieceCount(structure()));
     m_clickCount = 0;
-    fillText(m_list1, 4);
-    fillText(m_list2, 5);
-    fillText(m_list3, 6);
+    fill(m_list1);
+    fill(m_list2);
+    fill(m_list3);
 }
 
 void LatticeInteriorScreen::command1Click() {

@@ -14,9 +14,9 @@ LatticeIntroScreen::LatticeIntroScreen(cell::Structure s) : LessonScreen(s, Less
     m_image4 = addPicture("Image4", 360, 1050, pictureName("spheres", s), false);
     // Stage 2: the unit cell takes the place of the stage 1 text.
     m_image5 = addPicture("Image5", 5850, 1920, pictureName("ballstick", s), false);
-    m_list1 = addPanel("List1", twips(3510, 1380, 5640, 3390), TextPanel::Ground::Blue);
-    m_list2 = addPanel("List2", twips(5760, 1260, 5550, 3990), TextPanel::Ground::Blue, false);
-    m_list3 = addPanel("List3", twips(4770, 120, 5490, 1680), TextPanel::Ground::Blue, false);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2");
+    m_list3 = addPanel("List3");
     auto* run = addButton("Command1", "btn-run", "実行", bottomButton(*this, 0));
     auto* menu = addButton("Command2", "btn-menu", "メニュー", bottomButton(*this, 1));
     connect(run, &QAbstractButton::clicked, this, &LatticeIntroScreen::command1Click);
@@ -26,7 +26,7 @@ LatticeIntroScreen::LatticeIntroScreen(cell::Structure s) : LessonScreen(s, Less
 
 void LatticeIntroScreen::formLoad() {
     m_clickCount = 0;
-    fillText(m_list1, 1);
+    fill(m_list1);
 }
 
 void LatticeIntroScreen::command1Click() {
@@ -35,13 +35,13 @@ void LatticeIntroScreen::command1Click() {
         m_image2->hide();
         m_list1->hide();
         // Read at the press, so an edited text shows without reopening.
-        fillText(m_list2, 2);
+        fill(m_list2);
         m_image3->show();
         m_image4->show();
         m_list2->show();
     }
     if (m_clickCount == 2) {
-        fillText(m_list3, 3);
+        fill(m_list3);
         m_list2->hide();
         m_list3->show();
         m_image5->show();

@@ -6,10 +6,6 @@
 LessonScreen::LessonScreen(cell::Structure s, Lesson lesson)
     : Screen(lessonScreen(s, lesson)), m_structure(s) {}
 
-void LessonScreen::fillText(TextPanel* panel, int number) {
-    fill(panel, lessonText(m_structure, number));
-}
-
 Picture* LessonScreen::addTitlePlate(const QString& name) {
     const QPoint plate = titlePlaceTwips(*this);
     return addPicture(name, plate.x(), plate.y(), pictureName("plate", m_structure));

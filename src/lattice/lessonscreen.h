@@ -3,16 +3,14 @@
 #include "latticecommon.h"
 #include "screen.h"
 
-// One screen of a structure's lesson chain: it knows its structure, reads that
-// structure's explanation texts and shows its title plate.
+// One screen of a structure's lesson chain: it knows its structure and shows
+// its title plate.
 class LessonScreen : public Screen {
     Q_OBJECT
 protected:
     LessonScreen(cell::Structure s, Lesson lesson);
 
     cell::Structure structure() const { return m_structure; }
-    // FillListFromFile from the structure's text number `number`.
-    void fillText(TextPanel* panel, int number);
     // The structure's title plate at the bottom left, level with the buttons.
     Picture* addTitlePlate(const QString& name);
 

@@ -7,12 +7,12 @@ RadiusIntroScreen::RadiusIntroScreen() : RadiusScreen(ScreenId::RadiusIntro) {
     // to the right of it.
     addPicture("Image2", 240, 1200, "face-a");
     addPicture("Image3", 8010, 1950, "radius-atom");
-    m_list1 = addPanel("List1", twips(1350, 1200, 6480, 4500), TextPanel::Ground::Blue);
+    m_list1 = addPanel("List1");
     addButtons();
     setFocusOrder({m_next, m_menu, m_list1});
     setFirstFocus(m_next);
 }
 
 void RadiusIntroScreen::formLoad() {
-    fill(m_list1, textPath(1));
+    fill(m_list1);
 }

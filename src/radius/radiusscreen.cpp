@@ -6,10 +6,6 @@ RadiusScreen::RadiusScreen(ScreenId id) : Screen(id) {
     addPicture("Image1", 180, 150, "plate-radius");
 }
 
-QString RadiusScreen::textPath(int number) {
-    return QStringLiteral("\\説明\\原子半径\\msg%1.txt").arg(number);
-}
-
 void RadiusScreen::addButtons() {
     m_next = addButton("Command1", "btn-next", "次に進む", twips(9705, 5340, 1605, 735));
     m_menu = addButton("Command2", "btn-menu", "メニュー", twips(9705, 6210, 1605, 735));

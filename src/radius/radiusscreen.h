@@ -11,9 +11,6 @@ class RadiusScreen : public Screen {
 public:
     explicit RadiusScreen(ScreenId id);
 
-    // The folder of the lesson's texts: "\説明\原子半径\msg<n>.txt".
-    static QString textPath(int number);
-
 protected:
     // Builds the two buttons; call after the screen's other elements.
     void addButtons();

@@ -10,9 +10,9 @@
 const RadiusLesson& radiusLesson(ScreenId screen) {
     static const RadiusLesson lessons[] = {
         {ScreenId::FccRadius, "cutaway-fcc", "radius-fcc-face", "radius-fcc-labelled",
-         "radius-fcc-derivation", 2, false},
+         "radius-fcc-derivation", false},
         {ScreenId::BccRadius, "cutaway-bcc", "radius-bcc-hexagon", "radius-bcc-labelled",
-         "radius-bcc-derivation", 4, true},
+         "radius-bcc-derivation", true},
     };
     for (const RadiusLesson& l : lessons)
         if (l.screen == screen)
@@ -22,17 +22,16 @@ const RadiusLesson& radiusLesson(ScreenId screen) {
 
 RadiusStageScreen::RadiusStageScreen(ScreenId screen)
     : RadiusScreen(screen), m_lesson(radiusLesson(screen)) {
-    constexpr auto blue = TextPanel::Ground::Blue;
     constexpr bool hidden = false;
 
     // Opening: the cut-out cell, its text, guide face B looking back at it.
     m_image2 = addPicture("Image2", 9210, 1650, "face-b");
     m_image3 = addPicture("Image3", 300, 2055, m_lesson.cutaway);
-    m_list1 = addPanel("List1", twips(3210, 1650, 5850, 3690), blue);
+    m_list1 = addPanel("List1");
 
     // Stage 1 and stage 2 share the left and the right place: text, then the
     // derivation on the left; the drawing, then the labelled drawing on the right.
-    m_list2 = addPanel("List2", twips(1170, 2190, 6000, 3930), blue, hidden);
+    m_list2 = addPanel("List2");
     m_image4 = addPicture("Image4", 1170, 1110, "face-a", hidden);
     m_image5 = addPicture("Image5", 7410, 1260, m_lesson.drawing, hidden);
     m_image6 = addPicture("Image6", 7410, 1260, m_lesson.labelled, hidden);
@@ -41,7 +40,7 @@ RadiusStageScreen::RadiusStageScreen(ScreenId screen)
 
     if (m_lesson.closesLesson) {
         m_image9 = addPicture("Image9", 900, 1260, "face-a", hidden);
-        m_list3 = addPanel("List3", twips(2040, 1260, 7500, 4590), blue, hidden);
+        m_list3 = addPanel("List3");
     }
 
     addButtons();
@@ -55,10 +54,10 @@ RadiusStageScreen::RadiusStageScreen(ScreenId screen)
 
 void RadiusStageScreen::formLoad() {
     // The hidden panels are filled now too: nothing is read later.
-    fill(m_list1, textPath(m_lesson.firstText));
-    fill(m_list2, textPath(m_lesson.firstText + 1));
+    fill(m_list1);
+    fill(m_list2);
     if (m_list3)
-        fill(m_list3, textPath(m_lesson.firstText + 2));
+        fill(m_list3);
     m_clickCount = 0;
 }
 

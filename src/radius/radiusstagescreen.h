@@ -11,7 +11,6 @@ struct RadiusLesson {
     const char* drawing;    // Image5: the cell drawn for the derivation
     const char* labelled;   // Image6: the same drawing with its points and lengths
     const char* derivation; // Image8: the derivation, as a picture of text
-    int firstText;          // msg number of List1; List2 (and List3) follow on
     bool closesLesson;      // third press closes the lesson in place
 };
 

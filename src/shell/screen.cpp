@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "label.h"
 #include "navigator.h"
+#include "paneldesign.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturestore.h"
@@ -83,13 +84,9 @@ PictureButton* Screen::addButton(const QString& name, const QString& picture, co
     return b;
 }
 
-TextPanel* Screen::addPanel(const QString& name, QRect rect, TextPanel::Ground ground,
-                            bool visible) {
-    auto* t = new TextPanel(ground, this);
-    t->setObjectName(name);
-    t->setGeometry(rect);
+TextPanel* Screen::addPanel(const QString& name) {
+    TextPanel* t = buildPanel(panelDesign(m_id, name), this);
     nameElement(t, elementText(info().formName, name));
-    t->setVisible(visible);
     return t;
 }
 
@@ -156,6 +153,6 @@ void Screen::giveKeyboardFocus(QWidget* w) {
         w->setFocus(Qt::TabFocusReason);
 }
 
-void Screen::fill(TextPanel* panel, const QString& relative) {
-    FillListFromFile(panel, relative);
+void Screen::fill(TextPanel* panel) {
+    FillListFromFile(panel, panelDesign(m_id, panel->objectName()).file);
 }

@@ -41,8 +41,8 @@ protected:
                         bool visible = true, QWidget* parent = nullptr);
     PictureButton* addButton(const QString& name, const QString& picture, const QString& word,
                              QRect twips, bool visible = true);
-    TextPanel* addPanel(const QString& name, QRect twips, TextPanel::Ground ground,
-                        bool visible = true);
+    // The screen's text panel of that name, as its design says (paneldesign.h).
+    TextPanel* addPanel(const QString& name);
     Label* addLabel(const QString& name, QRect twips, const QString& caption, double points,
                     const QColor& text, const QColor& ground = QColor(),
                     Qt::Alignment align = Qt::AlignCenter, QWidget* parent = nullptr);
@@ -61,8 +61,8 @@ protected:
     // while the keyboard is in use; a mouse user's focus stays where it was.
     static void giveKeyboardFocus(QWidget* w);
 
-    // FillListFromFile on the named panel of this screen.
-    void fill(TextPanel* panel, const QString& relative);
+    // FillListFromFile on a panel of this screen, from the text its design names.
+    void fill(TextPanel* panel);
 
 private:
     ScreenId m_id;

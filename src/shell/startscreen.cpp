@@ -6,8 +6,8 @@ StartScreen::StartScreen() : Screen(ScreenId::Start) {
     addPicture("Image1", 750, 165, "title");
     addPicture("Image2", 10020, 1395, "face-b");
     addPicture("Image3", 6750, 2490, "spheres-bcc");
-    m_list1 = addPanel("List1", twips(645, 1605, 5880, 5340), TextPanel::Ground::DarkBlue);
-    m_list2 = addPanel("List2", twips(7725, 1500, 2145, 780), TextPanel::Ground::Blue);
+    m_list1 = addPanel("List1");
+    m_list2 = addPanel("List2");
     auto* menu = addButton("Command1", "btn-menu", "メニュー", twips(7305, 330, 1605, 735));
     auto* end = addButton("Command2", "btn-end", "終了", twips(9420, 330, 1605, 735));
     setFocusOrder({menu, end, m_list1, m_list2});
@@ -15,6 +15,6 @@ StartScreen::StartScreen() : Screen(ScreenId::Start) {
 }
 
 void StartScreen::formLoad() {
-    fill(m_list1, "\\説明\\メニュー\\msg1.txt");
-    fill(m_list2, "\\説明\\メニュー\\msg2.txt");
+    fill(m_list1);
+    fill(m_list2);
 }

@@ -29,7 +29,7 @@ SummaryScreen::SummaryScreen() : Screen(ScreenId::Summary) {
     addShape("Shape1", twips(240, 1350, 11085, 5640), QColor(0, 0, 128));
 
     addPicture("Image4", 240, 150, "banner-summary");
-    m_list1 = addPanel("List1", twips(5670, 60, 3015, 1260), TextPanel::Ground::Blue);
+    m_list1 = addPanel("List1");
     addPicture("Image5", 8745, 210, "face-b");
     auto* menu = addButton("Command1", "btn-menu", "メニュー", twips(9690, 285, 1605, 750));
 
@@ -89,5 +89,5 @@ SummaryScreen::SummaryScreen() : Screen(ScreenId::Summary) {
 }
 
 void SummaryScreen::formLoad() {
-    fill(m_list1, "\\説明\\まとめ\\msg1.txt");
+    fill(m_list1);
 }

@@ -3,7 +3,10 @@
 #include "fonts.h"
 
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -45,6 +48,26 @@ TextPanel::TextPanel(Ground ground, QWidget* parent) : QListWidget(parent), m_gr
     setUniformItemSizes(true); // long files stay quick to fill
     setFocusPolicy(Qt::StrongFocus);
     setItemDelegate(new RowDelegate(this));
+}
+
+int TextPanel::rowsInView() const {
+    ensurePolished();
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
+    return rowHeight > 0 ? contentsRect().height() / rowHeight : std::numeric_limits<int>::max();
+}
+
+int TextPanel::textRoom() const {
+    ensurePolished();
+    // The item view draws a row's text inside a margin on either side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    int room = contentsRect().width() - 2 * margin;
+    if (count() > rowsInView())
+        room -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    return room;
+}
+
+int TextPanel::cutOffPixels(const QString& line) const {
+    return std::max(0, fontMetrics().horizontalAdvance(line) - textRoom());
 }
 
 QStringList TextPanel::lines() const {

@@ -13,6 +13,15 @@ public:
     Ground ground() const { return m_ground; }
     QStringList lines() const;
 
+    // How the panel's rows fit it at its present size and with its present
+    // items: the rows that show whole without scrolling, and the width that a
+    // row's text has before the right edge cuts it off (less the scroll bar
+    // when the rows need one).
+    int rowsInView() const;
+    int textRoom() const;
+    // Pixels of a row's text that the right edge cuts off; 0 when it fits.
+    int cutOffPixels(const QString& line) const;
+
 private:
     Ground m_ground;
 };

@@ -1,0 +1,278 @@
+#include "contentchecker.h"
+
+#include "contentfile.h"
+#include "contentpicture.h"
+#include "drillfiles.h"
+#include "paneldesign.h"
+#include "textloader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// A FIFO or a device would block or never end; the program reads only files.
+QString notAFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isFile())
+        return QStringLiteral("普通のファイルではないので読み込めません。");
+    return {};
+}
+
+QString encodingName(TextEncoding e) {
+    switch (e) {
+    case TextEncoding::Cp932:
+        return QStringLiteral("CP932 (Shift_JIS)");
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        return QStringLiteral("UTF-16");
+    }
+    Q_UNREACHABLE();
+}
+
+// For text that does not read as CP932: the encodings a teacher's file might
+// really be in, which the program does not read.
+QString likelyOtherEncoding(QByteArrayView bytes) {
+    if (bytes.contains('\0'))
+        return QStringLiteral("BOM のない UTF-16");
+    // CP932 kana and kanji have lead bytes that EUC-JP never uses, so text
+    // that reads as EUC-JP is almost surely written in it.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    QStringDecoder euc("EUC-JP", QStringDecoder::Flag::Stateless);
+    if (!ascii && euc.isValid()) {
+        // ICU marks what it cannot read with SUB or U+FFFD rather than an
+        // error, and passes stray bytes 0x80 to 0x9F through as controls.
+        const QString text = euc.decode(bytes);
+        const bool readable = std::none_of(text.begin(), text.end(), [](QChar c) {
+            const char16_t u = c.unicode();
+            return u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\r' && u != '\n') ||
+                   (u >= 0x7F && u < 0xA0);
+        });
+        if (!euc.hasError() && readable)
+            return QStringLiteral("EUC-JP");
+    }
+    return {};
+}
+
+quint32 littleEndian(QByteArrayView b, qsizetype at, int bytes) {
+    quint32 v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+// Why a sound is not a WAV that every platform's player plays (uncompressed
+// PCM or float, mono or stereo); empty when it is one. The RIFF chunks are
+// walked here: the program's players differ per platform, and none of them
+// answers this question without playing the sound.
+QString soundProblem(QFile* file) {
+    const QString notWav = QStringLiteral(
+        "WAV ではありません（壊れているか、別の形式の音です）。WAV で保存してください。");
+    const QString cutShort =
+        QStringLiteral("音のデータが途中で切れています（ファイルが壊れています）。");
+    const qint64 size = file->size();
+    const QByteArray head = file->read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return notWav;
+    if (qint64(littleEndian(head, 4, 4)) + 8 > size)
+        return cutShort;
+
+    QByteArray format;
+    qint64 dataBytes = -1;
+    qint64 at = 12;
+    while (at + 8 <= size && (format.isEmpty() || dataBytes < 0)) {
+        if (!file->seek(at))
+            return cutShort;
+        const QByteArray chunk = file->read(8);
+        if (chunk.size() < 8)
+            return cutShort;
+        const qint64 length = littleEndian(chunk, 4, 4);
+        if (at + 8 + length > size)
+            return cutShort;
+        if (chunk.startsWith("fmt "))
+            format = file->read(qMin<qint64>(length, 40));
+        else if (chunk.startsWith("data"))
+            dataBytes = length;
+        at += 8 + length + (length & 1);
+    }
+    if (format.size() < 16 || dataBytes < 0)
+        return notWav;
+    quint32 tag = littleEndian(format, 0, 2);
+    const quint32 channels = littleEndian(format, 2, 2);
+    const quint32 rate = littleEndian(format, 4, 4);
+    const quint32 bits = littleEndian(format, 14, 2);
+    if (tag == 0xFFFE && format.size() >= 26) // WAVE_FORMAT_EXTENSIBLE: the sub-format says
+        tag = littleEndian(format, 24, 2);
+    const bool pcm = tag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
+    const bool floating = tag == 3 && (bits == 32 || bits == 64);
+    if (!pcm && !floating)
+        return QStringLiteral("圧縮された WAV は再生できないことがあります。"
+                              "非圧縮（PCM）の WAV で保存してください。");
+    if (channels < 1 || channels > 2)
+        return QStringLiteral("モノラルかステレオの WAV にしてください。");
+    if (rate == 0)
+        return notWav;
+    if (dataBytes == 0)
+        return QStringLiteral("音のデータが入っていません。");
+    return {};
+}
+
+Finding problem(const QString& file, const QString& message, int line = 0) {
+    return {Finding::Kind::Problem, file, line, message};
+}
+
+} // namespace
+
+ContentChecker::ContentChecker(const QString& folder) : m_folder(folder) {}
+
+int ContentChecker::textCount() const {
+    return int(allPanelDesigns().size());
+}
+int ContentChecker::pictureCount() const {
+    return int(drillPictureFiles().size());
+}
+int ContentChecker::soundCount() const {
+    return int(drillSoundFiles().size());
+}
+
+QString ContentChecker::fullPath(const QString& relative) const {
+    QString rel = relative;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(m_folder + rel);
+}
+
+QList<Finding> ContentChecker::check() const {
+    QList<Finding> out;
+    for (const PanelDesign& d : allPanelDesigns())
+        checkText(d, &out);
+    for (const QString& f : drillPictureFiles())
+        checkPicture(f, &out);
+    for (const QString& f : drillSoundFiles())
+        checkSound(f, &out);
+    return out;
+}
+
+void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) const {
+    const QString path = fullPath(design.file);
+    QString why = notAFile(path);
+    QByteArray bytes;
+    if (why.isEmpty())
+        why = ReadContentFile(path, &bytes);
+    if (!why.isEmpty()) {
+        out->append(problem(design.file, why));
+        return;
+    }
+
+    TextEncoding encoding;
+    const QStringList lines = DecodeLines(bytes, &encoding);
+    if (encoding == TextEncoding::Cp932) {
+        const QString other = likelyOtherEncoding(bytes);
+        if (!other.isEmpty()) {
+            out->append(
+                problem(design.file,
+                        QStringLiteral("%1 で保存されているようです。このプログラムが読めるのは "
+                                       "CP932 (Shift_JIS)、UTF-8、BOM 付きの UTF-16 です。")
+                            .arg(other)));
+            return;
+        }
+    }
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].contains(QChar::ReplacementCharacter))
+            out->append(
+                problem(design.file,
+                        QStringLiteral("%1 として読めない文字があります（文字化けします）。")
+                            .arg(encodingName(encoding)),
+                        i + 1));
+
+    // The panel as its screen builds it, with the lines in it: the same font,
+    // frame, margins and scroll bar the learner sees.
+    QWidget holder;
+    TextPanel* panel = buildPanel(design, &holder);
+    panel->addItems(lines);
+    const QString where =
+        QStringLiteral("「%1」の %2").arg(screenInfo(design.screen).formName, design.name);
+    for (int i = 0; i < lines.size(); ++i) {
+        const int cut = panel->cutOffPixels(lines[i]);
+        if (cut > 0)
+            out->append(
+                problem(design.file,
+                        QStringLiteral("右端で %1 ピクセル切れて見えなくなります（この行の幅は %2 "
+                                       "ピクセル、%3 に入るのは %4 ピクセルまで）。")
+                            .arg(cut)
+                            .arg(panel->textRoom() + cut)
+                            .arg(where)
+                            .arg(panel->textRoom()),
+                        i + 1));
+    }
+    const int rows = panel->rowsInView();
+    if (lines.size() > rows)
+        out->append({Finding::Kind::Note, design.file, 0,
+                     QStringLiteral("%1 行あり、%2 にスクロールせずに見えるのは %3 行までです"
+                                    "（残りはスクロールして読みます）。")
+                         .arg(lines.size())
+                         .arg(where)
+                         .arg(rows)});
+}
+
+void ContentChecker::checkPicture(const QString& relative, QList<Finding>* out) const {
+    const QString path = fullPath(relative);
+    QString why = notAFile(path);
+    if (why.isEmpty()) {
+        QPixmap pixmap;
+        why = loadContentPicture(path, &pixmap);
+    }
+    if (!why.isEmpty())
+        out->append(problem(relative, why));
+}
+
+void ContentChecker::checkSound(const QString& relative, QList<Finding>* out) const {
+    const QString path = fullPath(relative);
+    QString why = notAFile(path);
+    QFile file;
+    if (why.isEmpty())
+        why = openContentFile(path, &file);
+    if (why.isEmpty())
+        why = soundProblem(&file);
+    if (!why.isEmpty())
+        out->append(problem(relative, why));
+}
+
+QString ContentChecker::reportLine(const Finding& f) {
+    QString file = f.file.mid(1);
+    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    file = QDir::toNativeSeparators(file);
+    const QString kind =
+        f.kind == Finding::Kind::Problem ? QStringLiteral("問題") : QStringLiteral("注意");
+    if (f.line > 0)
+        return QStringLiteral("%1: %2 %3 行目: %4").arg(kind, file).arg(f.line).arg(f.message);
+    return QStringLiteral("%1: %2: %3").arg(kind, file, f.message);
+}
+
+QString ContentChecker::summaryLine(const QList<Finding>& findings) const {
+    qsizetype problems = 0;
+    for (const Finding& f : findings)
+        problems += f.kind == Finding::Kind::Problem ? 1 : 0;
+    const qsizetype notes = findings.size() - problems;
+    const QString checked = QStringLiteral("%1 の文章 %2 個、画像 %3 個、音 %4 個を調べました。")
+                                .arg(QDir::toNativeSeparators(m_folder))
+                                .arg(textCount())
+                                .arg(pictureCount())
+                                .arg(soundCount());
+    if (findings.isEmpty())
+        return checked + QStringLiteral("問題はありません。");
+    return checked + QStringLiteral("問題 %1 件、注意 %2 件。").arg(problems).arg(notes);
+}
+
+int ContentChecker::exitStatus(const QList<Finding>& findings) {
+    for (const Finding& f : findings)
+        if (f.kind == Finding::Kind::Problem)
+            return 1;
+    return 0;
+}

@@ -1,0 +1,40 @@
+// mirosuta-check [FOLDER]: reads every file the program reads below FOLDER
+// (by default the folder of this executable, where the program lies too) and
+// prints one line per problem, then a summary. Exit status 1 when something
+// is wrong. It never writes.
+
+#include "basefolder.h"
+#include "checkplatform.h"
+#include "contentchecker.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+int main(int argc, char** argv) {
+    prepareCheckerPlatform();
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1Char('-')))) {
+        QTextStream(stderr) << "使い方: mirosuta-check [フォルダー]\n"
+                               "フォルダーを省くと、このプログラムのあるフォルダーを調べます。\n";
+        return 2;
+    }
+    const QString folder = args.isEmpty() ? RootFolderRule(QCoreApplication::applicationDirPath())
+                                          : RootFolderRule(QDir(args.first()).absolutePath());
+    if (!QFileInfo(folder).isDir()) {
+        out << QStringLiteral("フォルダーが見つかりません: %1\n")
+                   .arg(QDir::toNativeSeparators(folder));
+        return 1;
+    }
+    const ContentChecker checker(folder);
+    const QList<Finding> findings = checker.check();
+    for (const Finding& f : findings)
+        out << ContentChecker::reportLine(f) << '\n';
+    out << checker.summaryLine(findings) << '\n';
+    out.flush();
+    return ContentChecker::exitStatus(findings);
+}

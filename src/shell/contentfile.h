@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+// Why a file of the content folder cannot be read. The texts, the drill's
+// pictures and the content checker all word these the same way.
+enum class ContentProblem {
+    NotFound,     // the file, or one of its folders, does not exist
+    IsFolder,     // a folder stands where the file should be
+    TooLarge,     // far larger than any content file: damaged
+    NoPermission, // the system refuses to open it
+    CannotOpen,   // any other failure to open it; detail says which
+    CannotRead,   // opened, but reading failed; detail says why
+};
+
+// The message for a problem, in Japanese; detail is the system's own wording.
+QString contentProblemText(ContentProblem problem, const QString& detail = {});
+
+// Opens fullPath read-only into *file. Files larger than maxBytes (when it is
+// not negative) are refused before they are opened. Returns why the file
+// cannot be opened, or an empty string when it is open.
+QString openContentFile(const QString& fullPath, QFile* file, qint64 maxBytes = -1);

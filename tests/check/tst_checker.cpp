@@ -1,0 +1,359 @@
+// The content checker over the shipped content and over damaged copies of it:
+// one finding per fault, naming the file and the line, and never a write.
+
+#include "contentchecker.h"
+#include "paneldesign.h"
+#include "testmain.h"
+#include "testsupport.h"
+
+#include <QDirIterator>
+#include <QFontMetrics>
+#include <QProcess>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+const QString kOutput = QStringLiteral(MIROSUTA_OUTPUT_DIR);
+
+QString checkerExe() {
+    return kOutput + "/mirosuta-check";
+}
+
+QByteArray shippedText(const QString& relative) {
+    QString rel = relative;
+    rel.replace('\\', '/');
+    QFile f(QStringLiteral(MIROSUTA_SOURCE_DIR "/content") + rel);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The shipped texts, pictures and sounds in a folder of their own.
+class ContentCopy : public ContentFolder {
+public:
+    ContentCopy() {
+        for (const QString& f : allTextFiles())
+            writeBytes(f, shippedText(f));
+    }
+};
+
+// Names, sizes and times of everything below a folder.
+QStringList snapshot(const QString& folder) {
+    QStringList out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo i = it.fileInfo();
+        out << QStringLiteral("%1 %2 %3")
+                   .arg(i.filePath())
+                   .arg(i.size())
+                   .arg(i.lastModified().toMSecsSinceEpoch());
+    }
+    out.sort();
+    return out;
+}
+
+QString describe(const QList<Finding>& findings) {
+    QStringList lines;
+    for (const Finding& f : findings)
+        lines << ContentChecker::reportLine(f);
+    return lines.join('\n');
+}
+
+// A GIF header that claims a picture of the given size.
+QByteArray claimingGif(int width, int height) {
+    QByteArray b("GIF89a");
+    for (int v : {width, height})
+        b += char(v & 0xFF), b += char(v >> 8);
+    return b + QByteArray("\x00\x00\x00", 3) + QByteArray(20, '\0') + ';';
+}
+
+// A WAV file: format tag, channels, bits per sample, and the bytes of sound.
+QByteArray wavBytes(quint16 tag, quint16 channels, quint16 bits, int dataBytes) {
+    const auto u16 = [](quint16 v) {
+        QByteArray b;
+        return b.append(char(v & 0xFF)).append(char(v >> 8));
+    };
+    const auto u32 = [&](quint32 v) { return u16(quint16(v & 0xFFFF)) + u16(quint16(v >> 16)); };
+    const quint32 rate = 22050, align = channels * bits / 8;
+    const QByteArray fmt =
+        u16(tag) + u16(channels) + u32(rate) + u32(rate * align) + u16(quint16(align)) + u16(bits);
+    const QByteArray body = "WAVE" + QByteArray("fmt ") + u32(quint32(fmt.size())) + fmt + "data" +
+                            u32(quint32(dataBytes)) + QByteArray(dataBytes, '\x10');
+    return "RIFF" + u32(quint32(body.size())) + body;
+}
+
+const QString kStartText = QStringLiteral("\\説明\\メニュー\\msg1.txt");
+const QString kDrillClosing = QStringLiteral("\\説明\\ドリル\\msg3.txt");
+
+} // namespace
+
+class CheckerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shippedContentHasNoFindings();
+    void installedCheckerReadsItsOwnFolder();
+    void damage_data();
+    void damage();
+    void playableSoundsAreAccepted_data();
+    void playableSoundsAreAccepted();
+    void everyEncodingThatReadsIsAccepted_data();
+    void everyEncodingThatReadsIsAccepted();
+    void widthIsMeasuredInThePanel_data();
+    void widthIsMeasuredInThePanel();
+    void tooManyRowsIsOnlyANote();
+    void reportNamesFileAndLineAndNeverWrites();
+};
+
+void CheckerTest::shippedContentHasNoFindings() {
+    // The texts exactly as shipped, the drill's media as the build made them.
+    ContentCopy copy;
+    const ContentChecker checker(copy.base());
+    const QList<Finding> findings = checker.check();
+    QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
+    QCOMPARE(checker.textCount(), 42);
+    QCOMPARE(checker.pictureCount(), 7);
+    QCOMPARE(checker.soundCount(), 3);
+}
+
+void CheckerTest::installedCheckerReadsItsOwnFolder() {
+    // Without an argument the checker reads the folder it lies in, beside the program.
+    QProcess p;
+    p.start(checkerExe(), {});
+    QVERIFY(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(p.exitCode(), 0);
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1); // the summary alone
+    QVERIFY2(lines[0].contains(QStringLiteral("問題はありません")), qPrintable(out));
+    QVERIFY2(lines[0].contains(QDir::toNativeSeparators(kOutput)), qPrintable(out));
+}
+
+void CheckerTest::damage_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // what the file holds; see "how"
+    QTest::addColumn<QString>("how");      // write, remove, folder, fifo, truncate
+    QTest::addColumn<int>("line");         // 0: the whole file
+    QTest::addColumn<QString>("says");
+
+    const QString sound = QStringLiteral("\\音\\o.wav");
+    QTest::newRow("missing text") << kStartText << QByteArray() << "remove" << 0
+                                  << "見つかりません";
+    QTest::newRow("folder for a text")
+        << kDrillClosing << QByteArray() << "folder" << 0 << "フォルダー";
+#ifdef Q_OS_UNIX
+    // A pipe would block a reader for ever; as root, the only unreadable file at hand.
+    QTest::newRow("unreadable text")
+        << kDrillClosing << QByteArray() << "fifo" << 0 << "読み込めません";
+#endif
+    QTest::newRow("text without read permission")
+        << kDrillClosing << QByteArray() << "chmod" << 0 << "開けません";
+    QTest::newRow("invalid CP932 on line 3")
+        << kDrillClosing << QByteArray("\x82\xa0\r\n\r\n\x82\xa0\x82\r\n") << "write" << 3
+        << "CP932 (Shift_JIS) として読めない";
+    QTest::newRow("invalid UTF-8 after a mark on line 2")
+        << kDrillClosing << QByteArray("\xef\xbb\xbf\xe3\x81\x82\r\n\xe3\x81\r\n") << "write" << 2
+        << "UTF-8 として読めない";
+    QTest::newRow("EUC-JP") << kDrillClosing << QByteArray("\xa4\xa2\xa4\xa4\xa4\xa6\r\n")
+                            << "write" << 0 << "EUC-JP";
+    QTest::newRow("UTF-16 without a mark")
+        << kDrillClosing << QByteArray("B0D0\r\0\n\0", 8) << "write" << 0 << "BOM のない UTF-16";
+    QTest::newRow("missing picture")
+        << "\\画像\\mondai4.gif" << QByteArray() << "remove" << 0 << "見つかりません";
+    QTest::newRow("damaged picture")
+        << "\\画像\\maru.gif" << QByteArray(3000, '\xA5') << "write" << 0 << "壊れ";
+    QTest::newRow("picture over the drill's limit")
+        << "\\画像\\mondai2.gif" << claimingGif(2400, 600) << "write" << 0 << "2400 × 600";
+    QTest::newRow("folder for a picture")
+        << "\\画像\\batu.gif" << QByteArray() << "folder" << 0 << "フォルダー";
+    QTest::newRow("missing sound")
+        << "\\音\\gokaku.wav" << QByteArray() << "remove" << 0 << "見つかりません";
+    QTest::newRow("text as a sound")
+        << sound << QByteArray("RIFF but not a sound") << "write" << 0 << "WAV ではありません";
+    QTest::newRow("picture as a sound") << sound << claimingGif(10, 10) << "write" << 0 << "WAV";
+    QTest::newRow("compressed WAV (ADPCM)")
+        << sound << wavBytes(2, 1, 4, 400) << "write" << 0 << "非圧縮（PCM）";
+    QTest::newRow("WAV without sound")
+        << sound << wavBytes(1, 1, 16, 0) << "write" << 0 << "音のデータが入っていません";
+    QTest::newRow("six-channel WAV")
+        << sound << wavBytes(1, 6, 16, 1200) << "write" << 0 << "モノラルかステレオ";
+    QTest::newRow("sound cut short") << sound << QByteArray() << "truncate" << 0 << "途中で切れて";
+}
+
+void CheckerTest::damage() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, how);
+    QFETCH(int, line);
+    QFETCH(QString, says);
+    ContentCopy copy;
+    const QString path = copy.full(file);
+    if (how == "write") {
+        copy.writeBytes(file, bytes);
+    } else if (how == "remove") {
+        copy.remove(file);
+    } else if (how == "folder") {
+        copy.remove(file);
+        QVERIFY(QDir().mkpath(path));
+    } else if (how == "truncate") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(f.size() / 2));
+    } else if (how == "chmod") {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission (root)");
+    }
+#ifdef Q_OS_UNIX
+    if (how == "fifo") {
+        copy.remove(file);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    }
+#endif
+    const ContentChecker checker(copy.base());
+    const QList<Finding> findings = checker.check();
+    QVERIFY2(findings.size() == 1, qPrintable(describe(findings)));
+    const Finding& f = findings[0];
+    QCOMPARE(f.kind, Finding::Kind::Problem);
+    QCOMPARE(f.file, file);
+    QCOMPARE(f.line, line);
+    QVERIFY2(f.message.contains(says), qPrintable(f.message));
+    QCOMPARE(ContentChecker::exitStatus(findings), 1);
+}
+
+void CheckerTest::playableSoundsAreAccepted_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("8-bit mono PCM") << wavBytes(1, 1, 8, 1000);
+    QTest::newRow("16-bit stereo PCM") << wavBytes(1, 2, 16, 4000);
+    QTest::newRow("32-bit float mono") << wavBytes(3, 1, 32, 4000);
+}
+
+void CheckerTest::playableSoundsAreAccepted() {
+    QFETCH(QByteArray, bytes);
+    ContentCopy copy;
+    copy.writeBytes("\\音\\x.wav", bytes);
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
+}
+
+void CheckerTest::everyEncodingThatReadsIsAccepted_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QStringList lines{QStringLiteral("① ミロスタ"), QString(), QStringLiteral("　～ 終わり")};
+    const QString text = lines.join("\r\n");
+    QTest::newRow("CP932") << QByteArray(QStringEncoder("Shift_JIS").encode(text));
+    QTest::newRow("UTF-8") << QByteArray(QStringEncoder(QStringEncoder::Utf8).encode(text));
+    QTest::newRow("UTF-8 with mark") << QByteArray(
+        QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom).encode(text));
+    QTest::newRow("UTF-16LE with mark") << QByteArray(
+        QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text));
+    QTest::newRow("UTF-16BE with mark") << QByteArray(
+        QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom).encode(text));
+}
+
+void CheckerTest::everyEncodingThatReadsIsAccepted() {
+    QFETCH(QByteArray, bytes);
+    ContentCopy copy;
+    copy.writeBytes(kStartText, bytes);
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
+}
+
+void CheckerTest::widthIsMeasuredInThePanel_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("extra"); // characters past the last that fits
+    // The narrowest panel (スタート List2) and a wide one (体心半径 List3).
+    for (const char* f : {"\\説明\\メニュー\\msg2.txt", "\\説明\\原子半径\\msg6.txt"}) {
+        QTest::newRow((QByteArray(f).mid(7) + " fits").constData()) << QString::fromUtf8(f) << 0;
+        QTest::newRow((QByteArray(f).mid(7) + " one more").constData())
+            << QString::fromUtf8(f) << 1;
+    }
+}
+
+void CheckerTest::widthIsMeasuredInThePanel() {
+    QFETCH(QString, file);
+    QFETCH(int, extra);
+    const PanelDesign* design = nullptr;
+    for (const PanelDesign& d : allPanelDesigns())
+        if (d.file == file)
+            design = &d;
+    QVERIFY(design);
+    // As wide as the screen's own panel takes: that panel, built by its screen.
+    Harness h;
+    h.open(design->screen);
+    auto* panel = h.element<TextPanel>(design->name);
+    QVERIFY(panel);
+    const QFontMetrics fm(panel->font());
+    const int room = panel->contentsRect().width() -
+                     2 * (panel->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    QString line;
+    while (fm.horizontalAdvance(line + QStringLiteral("あ")) <= room)
+        line += QStringLiteral("あ");
+    for (int i = 0; i < extra; ++i)
+        line += QStringLiteral("あ");
+
+    ContentCopy copy;
+    copy.writeLines(file, {QStringLiteral("一行目"), line});
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    if (extra == 0) {
+        QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
+        return;
+    }
+    QVERIFY2(findings.size() == 1, qPrintable(describe(findings)));
+    QCOMPARE(findings[0].line, 2);
+    const int cut = fm.horizontalAdvance(line) - room;
+    QVERIFY(cut > 0);
+    QVERIFY2(findings[0].message.contains(QStringLiteral("%1 ピクセル切れて").arg(cut)),
+             qPrintable(findings[0].message));
+    QVERIFY2(findings[0].message.contains(screenInfo(design->screen).formName),
+             qPrintable(findings[0].message));
+}
+
+void CheckerTest::tooManyRowsIsOnlyANote() {
+    // The drill's closing text in its small panel: forty rows need the scroll bar.
+    ContentCopy copy;
+    QStringList lines;
+    for (int i = 1; i <= 40; ++i)
+        lines << QStringLiteral("%1 行目").arg(i);
+    copy.writeLines(kDrillClosing, lines);
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QVERIFY2(findings.size() == 1, qPrintable(describe(findings)));
+    QCOMPARE(findings[0].kind, Finding::Kind::Note);
+    QCOMPARE(findings[0].file, kDrillClosing);
+    QVERIFY2(findings[0].message.contains(QStringLiteral("40 行あり")),
+             qPrintable(findings[0].message));
+    QCOMPARE(ContentChecker::exitStatus(findings), 0);
+}
+
+void CheckerTest::reportNamesFileAndLineAndNeverWrites() {
+    ContentCopy copy;
+    copy.remove("\\画像\\maru.gif");
+    copy.writeBytes(kDrillClosing, QByteArray("ok\r\n\x82\r\n"));
+    copy.writeLines(kStartText,
+                    {QStringLiteral("行"), QStringLiteral("行"), QString(200, QChar(0x3042))});
+    const QStringList before = snapshot(copy.base());
+
+    QProcess p;
+    p.start(checkerExe(), {copy.base()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    const QStringList lines =
+        QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("問題: 説明/メニュー/msg1.txt 3 行目: ")),
+             qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("問題: 説明/ドリル/msg3.txt 2 行目: ")),
+             qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QStringLiteral("問題: 画像/maru.gif: ファイルが見つかりません")),
+             qPrintable(lines[2]));
+    QVERIFY2(lines[3].contains(QStringLiteral("問題 3 件、注意 0 件")), qPrintable(lines[3]));
+    QCOMPARE(snapshot(copy.base()), before);
+}
+
+MIROSUTA_TEST_CLASS(CheckerTest)
+#include "tst_checker.moc"
