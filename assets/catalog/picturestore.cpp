@@ -1,11 +1,15 @@
 #include "picturestore.h"
 
-#include "picturecatalog.h"
-
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPixmapCache>
+
+// The pictures are compiled into this static library, whose resources are
+// registered by hand: at start, with the store.
+static void registerPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
+Q_CONSTRUCTOR_FUNCTION(registerPictureResources)
 
 namespace {
 
@@ -21,20 +25,6 @@ QString resourcePath(const QString& name, int ratio) {
 int pictureRatio() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
-}
-
-QPixmap placeholder(const QString& name, int ratio) {
-    QSize size = pictureSize(name);
-    if (!size.isValid())
-        size = QSize(32, 32);
-    QPixmap p(size * ratio);
-    p.setDevicePixelRatio(ratio);
-    p.fill(QColor(230, 230, 230));
-    QPainter painter(&p);
-    painter.setPen(Qt::darkGray);
-    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter | Qt::TextWordWrap, name);
-    return p;
 }
 
 } // namespace
@@ -53,8 +43,11 @@ QPixmap PictureStore::pixmap(const QString& name) {
     QPixmap p;
     if (QPixmapCache::find(key, &p))
         return p;
+    // Every picture a screen asks for is one of the catalog's, and the build
+    // packs every one of those: a name that is not there is a fault of the
+    // program, which stops here and names it rather than show a blank.
     if (!p.load(resourcePath(name, ratio)))
-        p = placeholder(name, ratio);
+        qFatal("no picture named \"%s\" among the program's pictures", qPrintable(name));
     p.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, p);
     return p;

@@ -1,6 +1,8 @@
 // Draws every picture of the catalog into the folder given as the first
-// argument, as PNG files at their logical size and at twice it. A second argument, if
-// given, draws only the pictures whose names start with it.
+// argument, as PNG files at their logical size and at twice it, and writes
+// there the resource file that lists them, so that the program holds exactly
+// the catalog's pictures. A second argument, if given, draws only the pictures
+// whose names start with it (and writes no resource file).
 #include "lettering.h"
 #include "picturebook.h"
 #include "picturecatalog.h"
@@ -10,7 +12,25 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <cstdio>
+
+namespace {
+
+// The resource file of the pictures: ":/pictures/<name>.png" and "@2x".
+bool writeResourceFile(const QDir& out, const QStringList& files) {
+    QSaveFile f(out.filePath("pictures.qrc"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QByteArray text = "<RCC>\n  <qresource prefix=\"/\">\n";
+    for (const QString& file : files)
+        text += QStringLiteral("    <file alias=\"pictures/%1\">%1</file>\n").arg(file).toUtf8();
+    text += "  </qresource>\n</RCC>\n";
+    f.write(text);
+    return f.commit();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -33,7 +53,7 @@ int main(int argc, char** argv) {
     // size ("@2x") for high-DPI ones.
     const PictureBook books[] = {PictureBook(1.0), PictureBook(2.0)};
     const char* suffixes[] = {"", "@2x"};
-    int count = 0;
+    QStringList files;
     for (const PictureEntry& e : pictureCatalog()) {
         if (!only.isEmpty() && !e.name.startsWith(only))
             continue;
@@ -46,14 +66,20 @@ int main(int argc, char** argv) {
                              wanted.width(), wanted.height());
                 return 1;
             }
-            const QString file = out.filePath(e.name + QLatin1String(suffixes[k]) + ".png");
-            if (const QString error = writeFastPng(img, file); !error.isEmpty()) {
+            const QString name = e.name + QLatin1String(suffixes[k]) + ".png";
+            if (const QString error = writeFastPng(img, out.filePath(name)); !error.isEmpty()) {
                 std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
                 return 1;
             }
-            ++count;
+            files << name;
         }
     }
-    std::printf("picture-renderer: %d pictures in %.2f s\n", count, clock.elapsed() / 1000.0);
+    if (only.isEmpty() && !writeResourceFile(out, files)) {
+        std::fprintf(stderr, "picture-renderer: cannot write %s\n",
+                     qPrintable(out.filePath("pictures.qrc")));
+        return 1;
+    }
+    std::printf("picture-renderer: %d pictures in %.2f s\n", int(files.size()),
+                clock.elapsed() / 1000.0);
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "latticeatomsscreen.h"
 
-#include "latticecommon.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -10,26 +9,14 @@
 
 namespace {
 
-struct AtomsCopy {
-    cell::Structure structure;
-    ScreenId screen;
-    std::vector<const char*> hints; // Image4, Image5, ... in the hint frame
-};
-
-const AtomsCopy& copyOf(cell::Structure s) {
-    static const AtomsCopy copies[] = {
-        {cell::Structure::Bcc,
-         ScreenId::BccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"}},
-        {cell::Structure::Fcc,
-         ScreenId::FccAtoms,
-         {"hint-1", "hint-half", "hint-quarter", "hint-eighth"}},
-        {cell::Structure::Hcp, ScreenId::HcpAtoms, {"hint-1", "hint-half", "hint-sixth"}},
+// The hint pictures in the frame (Image4, Image5, ...), by structure.
+const std::vector<const char*>& hintsOf(cell::Structure s) {
+    static const std::vector<const char*> hints[] = {
+        {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+        {"hint-1", "hint-half", "hint-quarter", "hint-eighth"},
+        {"hint-1", "hint-half", "hint-sixth"},
     };
-    for (const AtomsCopy& c : copies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
+    return hints[std::size_t(s)];
 }
 
 // Hint pictures (110 px wide) stand side by side, 26 px apart, below the caption.
@@ -37,26 +24,20 @@ constexpr int kHintStep = 2040, kHintGap = 390, kHintTop = 420;
 
 } // namespace
 
-ScreenId LatticeAtomsScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
-LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
-    const AtomsCopy& copy = copyOf(s);
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s) : LessonScreen(s, Lesson::Atoms) {
+    const std::vector<const char*>& hints = hintsOf(s);
+    addTitlePlate("Image1");
     addPicture("Image2", 240, 120, pictureName("cutaway", s));
     addPicture("Image3", 10350, 120, "face-b");
     m_list1 = addPanel("List1");
     m_list2 = addPanel("List2"); // over the question's place, reaching further down
 
-    const int hintCount = int(copy.hints.size());
+    const int hintCount = int(hints.size());
     QGroupBox* frame = addFrame("Frame1", twips(240, 3810, hintCount * kHintStep + kHintGap, 2310),
                                 "ヒント", 14.25, QColor(255, 0, 0));
     for (int i = 0; i < hintCount; ++i)
         addPicture(QStringLiteral("Image%1").arg(4 + i), kHintGap + i * kHintStep, kHintTop,
-                   copy.hints[std::size_t(i)], true, frame);
+                   hints[std::size_t(i)], true, frame);
 
     m_command1 = addButton("Command1", "btn-run", "実行", bottomButton(*this, 0));
     m_command3 = addButton("Command3", "btn-next", "次に進む", m_command1->geometry(), false);

@@ -1,23 +1,20 @@
 #pragma once
 
-#include "cellmodel.h"
-#include "screen.h"
+#include "lessonscreen.h"
 
 class PictureButton;
 
 // 体心原子, 面心原子, 六方原子: how many atoms belong to one unit cell. 実行
 // swaps the question for the answer and itself for 次に進む.
-class LatticeAtomsScreen : public Screen {
+class LatticeAtomsScreen : public LessonScreen {
     Q_OBJECT
 public:
     explicit LatticeAtomsScreen(cell::Structure s);
-    static ScreenId screenOf(cell::Structure s);
     void formLoad() override;
 
 private:
     void command1Click();
 
-    cell::Structure m_structure;
     TextPanel* m_list1;
     TextPanel* m_list2;
     PictureButton* m_command1;

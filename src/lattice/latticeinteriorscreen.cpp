@@ -1,32 +1,12 @@
 #include "latticeinteriorscreen.h"
 
 #include "accessiblenames.h"
-#include "latticecommon.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
 #include "twips.h"
 
 namespace {
-
-struct InteriorCopy {
-    cell::Structure structure;
-    ScreenId screen;
-    qint16 pieceCount; // atoms the learner takes, in the cell model's order
-};
-
-constexpr InteriorCopy kCopies[] = {
-    {cell::Structure::Bcc, ScreenId::BccInterior, 9},
-    {cell::Structure::Fcc, ScreenId::FccInterior, 14},
-    {cell::Structure::Hcp, ScreenId::HcpInterior, 17},
-};
-
-const InteriorCopy& copyOf(cell::Structure s) {
-    for (const InteriorCopy& c : kCopies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
-}
 
 // Twips of a whole number of pixels, for places taken from the cell model.
 int pixelsToTwips(int pixels) {
@@ -35,13 +15,10 @@ int pixelsToTwips(int pixels) {
 
 } // namespace
 
-ScreenId LatticeInteriorScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
 LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
-    const qint16 n = copyOf(s).pieceCount;
+    : LessonScreen(s, Lesson::Interior) {
+    // One marker and one piece for each atom of the cell model, in its order.
+    const int n = cell::pieceCount(s);
     // The ball-and-stick drawing on the right, the empty cell on the left.
     Picture* image1 = addPicture("Image1", 6210, 0, pictureName("ballstick", s));
     Picture* image2 = addPicture("Image2", 810, 0, pictureName("emptycell", s));
@@ -96,7 +73,7 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
 }
 
 void LatticeInteriorScreen::formLoad() {
-    m_pieceCount = copyOf(m_structure).pieceCount;
+    m_pieceCount = qint16(cell::pieceCount(structure()));
     m_clickCount = 0;
     fill(m_list1);
     fill(m_list2);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cellmodel.h"
-#include "screen.h"
+#include "lessonscreen.h"
 
 #include <vector>
 
@@ -11,11 +10,10 @@ class PictureButton;
 // 体心内部, 面心内部, 六方内部: the learner fills the empty unit cell atom by
 // atom. A marker on the ball-and-stick drawing names the next atom; its click
 // puts the part of that atom that lies inside the cell into the empty cell.
-class LatticeInteriorScreen : public Screen {
+class LatticeInteriorScreen : public LessonScreen {
     Q_OBJECT
 public:
     explicit LatticeInteriorScreen(cell::Structure s);
-    static ScreenId screenOf(cell::Structure s);
     void formLoad() override;
 
 private:
@@ -23,7 +21,6 @@ private:
     void image3Click(qint16 index);
     void command4Click();
 
-    cell::Structure m_structure;
     qint16 m_pieceCount = 0; // PieceCount
     qint16 m_clickCount = 0; // ClickCount
 

@@ -1,44 +1,13 @@
 #include "latticeintroscreen.h"
 
-#include "latticecommon.h"
 #include "navigationtable.h"
 #include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
 
-namespace {
-
-// What differs between the three introductions besides the pictures and the
-// text folder, which both follow from the structure.
-struct IntroCopy {
-    cell::Structure structure;
-    ScreenId screen;
-};
-
-constexpr IntroCopy kCopies[] = {
-    {cell::Structure::Bcc, ScreenId::BccIntro},
-    {cell::Structure::Fcc, ScreenId::FccIntro},
-    {cell::Structure::Hcp, ScreenId::HcpIntro},
-};
-
-const IntroCopy& copyOf(cell::Structure s) {
-    for (const IntroCopy& c : kCopies)
-        if (c.structure == s)
-            return c;
-    Q_UNREACHABLE();
-}
-
-} // namespace
-
-ScreenId LatticeIntroScreen::screenOf(cell::Structure s) {
-    return copyOf(s).screen;
-}
-
-LatticeIntroScreen::LatticeIntroScreen(cell::Structure s)
-    : Screen(copyOf(s).screen), m_structure(s) {
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image1", plate.x(), plate.y(), pictureName("plate", s));
+LatticeIntroScreen::LatticeIntroScreen(cell::Structure s) : LessonScreen(s, Lesson::Intro) {
+    addTitlePlate("Image1");
     m_image2 = addPicture("Image2", 2370, 1500, "face-a");
     m_image3 = addPicture("Image3", 10380, 120, "face-b", false);
     // Stage 1: the sphere block on the left, its text on the right.

@@ -1,24 +1,20 @@
 #pragma once
 
-#include "cellmodel.h"
-#include "screen.h"
+#include "lessonscreen.h"
 
 class Picture;
-class PictureButton;
 
 // 体心開始, 面心開始, 六方開始: a structure's introduction, told in stages, one
 // per press of 実行; the third press opens the structure's interior viewer.
-class LatticeIntroScreen : public Screen {
+class LatticeIntroScreen : public LessonScreen {
     Q_OBJECT
 public:
     explicit LatticeIntroScreen(cell::Structure s);
-    static ScreenId screenOf(cell::Structure s);
     void formLoad() override;
 
 private:
     void command1Click();
 
-    cell::Structure m_structure;
     qint16 m_clickCount = 0; // ClickCount
 
     Picture* m_image2;

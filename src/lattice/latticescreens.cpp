@@ -1,6 +1,7 @@
 #include "latticescreens.h"
 
 #include "latticeatomsscreen.h"
+#include "latticecommon.h"
 #include "latticeinteriorscreen.h"
 #include "latticeintroscreen.h"
 #include "latticeneighboursscreen.h"
@@ -8,13 +9,13 @@
 
 void registerLatticeScreens(Navigator& navigator) {
     for (cell::Structure s : cell::kAllStructures) {
-        navigator.registerScreen(LatticeIntroScreen::screenOf(s),
+        navigator.registerScreen(lessonScreen(s, Lesson::Intro),
                                  [s] { return new LatticeIntroScreen(s); });
-        navigator.registerScreen(LatticeInteriorScreen::screenOf(s),
+        navigator.registerScreen(lessonScreen(s, Lesson::Interior),
                                  [s] { return new LatticeInteriorScreen(s); });
-        navigator.registerScreen(LatticeAtomsScreen::screenOf(s),
+        navigator.registerScreen(lessonScreen(s, Lesson::Atoms),
                                  [s] { return new LatticeAtomsScreen(s); });
-        navigator.registerScreen(LatticeNeighboursScreen::screenOf(s),
+        navigator.registerScreen(lessonScreen(s, Lesson::Neighbours),
                                  [s] { return new LatticeNeighboursScreen(s); });
     }
 }

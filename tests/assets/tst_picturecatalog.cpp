@@ -3,6 +3,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSet>
@@ -15,6 +16,7 @@ class PictureCatalogTest : public QObject {
 
 private slots:
     void everyPictureIsStoredAtBothSizes();
+    void storeHoldsOnlyTheCatalog();
     void storeHandsOutLogicalSizes();
     void buttonsCarryWhiteWords_data();
     void buttonsCarryWhiteWords();
@@ -40,6 +42,18 @@ void PictureCatalogTest::everyPictureIsStoredAtBothSizes() {
             QVERIFY2(colours.size() >= 3, qPrintable(file + " is nearly blank"));
         }
     }
+}
+
+// The resource file is written from the catalog by the renderer: nothing
+// stale or stray is packed beside it.
+void PictureCatalogTest::storeHoldsOnlyTheCatalog() {
+    QStringList expected;
+    for (const PictureEntry& e : pictureCatalog())
+        expected << e.name + ".png" << e.name + "@2x.png";
+    QStringList stored = QDir(":/pictures").entryList(QDir::Files);
+    expected.sort();
+    stored.sort();
+    QCOMPARE(stored, expected);
 }
 
 void PictureCatalogTest::storeHandsOutLogicalSizes() {

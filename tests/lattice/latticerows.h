@@ -21,19 +21,23 @@ struct Copy {
     const char* folder; // text folder below 説明
     ScreenId intro, interior, atoms, neighbours;
     const char* menuButton; // its button on the main menu
-    int pieces;             // atoms taken on the interior viewer
 };
 
 inline const Copy& copyAt(int row) {
     static const Copy copies[] = {
         {cell::Structure::Bcc, "bcc", "体心立方", ScreenId::BccIntro, ScreenId::BccInterior,
-         ScreenId::BccAtoms, ScreenId::BccNeighbours, "Command1", 9},
+         ScreenId::BccAtoms, ScreenId::BccNeighbours, "Command1"},
         {cell::Structure::Fcc, "fcc", "面心立方", ScreenId::FccIntro, ScreenId::FccInterior,
-         ScreenId::FccAtoms, ScreenId::FccNeighbours, "Command2", 14},
+         ScreenId::FccAtoms, ScreenId::FccNeighbours, "Command2"},
         {cell::Structure::Hcp, "hcp", "六方最密", ScreenId::HcpIntro, ScreenId::HcpInterior,
-         ScreenId::HcpAtoms, ScreenId::HcpNeighbours, "Command3", 17},
+         ScreenId::HcpAtoms, ScreenId::HcpNeighbours, "Command3"},
     };
     return copies[row];
+}
+
+// Atoms taken on the interior viewer: one for each atom of the cell model.
+inline int pieces(const Copy& c) {
+    return cell::pieceCount(c.structure);
 }
 
 // A _data() column "row" with one row per structure.

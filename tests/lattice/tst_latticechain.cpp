@@ -28,7 +28,7 @@ void LatticeChainTest::chainByClickingAndBackAgain() {
         QCOMPARE(h.currentName(), formName(c.interior));
         QVERIFY(!h.shown("Command3"));
         h.click("Command1");
-        for (int i = 0; i < c.pieces; ++i)
+        for (int i = 0; i < pieces(c); ++i)
             h.click(Screen::arrayName("Image3", i));
         h.click("Command3");
         QCOMPARE(h.currentName(), formName(c.atoms));

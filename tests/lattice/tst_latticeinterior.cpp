@@ -1,5 +1,8 @@
 #include "cellmodel.h"
 #include "latticerows.h"
+#include "picture.h"
+#include "picturecatalog.h"
+#include "picturestore.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -46,8 +49,8 @@ private slots:
     void opensWithAllTextsAndAnEmptyCell();
     void buildCheckAgainAndBuildAgain_data() { addStructureRows(); }
     void buildCheckAgainAndBuildAgain();
-    void markersAndPiecesSitWhereTheModelSays_data() { addStructureRows(); }
-    void markersAndPiecesSitWhereTheModelSays();
+    void markersAndPiecesSitOnTheirAtoms_data() { addStructureRows(); }
+    void markersAndPiecesSitOnTheirAtoms();
     void buttonsShareAndFlankOnePlace_data() { addStructureRows(); }
     void buttonsShareAndFlankOnePlace();
     void hiddenMarkersTakeNoClicks_data() { addStructureRows(); }
@@ -63,14 +66,13 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
     h.open(c.interior);
     QCOMPARE(h.currentName(), formName(c.interior));
     // Exactly one marker and one piece per atom.
-    QVERIFY(h.element<QWidget>(marker(c.pieces - 1)));
-    QVERIFY(h.element<QWidget>(piece(c.pieces - 1)));
-    QVERIFY(!h.element<QWidget>(marker(c.pieces)));
-    QVERIFY(!h.element<QWidget>(piece(c.pieces)));
-    QCOMPARE(c.pieces, cell::pieceCount(c.structure));
+    QVERIFY(h.element<QWidget>(marker(pieces(c) - 1)));
+    QVERIFY(h.element<QWidget>(piece(pieces(c) - 1)));
+    QVERIFY(!h.element<QWidget>(marker(pieces(c))));
+    QVERIFY(!h.element<QWidget>(piece(pieces(c))));
 
     QStringList hidden{"List2", "List3", "Command3", "Command4"};
-    for (int i = 0; i < c.pieces; ++i)
+    for (int i = 0; i < pieces(c); ++i)
         hidden << marker(i) << piece(i);
     const QString bad = visibilityMismatch(
         h, {"Image1", "Image2", "Image5", "Image6", "List1", "Command1", "Command2"}, hidden);
@@ -86,7 +88,7 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
 void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
     QFETCH(int, row);
     const Copy& c = copyAt(row);
-    const int n = c.pieces;
+    const int n = pieces(c);
     Harness h;
     h.open(c.interior);
     h.click("Command1");
@@ -117,7 +119,7 @@ void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
     QVERIFY(h.shown(marker(0)));
 }
 
-void LatticeInteriorTest::markersAndPiecesSitWhereTheModelSays() {
+void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
     QFETCH(int, row);
     const Copy& c = copyAt(row);
     Harness h;
@@ -127,22 +129,36 @@ void LatticeInteriorTest::markersAndPiecesSitWhereTheModelSays() {
     QCOMPARE(drawing.size(), QSize(300, 280));
     QCOMPARE(empty.size(), QSize(300, 280));
     QVERIFY(!drawing.intersects(empty));
+    // The ball-and-stick drawing as the screen shows it: corner atoms red,
+    // the others magenta.
+    const QImage balls =
+        h.element<Picture>("Image1")->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const auto colourAt = [&](QPoint onScreen) {
+        return QColor(balls.pixel(onScreen - drawing.topLeft()));
+    };
     const QObjectList order = h.current()->children();
     const auto place = [&](const QString& name) { return order.indexOf(h.element<QWidget>(name)); };
-    for (int i = 0; i < c.pieces; ++i) {
+    for (int i = 0; i < pieces(c); ++i) {
         const QRect m = geometryOf(h, marker(i));
         QCOMPARE(m.size(), QSize(17, 17));
-        const cell::Point2 atom = cell::atomCentre(c.structure, i);
-        const QPointF centre = QRectF(m).center() - QPointF(drawing.topLeft());
-        QVERIFY2(qAbs(centre.x() - atom.x) <= 0.5 && qAbs(centre.y() - atom.y) <= 0.5,
-                 qPrintable(marker(i)));
         QVERIFY2(drawing.contains(m), qPrintable(marker(i)));
+        const QColor under = colourAt(m.center());
+        const bool corner =
+            cell::model(c.structure).atoms[std::size_t(i)].site == cell::Site::Corner;
+        const bool own = corner ? under.red() > 120 && under.green() < 90 && under.blue() < 90
+                                : under.red() > 110 && under.blue() > 100 && under.green() < 90;
+        QVERIFY2(own, qPrintable(marker(i) + " lies on " + under.name()));
         QVERIFY2(place(marker(i)) > place("Image1"), qPrintable(marker(i)));
 
-        const cell::Rect2 r = cell::pieceRect(c.structure, i);
-        QCOMPARE(geometryOf(h, piece(i)),
-                 QRect(empty.left() + r.left, empty.top() + r.top, r.width, r.height));
-        QVERIFY2(empty.contains(geometryOf(h, piece(i))), qPrintable(piece(i)));
+        // Piece i is the picture of atom i's part inside the cell, and lies
+        // where the marker's atom lies in the empty cell (both drawings
+        // share one view), in front of the cell and of the pieces before it.
+        const QRect p = geometryOf(h, piece(i));
+        QCOMPARE(h.element<Picture>(piece(i))->picture().toImage(),
+                 PictureStore::pixmap(pieceName(c.structure, i)).toImage());
+        const QPoint atom = m.center() - drawing.topLeft() + empty.topLeft();
+        QVERIFY2(p.adjusted(-1, -1, 1, 1).contains(atom), qPrintable(piece(i)));
+        QVERIFY2(empty.contains(p), qPrintable(piece(i)));
         QVERIFY2(place(piece(i)) > place("Image2"), qPrintable(piece(i)));
         if (i > 0)
             QVERIFY2(place(piece(i)) > place(piece(i - 1)), qPrintable(piece(i)));
@@ -194,12 +210,12 @@ void LatticeInteriorTest::hiddenMarkersTakeNoClicks() {
 
     // Marker 0 is hidden now; atoms can only be taken in order.
     clickWindowAt(h, centreOf(0));
-    for (int i = c.pieces - 1; i >= 2; --i) {
+    for (int i = pieces(c) - 1; i >= 2; --i) {
         if (geometryOf(h, marker(i)).intersects(geometryOf(h, marker(1))))
             continue;
         clickWindowAt(h, centreOf(i));
     }
-    QString bad = buildingMismatch(h, c.pieces, 1);
+    QString bad = buildingMismatch(h, pieces(c), 1);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
 }
 

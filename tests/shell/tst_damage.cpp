@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <array>
 
 namespace {
 
@@ -17,9 +18,12 @@ struct Reader {
 };
 
 Reader readerOf(const QString& file) {
-    static const QHash<QString, ScreenId> introByFolder{{"体心立方", ScreenId::BccIntro},
-                                                        {"面心立方", ScreenId::FccIntro},
-                                                        {"六方最密", ScreenId::HcpIntro}};
+    using S = ScreenId;
+    // Each structure's chain: 開始 (msg1-3), 内部 (msg4-6), 原子 (msg7-8), 隣接 (msg9-10).
+    static const QHash<QString, std::array<ScreenId, 4>> chainByFolder{
+        {"体心立方", {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours}},
+        {"面心立方", {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours}},
+        {"六方最密", {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours}}};
     const QStringList parts = file.split('\\', Qt::SkipEmptyParts); // 説明, folder, msgN.txt
     const QString folder = parts.at(1);
     const int n = parts.at(2).mid(3).chopped(4).toInt();
@@ -34,12 +38,10 @@ Reader readerOf(const QString& file) {
                 : n <= 3 ? ScreenId::FccRadius
                          : ScreenId::BccRadius,
                 0};
-    const int base = int(introByFolder.value(folder));
+    const std::array<ScreenId, 4> chain = chainByFolder.value(folder);
     if (n <= 3)
-        return {ScreenId(base), n - 1};
-    // 内部, 原子 and 隣接 follow the three 開始 screens in the same structure order.
-    const int family = n <= 6 ? 3 : n <= 8 ? 6 : 9;
-    return {ScreenId(base + family), 0};
+        return {chain[0], n - 1};
+    return {chain[n <= 6 ? 1 : n <= 8 ? 2 : 3], 0};
 }
 
 } // namespace
@@ -68,8 +70,6 @@ void DamageTest::damagedTextFile() {
     QFETCH(QString, file);
     QFETCH(QString, damage);
     const Reader reader = readerOf(file);
-    if (!Navigator::instance().isRegistered(reader.screen))
-        QSKIP("screen not built yet");
     Harness h;
     h.content.remove(file);
     if (damage == "folder") {
@@ -89,12 +89,6 @@ void DamageTest::damagedTextFile() {
     }
     const bool fails = damage == "missing" || damage == "folder" || damage == "50MB";
 
-    if (reader.screen == ScreenId::Drill) {
-        for (int q = 1; q <= 5; ++q)
-            h.content.copyShipped(QStringLiteral("\\画像\\mondai%1.gif").arg(q));
-        if (!QFile::exists(h.content.full("\\画像\\mondai1.gif")))
-            QSKIP("the drill's pictures have not been built");
-    }
     SwitchScreen(reader.screen);
     Harness::flushDeletes();
     for (int i = 0; i < reader.presses && h.current(); ++i)
@@ -127,12 +121,8 @@ void DamageTest::contentFoldersMissingAltogether() {
 void DamageTest::damagedDrillPicture_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("damage");
-    QStringList files;
-    for (int q = 1; q <= 5; ++q)
-        files << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
-    files << "\\画像\\maru.gif"
-          << "\\画像\\batu.gif";
-    for (const QString& f : files)
+    // The drill's pictures (its sounds are only played, never read).
+    for (const QString& f : allMediaFiles().filter(".gif"))
         for (const char* d : {"missing", "truncated", "noise"})
             QTest::addRow("%s %s", qPrintable(f), d) << f << QString(d);
 }
@@ -140,15 +130,7 @@ void DamageTest::damagedDrillPicture_data() {
 void DamageTest::damagedDrillPicture() {
     QFETCH(QString, file);
     QFETCH(QString, damage);
-    if (!Navigator::instance().isRegistered(ScreenId::Drill))
-        QSKIP("screen not built yet");
-    Harness h;
-    QStringList media{"\\画像\\maru.gif", "\\画像\\batu.gif"};
-    for (int q = 1; q <= 5; ++q)
-        media << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
-    for (const QString& m : media)
-        if (!h.content.copyShipped(m))
-            QSKIP("the drill's pictures have not been built");
+    Harness h; // its content folder holds the drill's pictures as the build made them
     if (damage == "missing") {
         h.content.remove(file);
     } else {

@@ -1,11 +1,10 @@
-#include "label.h"
 #include "navigationtable.h"
-#include "picture.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 
 namespace {
 
@@ -42,70 +41,14 @@ class NavigationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyMoveLandsOnItsScreen_data();
-    void everyMoveLandsOnItsScreen();
-    void everyScreenHasItsFrame_data();
+    void everyScreenHasItsFrame_data() { addScreenRows(); }
     void everyScreenHasItsFrame();
-    void reentryRebuildsTheDesign_data();
+    void reentryRebuildsTheDesign_data() { addScreenRows(); }
     void reentryRebuildsTheDesign();
-    void menuButtonLeavesFromAnyStage_data();
-    void menuButtonLeavesFromAnyStage();
 };
-
-void NavigationTest::everyMoveLandsOnItsScreen_data() {
-    QTest::addColumn<int>("row");
-    const auto& table = navigationTable();
-    for (int i = 0; i < int(table.size()); ++i) {
-        const NavigationRow& r = table[std::size_t(i)];
-        QTest::newRow(qPrintable(screenInfo(r.screen).formName + ' ' + r.element)) << i;
-    }
-}
-
-void NavigationTest::everyMoveLandsOnItsScreen() {
-    QFETCH(int, row);
-    const NavigationRow& r = navigationTable()[std::size_t(row)];
-    if (!Navigator::instance().isRegistered(r.screen) ||
-        (r.target && !Navigator::instance().isRegistered(*r.target)))
-        QSKIP("screen not built yet");
-    Harness h;
-    Screen* s = h.open(r.screen);
-    QVERIFY(s);
-    QWidget* element = s->findChild<QWidget*>(r.element);
-    QVERIFY2(element, qPrintable(r.element));
-    if (auto* b = qobject_cast<QAbstractButton*>(element))
-        QCOMPARE(b->accessibleName(), r.face);
-    if (auto* l = qobject_cast<Label*>(element))
-        QCOMPARE(l->text(), r.face);
-    if (r.staged) {
-        // A staged move happens at the third press of the screen's advancing button.
-        for (int press = 0; press < 3 && h.current() == s; ++press)
-            h.click(r.element);
-    } else {
-        // Elements shown late in a lesson are wired from the start.
-        element->show();
-        h.click(r.element);
-    }
-    if (r.target) {
-        QCOMPARE(h.currentName(), screenInfo(*r.target).formName);
-        QCOMPARE(h.current()->windowTitle(), screenInfo(*r.target).caption);
-        QVERIFY(h.exits.statuses.isEmpty());
-    } else {
-        QVERIFY(!h.current());
-        QCOMPARE(h.exits.statuses, QList<int>{0});
-    }
-    QVERIFY(h.errors.messages.isEmpty());
-}
-
-void NavigationTest::everyScreenHasItsFrame_data() {
-    QTest::addColumn<ScreenId>("id");
-    for (const ScreenInfo& i : allScreens())
-        QTest::newRow(qPrintable(i.formName)) << i.id;
-}
 
 void NavigationTest::everyScreenHasItsFrame() {
     QFETCH(ScreenId, id);
-    if (!Navigator::instance().isRegistered(id))
-        QSKIP("screen not built yet");
     Harness h;
     Screen* s = h.open(id);
     QVERIFY(s);
@@ -131,14 +74,8 @@ void NavigationTest::everyScreenHasItsFrame() {
                  qPrintable(describe(w)));
 }
 
-void NavigationTest::reentryRebuildsTheDesign_data() {
-    everyScreenHasItsFrame_data();
-}
-
 void NavigationTest::reentryRebuildsTheDesign() {
     QFETCH(ScreenId, id);
-    if (!Navigator::instance().isRegistered(id))
-        QSKIP("screen not built yet");
     Harness h;
     Screen* first = h.open(id);
     QVERIFY2(first, qPrintable(h.errors.messages.join('\n')));
@@ -159,41 +96,6 @@ void NavigationTest::reentryRebuildsTheDesign() {
     Screen* again = h.open(id);
     QVERIFY(again);
     QCOMPARE(snapshot(again), designed);
-}
-
-void NavigationTest::menuButtonLeavesFromAnyStage_data() {
-    QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<int>("presses");
-    for (const NavigationRow& r : navigationTable()) {
-        if (r.target != ScreenId::Menu || r.screen == ScreenId::Start)
-            continue;
-        for (int presses = 0; presses < 3; ++presses)
-            QTest::addRow("%s after %d presses", qPrintable(screenInfo(r.screen).formName), presses)
-                << r.screen << presses;
-    }
-}
-
-void NavigationTest::menuButtonLeavesFromAnyStage() {
-    QFETCH(ScreenId, id);
-    QFETCH(int, presses);
-    if (!Navigator::instance().isRegistered(id))
-        QSKIP("screen not built yet");
-    Harness h;
-    h.open(id);
-    QString menuButton;
-    for (const NavigationRow& r : navigationTable())
-        if (r.screen == id && r.target == ScreenId::Menu)
-            menuButton = r.element;
-    for (int i = 0; i < presses; ++i) {
-        // The drill's Command1 is its メニュー button; its stages are the digit keys.
-        const QString advance = id == ScreenId::Drill ? "Command2(1)" : "Command1";
-        if (advance != menuButton && h.shown(advance))
-            h.click(advance);
-    }
-    if (h.currentName() != screenInfo(id).formName)
-        QSKIP("the presses left the screen");
-    h.click(menuButton);
-    QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
 MIROSUTA_TEST_CLASS(NavigationTest)

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringEncoder>
 
 QStringList allTextFiles() {
@@ -19,6 +20,12 @@ QStringList allTextFiles() {
     for (int i = 1; i <= 3; ++i)
         files << QStringLiteral("\\説明\\ドリル\\msg%1.txt").arg(i);
     return files;
+}
+
+void addScreenRows() {
+    QTest::addColumn<ScreenId>("id");
+    for (const ScreenInfo& i : allScreens())
+        QTest::newRow(qPrintable(i.formName)) << i.id;
 }
 
 QByteArray encodeCp932(const QStringList& lines) {
@@ -46,9 +53,10 @@ QStringList allMediaFiles() {
 ContentFolder::ContentFolder() {
     for (const QString& f : allTextFiles())
         writeLines(f, {f});
-    // The drill's pictures and sounds as the build made them, where it has.
+    // The drill's pictures and sounds as the build made them (before the tests).
     for (const QString& f : allMediaFiles())
-        copyShipped(f);
+        if (!copyShipped(f))
+            qFatal("the build has not made %s", qPrintable(f));
 }
 
 QString ContentFolder::full(const QString& relative) const {
@@ -75,14 +83,20 @@ void ContentFolder::remove(const QString& relative) {
 }
 
 bool ContentFolder::copyShipped(const QString& relative) {
-    QString rel = relative;
-    rel.replace('\\', '/');
-    const QString src = QStringLiteral(MIROSUTA_OUTPUT_DIR) + rel;
-    if (!QFile::exists(src))
-        return false;
-    QDir().mkpath(QFileInfo(full(relative)).path());
-    QFile::remove(full(relative));
-    return QFile::copy(src, full(relative));
+    // Read once and written as bytes: QFile::copy syncs each copy to disk,
+    // which costs more than the rest of a test on a busy machine.
+    static QHash<QString, QByteArray> shipped;
+    auto it = shipped.find(relative);
+    if (it == shipped.end()) {
+        QString rel = relative;
+        rel.replace('\\', '/');
+        QFile src(QStringLiteral(MIROSUTA_OUTPUT_DIR) + rel);
+        if (!src.open(QIODevice::ReadOnly))
+            return false;
+        it = shipped.insert(relative, src.readAll());
+    }
+    writeBytes(relative, *it);
+    return true;
 }
 
 Harness::Harness() {

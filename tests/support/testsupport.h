@@ -60,13 +60,16 @@ QStringList allTextFiles();
 // The drill's pictures and sounds, as paths below the base folder.
 QStringList allMediaFiles();
 
+// A _data() column "id" with one row per screen, named by its form name.
+void addScreenRows();
+
 // Writes text as CP932 with CR LF line ends (each line gets one).
 QByteArray encodeCp932(const QStringList& lines);
 
 class ContentFolder {
 public:
     // Every text file gets a short recognisable body: its own relative path;
-    // the drill's media are copied from the build where it has made them.
+    // the drill's media are copied from the build.
     ContentFolder();
     QString base() const { return m_dir.path(); }
     QString full(const QString& relative) const; // relative in "\" form

@@ -5,6 +5,8 @@
 // so the pictures are the same at every run.
 #include "allscreens.h"
 #include "basefolder.h"
+#include "cellmodel.h"
+#include "latticecommon.h"
 #include "navigator.h"
 #include "services.h"
 
@@ -113,14 +115,13 @@ int main(int argc, char** argv) {
         ScreenId id;
         QStringList stages;
     };
-    const int pieces[] = {9, 14, 17};
     QList<Tour> tours{{ScreenId::Start, {}}, {ScreenId::Menu, {}}};
-    for (int s = 0; s < 3; ++s) {
-        tours << Tour{ScreenId(int(ScreenId::BccIntro) + s), {"Command1", "Command1"}};
-        tours << Tour{ScreenId(int(ScreenId::BccInterior) + s),
-                      {"Command1", markers(0, 3), markers(3, pieces[s])}};
-        tours << Tour{ScreenId(int(ScreenId::BccAtoms) + s), {"Command1"}};
-        tours << Tour{ScreenId(int(ScreenId::BccNeighbours) + s), {"Command1"}};
+    for (cell::Structure s : cell::kAllStructures) {
+        tours << Tour{lessonScreen(s, Lesson::Intro), {"Command1", "Command1"}};
+        tours << Tour{lessonScreen(s, Lesson::Interior),
+                      {"Command1", markers(0, 3), markers(3, cell::pieceCount(s))}};
+        tours << Tour{lessonScreen(s, Lesson::Atoms), {"Command1"}};
+        tours << Tour{lessonScreen(s, Lesson::Neighbours), {"Command1"}};
     }
     tours << Tour{ScreenId::Summary, {}} << Tour{ScreenId::RadiusIntro, {}}
           << Tour{ScreenId::FccRadius, {"Command1", "Command1"}}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "latticecommon.h"
+#include "screen.h"
+
+// One screen of a structure's lesson chain: it knows its structure and shows
+// its title plate.
+class LessonScreen : public Screen {
+    Q_OBJECT
+protected:
+    LessonScreen(cell::Structure s, Lesson lesson);
+
+    cell::Structure structure() const { return m_structure; }
+    // The structure's title plate at the bottom left, level with the buttons.
+    Picture* addTitlePlate(const QString& name);
+
+private:
+    cell::Structure m_structure;
+};
