@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "syntheticbold.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <QThreadPool>
@@ -26,6 +28,7 @@ QFont minchoFont(double points) {
     // Unhinted outlines look the same at these sizes, and leaving out the
     // autohinter halves the work of loading each new glyph.
     f.setHintingPreference(QFont::PreferNoHinting);
+    keepRegularAdvances(f);
     return f;
 }
 
