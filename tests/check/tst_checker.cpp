@@ -9,10 +9,14 @@
 #include <QDirIterator>
 #include <QFontMetrics>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 namespace {
@@ -203,12 +207,28 @@ void CheckerTest::damage() {
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.resize(f.size() / 2));
-    } else if (how == "chmod") {
+    }
+#ifdef Q_OS_WIN
+    // Windows has no read permission to take away; a file that another
+    // program holds open without sharing cannot be read either.
+    HANDLE lock = INVALID_HANDLE_VALUE;
+    const auto unlock = qScopeGuard([&lock] {
+        if (lock != INVALID_HANDLE_VALUE)
+            CloseHandle(lock);
+    });
+    if (how == "chmod") {
+        lock = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ, 0, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        QVERIFY(lock != INVALID_HANDLE_VALUE);
+    }
+#else
+    if (how == "chmod") {
         QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("this user reads files without read permission (root)");
     }
+#endif
 #ifdef Q_OS_UNIX
     if (how == "fifo") {
         copy.remove(file);
@@ -345,11 +365,13 @@ void CheckerTest::reportNamesFileAndLineAndNeverWrites() {
     const QStringList lines =
         QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
-    QVERIFY2(lines[0].startsWith(QStringLiteral("問題: 説明/メニュー/msg1.txt 3 行目: ")),
-             qPrintable(lines[0]));
-    QVERIFY2(lines[1].startsWith(QStringLiteral("問題: 説明/ドリル/msg3.txt 2 行目: ")),
-             qPrintable(lines[1]));
-    QVERIFY2(lines[2].startsWith(QStringLiteral("問題: 画像/maru.gif: ファイルが見つかりません")),
+    // Files are named as the platform names them: 説明\メニュー\msg1.txt on Windows.
+    const auto problem = [](const char* file) {
+        return QStringLiteral("問題: ") + QDir::toNativeSeparators(QString::fromUtf8(file));
+    };
+    QVERIFY2(lines[0].startsWith(problem("説明/メニュー/msg1.txt 3 行目: ")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith(problem("説明/ドリル/msg3.txt 2 行目: ")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(problem("画像/maru.gif: ファイルが見つかりません")),
              qPrintable(lines[2]));
     QVERIFY2(lines[3].contains(QStringLiteral("問題 3 件、注意 0 件")), qPrintable(lines[3]));
     QCOMPARE(snapshot(copy.base()), before);

@@ -62,7 +62,8 @@ ContentFolder::ContentFolder() {
 QString ContentFolder::full(const QString& relative) const {
     QString rel = relative;
     rel.replace('\\', '/');
-    return m_dir.path() + rel;
+    // As the program names it: with the platform's separators.
+    return QDir::toNativeSeparators(m_dir.path() + rel);
 }
 
 void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes) {

@@ -72,7 +72,7 @@ public:
     // the drill's media are copied from the build.
     ContentFolder();
     QString base() const { return m_dir.path(); }
-    QString full(const QString& relative) const; // relative in "\" form
+    QString full(const QString& relative) const; // relative in "\" form; native separators
     void writeBytes(const QString& relative, const QByteArray& bytes);
     void writeLines(const QString& relative, const QStringList& lines);
     void remove(const QString& relative);
