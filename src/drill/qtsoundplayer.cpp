@@ -1,5 +1,7 @@
 #include "qtsoundplayer.h"
 
+#include "platformsoundplayer.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -42,4 +44,8 @@ void QtSoundPlayer::makePlayer() {
     // An unplayable file only stops this sound; nothing is shown.
     QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
                      [player = m_player.get()] { player->stop(); });
+}
+
+SoundPlayer* createPlatformSoundPlayer() {
+    return new QtSoundPlayer;
 }

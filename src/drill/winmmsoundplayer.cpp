@@ -1,5 +1,7 @@
 #include "winmmsoundplayer.h"
 
+#include "platformsoundplayer.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,4 +23,8 @@ void WinmmSoundPlayer::play(const QString& path) {
     // ringing the system's default sound. A new sound replaces the last one.
     const std::wstring native = QDir::toNativeSeparators(file.absoluteFilePath()).toStdWString();
     PlaySoundW(native.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+}
+
+SoundPlayer* createPlatformSoundPlayer() {
+    return new WinmmSoundPlayer;
 }

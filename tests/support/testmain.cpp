@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "allscreens.h"
+#include "fonts.h"
 #include "platformtuning.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     // The screens under test look as in the program: the same style on Windows.
     tunePlatform();
+    prepareFonts();
     registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).
