@@ -55,10 +55,11 @@ int main(int argc, char** argv) {
         for (const PictureEntry& e : pictureCatalog()) {
             if (e.name != name || factor <= 0)
                 continue;
-            error = writeFastPng(PictureBook(factor).draw(e), QString::fromLocal8Bit(argv[4]));
-            if (!error.isEmpty())
-                std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
-            return error.isEmpty() ? 0 : 1;
+            // Served over a network: compressed, unlike the program's own.
+            if (PictureBook(factor).draw(e).save(QString::fromLocal8Bit(argv[4]), "PNG", 0))
+                return 0;
+            std::fprintf(stderr, "picture-renderer: cannot write %s\n", argv[4]);
+            return 1;
         }
         std::fprintf(stderr, "picture-renderer: no picture %s at %s\n", argv[3], argv[2]);
         return 2;

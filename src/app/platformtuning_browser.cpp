@@ -8,6 +8,8 @@
 
 namespace {
 
+EM_JS_DEPS(mirosutaScreen, "$UTF8ToString");
+
 // The page names its tab after the open screen, as a desktop window shows its
 // caption, and knows when the first screen is drawn.
 EM_JS(void, mirosutaScreenShown, (const char* formName, const char* caption), {

@@ -60,7 +60,10 @@ void Navigator::switchScreen(ScreenId target) {
         r.moveCenter(display->availableGeometry().center());
         s->move(r.topLeft());
     }
-    s->show();
+    // Not show(): where the platform shows windows full screen by default (a
+    // browser page), the fixed design would sit in a corner of a screen-sized
+    // window; it is a window of its own size everywhere.
+    s->setVisible(true);
     s->activateWindow();
     if (QWidget* f = s->firstFocus())
         f->setFocus(Qt::OtherFocusReason);

@@ -6,6 +6,8 @@
 
 namespace {
 
+EM_JS_DEPS(mirosutaReport, "$UTF8ToString");
+
 // The page (index.html) draws both over the program's screen. Without the
 // page, as in a test run, the report still reaches the console.
 EM_JS(void, mirosutaShowReport, (const char* message), {
