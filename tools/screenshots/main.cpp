@@ -1,6 +1,9 @@
 // Renders every screen in every stage to PNG: screenshot-tour <out-folder>.
 // With "-" as the folder it tours the same way and writes nothing (for
-// checking that the program itself writes nothing).
+// checking that the program itself writes nothing). With --layout FILE it
+// writes, as JSON, every screen's named elements and their places in window
+// pixels instead (for tests that click the program where it has no widgets of
+// its own to find, as in a browser).
 // Uses the built content folder beside the program and a fixed clock and draw,
 // so the pictures are the same at every run.
 #include "allscreens.h"
@@ -13,6 +16,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 #include <QTimer>
 
@@ -88,15 +94,50 @@ QString markers(int from, int to) {
     return names.join(',');
 }
 
+// Every named element of every screen as the screen opens: its rectangle in
+// window pixels and whether it shows.
+bool writeLayout(const QString& file) {
+    QJsonObject screens;
+    for (const ScreenInfo& info : allScreens()) {
+        if (!Navigator::instance().isRegistered(info.id))
+            continue;
+        SwitchScreen(info.id);
+        flush();
+        Screen* s = Navigator::instance().current();
+        if (!s)
+            continue;
+        QJsonObject elements;
+        for (QWidget* w : s->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+                continue;
+            const QRect r(w->mapTo(s, QPoint(0, 0)), w->size());
+            elements.insert(w->objectName(), QJsonObject{{"x", r.x()},
+                                                         {"y", r.y()},
+                                                         {"width", r.width()},
+                                                         {"height", r.height()},
+                                                         {"shown", w->isVisibleTo(s)}});
+        }
+        screens.insert(
+            info.formName,
+            QJsonObject{{"width", s->width()}, {"height", s->height()}, {"elements", elements}});
+    }
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    f.write(QJsonDocument(screens).toJson(QJsonDocument::Indented));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    const bool layout = argc > 2 && QByteArray(argv[1]) == "--layout";
     const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
-    g_write = folder != "-";
+        argc > 1 && !layout ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
+    g_write = folder != "-" && !layout;
     const QDir out(folder);
     if (g_write)
         QDir().mkpath(out.path());
@@ -109,6 +150,8 @@ int main(int argc, char** argv) {
     Services::setRandom(&draw);
     registerAllScreens();
     SetBaseFolder(QCoreApplication::applicationDirPath() + "/../out");
+    if (layout)
+        return writeLayout(QString::fromLocal8Bit(argv[2])) && report.count == 0 ? 0 : 1;
 
     // Each stage is the clicks that lead to it from the previous one.
     struct Tour {

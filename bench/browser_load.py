@@ -1,0 +1,248 @@
+#!/usr/bin/env python3
+"""How fast the browser build starts, how much it downloads and how much memory
+its tab takes, in headless Chromium from a server on loopback.
+
+    bench/browser_load.py [--site build/browser/site] [--runs 5] [--layout FILE]
+
+Prints numbers and asserts nothing:
+- the first screen drawn (mirosutaState.firstScreenAt, ms after navigation)
+  with an empty cache (a fresh profile each run) and on later visits (the same
+  profile, its service worker active): the median of the runs;
+- every byte the first visit downloads, the page's own fetches and its service
+  worker's, as the server counted them, with each file's size after gzip -9;
+- the tab's memory after a tour of all twenty screens: the JavaScript heap, the
+  program's WebAssembly memory and the renderer processes' resident size.
+"""
+
+import argparse
+import gzip
+import statistics
+import sys
+import time
+import urllib.parse
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(ROOT / "scripts"))
+import browser_tests as bt  # noqa: E402  (the tests' server, browser and driver)
+
+GOAL_COLD_MS, GOAL_WARM_MS, GOAL_DOWNLOAD = 3000, 1500, 10 * 1000 * 1000
+
+
+def first_screen(page, timeout=120):
+    return page.wait("!globalThis.__mtOld && globalThis.mirosutaState && "
+                     "mirosutaState.firstScreenAt", timeout,
+                     "the first screen")
+
+
+def wait_worker(page):
+    page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 120, "the service worker")
+
+
+def cold_and_warm(site_dir, runs):
+    site = bt.Site(site_dir)
+    server = bt.Server(site)
+    cold, warm = [], []
+    first_requests = None
+    page_bytes = None
+    try:
+        for i in range(runs):
+            server.requests.clear()
+            with bt.Browser() as browser:
+                page = browser.new_page()
+                if first_requests is None:
+                    page.call("Network.enable")
+                page.goto(server.url)
+                cold.append(first_screen(page))
+                wait_worker(page)
+                if first_requests is None:
+                    # The worker's own copies are made while it installs.
+                    time.sleep(1)
+                    first_requests = list(server.requests)
+                    page_bytes = network_bytes(page.events)
+                    page.call("Network.disable")
+                # A later visit: the same profile, the worker in control.
+                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+                page.goto("about:blank")
+                time.sleep(0.3)
+                page.goto(server.url)
+                warm.append(first_screen(page))
+            print(f"  run {i + 1}: cold {cold[-1]:.0f} ms, warm {warm[-1]:.0f} ms", flush=True)
+    finally:
+        server.stop()
+    return cold, warm, first_requests, page_bytes
+
+
+def network_bytes(events):
+    """The page's own downloads as the browser counted them (the worker's are
+    not the page's): URL -> bytes received."""
+    urls, sizes = {}, {}
+    for method, params in events:
+        if method == "Network.responseReceived":
+            urls[params["requestId"]] = params["response"]["url"]
+        elif method == "Network.loadingFinished":
+            sizes[params["requestId"]] = params["encodedDataLength"]
+    found = {}
+    for ident, size in sizes.items():
+        url = urls.get(ident, "?")
+        found[url] = found.get(url, 0) + size
+    return found
+
+
+def download_table(site_dir, requests):
+    site = bt.Site(site_dir)
+    rows = {}
+    for path, status, sent in requests:
+        row = rows.setdefault(path, {"requests": 0, "sent": 0, "status": status})
+        row["requests"] += 1
+        row["sent"] += sent
+    total_raw = total_gzip = total_sent = 0
+    lines = []
+    counted = set()
+    for path, row in sorted(rows.items(), key=lambda kv: -kv[1]["sent"]):
+        body = site(path)
+        data = body.read_bytes() if isinstance(body, Path) else (body or b"")
+        packed = len(gzip.compress(data, 9)) if data else 0
+        total_sent += row["sent"]
+        lines.append((path, row["requests"], row["status"], row["sent"], len(data), packed))
+        if body is not None and str(body) not in counted:  # "/" is index.html once more
+            counted.add(str(body))
+            total_raw += len(data)
+            total_gzip += packed
+    return lines, total_raw, total_gzip, total_sent
+
+
+def tour_all_screens(p):
+    """Opens every one of the twenty screens by clicks, as a learner would."""
+    seen = {p.screen}
+    go = p.click
+    go("Command1", "メニュー")
+    for button, names in (("Command1", ("体心開始", "体心内部", "体心原子", "体心隣接")),
+                          ("Command2", ("面心開始", "面心内部", "面心原子", "面心隣接")),
+                          ("Command3", ("六方開始", "六方内部", "六方原子", "六方隣接"))):
+        intro, interior, atoms, neighbours = names
+        go(button, intro)
+        p.press_until("Command1", interior, most=3)
+        p.build_cell()
+        go("Command3", atoms)
+        go("Command1")
+        go("Command3", neighbours)
+        go("Command2", "メニュー")
+        seen.update(names)
+    go("Command4", "まとめ")
+    go("Command1", "メニュー")
+    go("Command6", "半径開始")
+    go("Command1", "面心半径")
+    p.press_until("Command1", "体心半径")
+    go("Command2", "メニュー")
+    go("Command5", "ドリル開始")
+    go("Command1", "ドリル")
+    go("Command1", "メニュー")
+    seen.update({"メニュー", "まとめ", "半径開始", "面心半径", "体心半径", "ドリル開始", "ドリル"})
+    return seen
+
+
+# Notes every WebAssembly memory the page makes or instantiates, for its size
+# after the tour (the program keeps its module to itself).
+NOTE_MEMORIES = r"""
+(() => {
+  const found = (globalThis.__mtMemories = []);
+  const note = (m) => { if (m instanceof WebAssembly.Memory && !found.includes(m)) found.push(m); };
+  WebAssembly.Memory = new Proxy(WebAssembly.Memory, {
+    construct(target, args) { const m = new target(...args); note(m); return m; } });
+  const instantiate = WebAssembly.instantiate;
+  WebAssembly.instantiate = async function (...args) {
+    const r = await instantiate.apply(this, args);
+    for (const v of Object.values((r.instance || r).exports)) note(v);
+    return r;
+  };
+})();
+"""
+
+
+def wasm_memory(page):
+    """The byte length of every WebAssembly memory of the page."""
+    return page.eval("(globalThis.__mtMemories || []).map(m => m.buffer.byteLength)")
+
+
+def rss_kib(pid):
+    try:
+        for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    except OSError:
+        pass
+    return None
+
+
+def memory_after_tour(site_dir, layout):
+    server = bt.Server(bt.Site(site_dir))
+    try:
+        with bt.Browser() as browser:
+            page = browser.new_page()
+            page.before_each_document(NOTE_MEMORIES)
+            p = bt.Program(page, layout, server.url)
+            p.open()
+            seen = tour_all_screens(p)
+            shown = page.state()["screensShown"]
+            with bt.contextlib.suppress(bt.CdpError):
+                page.call("HeapProfiler.collectGarbage")
+            page.call("Performance.enable")
+            metrics = {m["name"]: m["value"] for m in page.call("Performance.getMetrics")["metrics"]}
+            memories = wasm_memory(page)
+            rss = {pid: rss_kib(pid) for pid in browser.renderer_pids()}
+    finally:
+        server.stop()
+    return seen, shown, metrics, memories, rss
+
+
+def mb(n):
+    return f"{n / 1e6:.2f} MB"
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--site", default=str(ROOT / "build/browser/site"))
+    ap.add_argument("--runs", type=int, default=5)
+    ap.add_argument("--layout", help="the screenshot tool's --layout file (made if not given)")
+    ap.add_argument("--desktop-build", default=str(ROOT / "build/default"))
+    args = ap.parse_args()
+
+    print(f"First screen, {args.runs} runs each (loopback, {bt.CHROMEBOOK[0]}x{bt.CHROMEBOOK[1]}):",
+          flush=True)
+    cold, warm, requests, page_bytes = cold_and_warm(args.site, args.runs)
+    print(f"first screen, empty cache:   median {statistics.median(cold):6.0f} ms "
+          f"(min {min(cold):.0f}, max {max(cold):.0f}; goal <= {GOAL_COLD_MS})")
+    print(f"first screen, second visit:  median {statistics.median(warm):6.0f} ms "
+          f"(min {min(warm):.0f}, max {max(warm):.0f}; goal <= {GOAL_WARM_MS})")
+
+    lines, raw, packed, sent = download_table(args.site, requests)
+    print("\nThe first visit's downloads (the page's and its service worker's):")
+    print(f"{'file':44} {'requests':>8} {'served':>12} {'raw':>12} {'gzip -9':>12}")
+    for path, n, status, served, size, gz in lines:
+        shown = urllib.parse.unquote(path) + ("" if status == 200 else f" ({status})")
+        print(f"{shown:44} {n:8} {served:12} {size:12} {gz:12}")
+    print(f"{'all files, once each':44} {'':8} {'':12} {raw:12} {packed:12}")
+    print(f"the page's own fetches, as Chromium counted them: {mb(sum(page_bytes.values()))} "
+          f"in {len(page_bytes)} responses")
+    print(f"downloaded: {mb(sent)} as served ({len(requests)} requests); "
+          f"{mb(raw)} of files, {mb(packed)} after gzip -9 (goal <= {mb(GOAL_DOWNLOAD)})")
+
+    if args.layout:
+        layout = bt.Layout(args.layout)
+    else:
+        import tempfile
+        layout = bt.make_layout(args.desktop_build,
+                                Path(tempfile.mkdtemp(prefix="mirosuta-layout-")) / "layout.json")
+    seen, shown, metrics, memories, rss = memory_after_tour(args.site, layout)
+    print(f"\nMemory after a tour of {len(seen)} screens ({shown} shown):")
+    print(f"JS heap used {mb(metrics.get('JSHeapUsedSize', 0))}, "
+          f"total {mb(metrics.get('JSHeapTotalSize', 0))}")
+    print("WebAssembly memory: " + ", ".join(mb(m) for m in memories))
+    for pid, kib in rss.items():
+        print(f"renderer {pid}: resident {mb((kib or 0) * 1024)}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

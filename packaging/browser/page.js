@@ -1,0 +1,266 @@
+// The page around the program: it fetches the program, its font and the
+// content folders listed in files.json (with a progress bar), writes them into
+// the program's file system, starts it at the largest scale that shows the
+// whole 768 × 480 design, and draws what a browser tab cannot: the report of
+// a damaged file and the end screen.
+'use strict';
+
+(() => {
+  const DESIGN_WIDTH = 768;
+  const DESIGN_HEIGHT = 480;
+
+  // What the page knows, for a look from the developer tools (and the tests).
+  const state = (globalThis.mirosutaState = {
+    phase: 'loading', // loading | running | report | ended | failed
+    screen: null, // the open screen's form name
+    screensShown: 0,
+    firstScreenAt: null, // ms after navigation, once the first screen is drawn
+    scale: 1,
+    report: null,
+    soundsStarted: 0,
+    soundsPlayed: 0,
+    missing: [], // content files the server did not have
+  });
+
+  const $ = (id) => document.getElementById(id);
+
+  function showNotice(text, button) {
+    $('loading').hidden = true;
+    $('notice-text').textContent = text;
+    $('restart').textContent = button;
+    $('notice').hidden = false;
+    $('screen').setAttribute('aria-hidden', 'true');
+    $('restart').focus();
+  }
+  $('restart').addEventListener('click', () => location.reload());
+
+  // Called by the program (src/app/platformtuning_browser.cpp and
+  // src/shell/platformservices_browser.cpp).
+  globalThis.mirosutaPage = {
+    screenShown(formName, caption) {
+      state.screen = formName;
+      state.screensShown += 1;
+      relabelScreenReaderButton();
+      document.title = `${caption} — ミロスタ`;
+      if (state.firstScreenAt === null) {
+        // Two frames: the screen's first paint has reached the canvas.
+        requestAnimationFrame(() =>
+          requestAnimationFrame(() => {
+            state.firstScreenAt = performance.now();
+            $('loading').hidden = true;
+          }));
+      }
+    },
+    report(text) {
+      state.phase = 'report';
+      state.report = text;
+      showNotice(text, 'もう一度読み込む');
+    },
+    ended(status) {
+      state.screen = null;
+      if (status === 0) {
+        state.phase = 'ended';
+        showNotice('ミロスタを終了しました。', 'もう一度始める');
+      }
+    },
+  };
+
+  // The drill's sounds (src/drill/webaudiosoundplayer.cpp). Browsers start an
+  // audio context only after a tap or a key; the first sound follows one.
+  const sound = (globalThis.mirosutaSound = {
+    context: null,
+    source: null,
+    unlock() {
+      const AudioContext = globalThis.AudioContext || globalThis.webkitAudioContext;
+      if (!AudioContext)
+        return;
+      if (!this.context)
+        this.context = new AudioContext();
+      if (this.context.state === 'suspended')
+        this.context.resume().catch(() => {});
+    },
+    play(bytes) {
+      this.unlock();
+      const context = this.context;
+      if (!context)
+        return;
+      state.soundsStarted += 1;
+      // A sound that cannot be decoded stays silent, as on the desktop.
+      context.decodeAudioData(bytes).then((buffer) => {
+        if (this.source) {
+          try { this.source.stop(); } catch (e) { /* already over */ }
+        }
+        const source = context.createBufferSource();
+        source.buffer = buffer;
+        source.connect(context.destination);
+        source.start();
+        this.source = source;
+        state.soundsPlayed += 1;
+      }, () => {});
+    },
+  });
+  for (const type of ['pointerdown', 'keydown', 'touchend'])
+    addEventListener(type, () => sound.unlock(), { capture: true, passive: true });
+
+  // Qt's own button that turns its accessibility layer on speaks English; it
+  // lies in the shadow tree of the element that Qt puts into the screen's.
+  function relabelScreenReaderButton() {
+    const tree = $('screen').querySelector('#qt-shadow-container')?.shadowRoot;
+    if (!tree)
+      return;
+    for (const b of tree.querySelectorAll('button.hidden-visually-read-by-screen-reader'))
+      if (b.textContent !== '読み上げを有効にする')
+        b.textContent = '読み上げを有効にする';
+    if (!tree.mirosutaWatched) {
+      tree.mirosutaWatched = true;
+      new MutationObserver(relabelScreenReaderButton).observe(tree, { childList: true, subtree: true });
+    }
+  }
+
+  // Qt's screen is the design's own size at the scale, centred on the page:
+  // a window at the screen's origin is where Qt maps taps and clicks, which
+  // it does not for a window moved inside a larger scaled screen.
+  function placeScreen() {
+    const el = $('screen');
+    const w = DESIGN_WIDTH * state.scale;
+    const h = DESIGN_HEIGHT * state.scale;
+    el.style.width = `${w}px`;
+    el.style.height = `${h}px`;
+    el.style.left = `${Math.max(0, (innerWidth - w) / 2)}px`;
+    el.style.top = `${Math.max(0, (innerHeight - h) / 2)}px`;
+  }
+  addEventListener('resize', placeScreen);
+
+  function fitScale() {
+    const k = Math.min(innerWidth / DESIGN_WIDTH, innerHeight / DESIGN_HEIGHT);
+    // Two decimals: Qt takes the factor as text; never smaller than half size.
+    return Math.max(0.5, Math.floor(k * 100) / 100);
+  }
+
+  // Fetches a file, counting its bytes into the progress bar.
+  async function fetchBytes(url, progress, optional) {
+    let response;
+    try {
+      response = await fetch(url);
+    } catch (e) {
+      if (optional)
+        return null;
+      throw e;
+    }
+    if (!response.ok) {
+      if (optional)
+        return null;
+      throw new Error(`${url}: ${response.status}`);
+    }
+    if (!response.body)
+      return new Uint8Array(await response.arrayBuffer());
+    const reader = response.body.getReader();
+    const parts = [];
+    let size = 0;
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done)
+        break;
+      parts.push(value);
+      size += value.length;
+      progress(value.length);
+    }
+    const bytes = new Uint8Array(size);
+    let at = 0;
+    for (const p of parts) {
+      bytes.set(p, at);
+      at += p.length;
+    }
+    return bytes;
+  }
+
+  // The content's relative paths hold Japanese folder names.
+  const urlOf = (path) => path.split('/').map(encodeURIComponent).join('/');
+
+  // What the page has fetched goes into the service worker's caches before the
+  // worker is registered, so that its install need not fetch it all again.
+  async function keepForOffline(files, program, content) {
+    if (!('serviceWorker' in navigator) || !isSecureContext)
+      return;
+    try {
+      const here = (url) => new URL(url, location.href).href;
+      const programCache = await caches.open(`mirosuta-program-${files.version}`);
+      for (const [url, bytes, type] of program)
+        await programCache.put(here(url), new Response(bytes, { headers: { 'Content-Type': type } }));
+      const contentCache = await caches.open('mirosuta-content');
+      for (const [path, bytes] of content)
+        if (bytes)
+          await contentCache.put(here(urlOf(path)), new Response(bytes));
+    } catch (e) { /* the worker fetches what is missing */ }
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  async function start() {
+    const files = await (await fetch('files.json', { cache: 'no-cache' })).json();
+    const total = files.program.concat(files.content).reduce((n, f) => n + f.size, 0);
+    let loaded = 0;
+    const bar = $('progress');
+    const progress = (n) => {
+      loaded += n;
+      bar.value = Math.min(1, loaded / total);
+    };
+    const versioned = (f) => `${urlOf(f.path)}?v=${f.hash}`;
+    const wasmFile = files.program.find((f) => f.path.endsWith('.wasm'));
+    const fontFile = files.program.find((f) => f.path.endsWith('.ttf'));
+
+    const wasmBytes = fetchBytes(versioned(wasmFile), progress);
+    const module = wasmBytes.then((b) => WebAssembly.compile(b));
+    const font = fetchBytes(versioned(fontFile), progress);
+    const content = Promise.all(
+      files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true)]));
+    const [fontBytes, contentBytes] = await Promise.all([font, content]);
+
+    state.scale = fitScale();
+    placeScreen();
+    await qtLoad({
+      qt: {
+        entryFunction: globalThis.mirosuta_entry,
+        containerElements: [$('screen')],
+        module,
+        environment: { QT_SCALE_FACTOR: String(state.scale) },
+        onExit: (exit) => {
+          if (exit.crashed) {
+            state.phase = 'failed';
+            showNotice(`ミロスタが止まりました。\n\n${exit.text ?? ''}`, 'もう一度読み込む');
+          }
+        },
+      },
+      preRun: [
+        (instance) => {
+          const FS = instance.FS;
+          const write = (path, bytes) => {
+            const dir = path.slice(0, path.lastIndexOf('/'));
+            if (dir)
+              FS.mkdirTree(dir);
+            FS.writeFile(path, bytes);
+          };
+          write('/fonts/mincho.ttf', fontBytes);
+          // A file the server lacks stays missing: the program reports it by
+          // its path when a screen needs it, as on the desktop.
+          for (const [path, bytes] of contentBytes) {
+            if (bytes)
+              write(`/${path}`, bytes);
+            else
+              state.missing.push(path);
+          }
+        },
+      ],
+    });
+    if (state.phase === 'loading')
+      state.phase = 'running';
+    keepForOffline(files, [
+      [versioned(wasmFile), await wasmBytes, 'application/wasm'],
+      [versioned(fontFile), fontBytes, 'font/ttf'],
+    ], contentBytes);
+  }
+
+  start().catch((e) => {
+    state.phase = 'failed';
+    showNotice(`ミロスタを読み込めませんでした。\n\n${e.message ?? e}`, 'もう一度読み込む');
+  });
+})();

@@ -1,0 +1,1264 @@
+#!/usr/bin/env python3
+"""Tests of the browser build in headless Chromium, driven through the DevTools
+protocol.
+
+    browser_tests.py --site build/browser/site --build build/browser/program
+                     [--layout FILE] [--only GROUP ...] [--qt-class NAME ...]
+
+Runs the Qt tests built for WebAssembly on their own page (testpage.html), then
+the site itself: a tour by mouse, keys and touch, a damaged text's report, the
+end screen, a visit without a network after the first, a teacher's edit of a
+text, and the screenshots docs/screens/browser-*.png. Each check prints one
+line; the last line counts them, and the exit status is 1 if any failed.
+
+Where the program's elements lie comes from the desktop screenshot tool
+(build/default/tools/screenshot-tour --layout FILE): the screens are the same
+768 x 480 designs in the browser, drawn at the page's scale.
+"""
+
+import argparse
+import base64
+import contextlib
+import hashlib
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import traceback
+import urllib.parse
+from email.utils import formatdate
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from pathlib import Path
+
+try:
+    import websocket  # python3-websocket
+except ImportError:
+    # A Python of its own (pyenv, a venv) lacks Debian's package; Debian's has it.
+    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
+        os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
+    raise
+
+ROOT = Path(__file__).resolve().parent.parent
+CHROMIUM = os.environ.get("MIROSUTA_CHROMIUM", "/usr/bin/chromium")
+DESIGN_WIDTH, DESIGN_HEIGHT = 768, 480
+CHROMEBOOK = (1366, 768)
+IPAD = (1180, 820)
+
+TYPES = {
+    ".html": "text/html; charset=utf-8",
+    ".js": "text/javascript",
+    ".wasm": "application/wasm",
+    ".json": "application/json",
+    ".webmanifest": "application/manifest+json",
+    ".png": "image/png",
+    ".gif": "image/gif",
+    ".wav": "audio/wav",
+    ".ttf": "font/ttf",
+    ".txt": "text/plain",
+}
+
+
+def log(*parts, sep=" "):
+    print(*parts, sep=sep, file=sys.stderr, flush=True)
+
+
+# --- The web server ---------------------------------------------------------------
+
+
+class Server:
+    """A static server on loopback, in a thread of this process.
+
+    resolve(path) gives the bytes (or a file) for a decoded URL path, or None
+    for a 404. Every answer is logged, for the benchmark's byte count.
+    """
+
+    def __init__(self, resolve):
+        self.resolve = resolve
+        self.requests = []  # (path, status, bytes sent)
+        server = self
+
+        class Handler(BaseHTTPRequestHandler):
+            def do_GET(self):
+                path = urllib.parse.unquote(urllib.parse.urlsplit(self.path).path)
+                try:
+                    body = server.resolve(path)
+                except Exception:  # a fault of the test, shown as a 500
+                    traceback.print_exc()
+                    body = None
+                    status = 500
+                else:
+                    status = 404 if body is None else 200
+                modified = None
+                if isinstance(body, Path):
+                    modified = body.stat().st_mtime
+                    body = body.read_bytes()
+                if body is None:
+                    body = b"not found"
+                # Validators as a plain static server gives them, so that the
+                # browser's cache and revalidation work as they would there.
+                tag = '"%s"' % hashlib.sha1(body).hexdigest()[:16]
+                if status == 200 and self.headers.get("If-None-Match") == tag:
+                    status, body = 304, b""
+                self.send_response(status)
+                ctype = "text/plain" if status != 200 else TYPES.get(
+                    os.path.splitext(path)[1] or ".html", "application/octet-stream")
+                self.send_header("Content-Type", ctype)
+                self.send_header("Content-Length", str(len(body)))
+                if status in (200, 304):
+                    self.send_header("ETag", tag)
+                    self.send_header("Last-Modified",
+                                     formatdate(modified or time.time(), usegmt=True))
+                self.end_headers()
+                try:
+                    self.wfile.write(body)
+                except (BrokenPipeError, ConnectionResetError):
+                    pass
+                server.requests.append((path, status, len(body)))
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.httpd.daemon_threads = True
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+
+    def stop(self):
+        if self.httpd:
+            self.httpd.shutdown()
+            self.httpd.server_close()
+            self.httpd = None
+
+
+class Site:
+    """The site folder, with files replaced (bytes) or taken away (None)."""
+
+    def __init__(self, folder, extra=None):
+        self.folder = Path(folder).resolve()
+        self.overrides = {}
+        self.extra = extra or {}  # path prefix -> folder, for reference pictures
+
+    def __call__(self, path):
+        rel = path.lstrip("/")
+        if rel == "" or rel.endswith("/"):
+            rel += "index.html"
+        if ".." in rel.split("/"):
+            return None
+        if rel in self.overrides:
+            return self.overrides[rel]
+        for prefix, folder in self.extra.items():
+            if rel.startswith(prefix):
+                f = Path(folder) / rel[len(prefix):]
+                return f if f.is_file() else None
+        f = self.folder / rel
+        return f if f.is_file() else None
+
+
+# --- Chromium and the DevTools protocol ------------------------------------------------
+
+
+class CdpError(Exception):
+    pass
+
+
+class Cdp:
+    """One WebSocket to the browser; pages are reached by flat sessions."""
+
+    def __init__(self, url):
+        self.ws = websocket.create_connection(url, suppress_origin=True, enable_multithread=True)
+        self.lock = threading.Lock()
+        self.next_id = 0
+        self.pending = {}
+        self.listeners = []
+        self.closed = False
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+
+    def _read(self):
+        while True:
+            try:
+                raw = self.ws.recv()
+            except Exception:
+                break
+            if not raw:
+                break
+            msg = json.loads(raw)
+            if "id" in msg:
+                slot = self.pending.get(msg["id"])
+                if slot:
+                    slot[1] = msg
+                    slot[0].set()
+            else:
+                for listener in list(self.listeners):
+                    try:
+                        listener(msg.get("method"), msg.get("params", {}), msg.get("sessionId"))
+                    except Exception:
+                        traceback.print_exc()
+        self.closed = True
+        for slot in self.pending.values():
+            slot[0].set()
+
+    def call(self, method, params=None, session=None, timeout=60):
+        with self.lock:
+            self.next_id += 1
+            ident = self.next_id
+            slot = [threading.Event(), None]
+            self.pending[ident] = slot
+        msg = {"id": ident, "method": method, "params": params or {}}
+        if session:
+            msg["sessionId"] = session
+        self.ws.send(json.dumps(msg))
+        ok = slot[0].wait(timeout)
+        self.pending.pop(ident, None)
+        if not ok:
+            raise TimeoutError(f"{method}: no answer in {timeout} s")
+        if slot[1] is None:
+            raise CdpError(f"{method}: the browser went away")
+        if "error" in slot[1]:
+            raise CdpError(f"{method}: {slot[1]['error'].get('message')}")
+        return slot[1].get("result", {})
+
+    def close(self):
+        with contextlib.suppress(Exception):
+            self.ws.close()
+
+
+class Browser:
+    """A headless Chromium with a profile of its own (fresh unless given)."""
+
+    def __init__(self, size=CHROMEBOOK, profile=None):
+        self.own_profile = profile is None
+        self.profile = profile or tempfile.mkdtemp(prefix="mirosuta-chromium-")
+        self.size = size
+        self.stderr_path = os.path.join(self.profile, "chromium.log")
+        args = [
+            CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+            "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--remote-debugging-port=0", f"--user-data-dir={self.profile}",
+            f"--window-size={size[0]},{size[1]}", "--hide-scrollbars", "about:blank",
+        ]
+        self.stderr = open(self.stderr_path, "ab")
+        self.process = subprocess.Popen(args, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=self.stderr)
+        url = None
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline and url is None:
+            with open(self.stderr_path, "rb") as f:
+                m = re.search(rb"DevTools listening on (ws://\S+)", f.read())
+            if m:
+                url = m.group(1).decode()
+            elif self.process.poll() is not None:
+                break
+            else:
+                time.sleep(0.05)
+        if url is None:
+            self.close()
+            raise RuntimeError(f"Chromium did not start; see {self.stderr_path}")
+        self.cdp = Cdp(url)
+
+    def new_page(self, mobile=False):
+        targets = self.cdp.call("Target.getTargets")["targetInfos"]
+        pages = [t for t in targets if t["type"] == "page"]
+        target = pages[0]["targetId"] if pages else self.cdp.call(
+            "Target.createTarget", {"url": "about:blank"})["targetId"]
+        session = self.cdp.call("Target.attachToTarget",
+                                {"targetId": target, "flatten": True})["sessionId"]
+        return Page(self, session, mobile)
+
+    def renderer_pids(self):
+        with contextlib.suppress(CdpError):
+            info = self.cdp.call("SystemInfo.getProcessInfo")
+            return [p["id"] for p in info["processInfo"] if p["type"] == "renderer"]
+        return []
+
+    def close(self):
+        if getattr(self, "cdp", None):
+            with contextlib.suppress(Exception):
+                self.cdp.call("Browser.close", timeout=5)
+            self.cdp.close()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        self.stderr.close()
+        if self.own_profile:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+KEYS = {
+    "Tab": {"key": "Tab", "code": "Tab", "windowsVirtualKeyCode": 9},
+    "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
+    "Space": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "text": " "},
+}
+
+
+class Page:
+    def __init__(self, browser, session, mobile):
+        self.browser = browser
+        self.session = session
+        self.console = []
+        self.events = []
+        browser.cdp.listeners.append(self._event)
+        self.call("Page.enable")
+        self.call("Runtime.enable")
+        w, h = browser.size
+        self.call("Emulation.setDeviceMetricsOverride", {
+            "width": w, "height": h, "deviceScaleFactor": 2 if mobile else 1, "mobile": mobile})
+        if mobile:
+            self.call("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+
+    def before_each_document(self, source):
+        self.call("Page.addScriptToEvaluateOnNewDocument", {"source": source})
+
+    def _event(self, method, params, session):
+        if session != self.session:
+            return
+        if method == "Runtime.consoleAPICalled":
+            text = " ".join(str(a.get("value", a.get("description", ""))) for a in params["args"])
+            self.console.append(f"{params['type']}: {text}")
+        elif method == "Runtime.exceptionThrown":
+            d = params["exceptionDetails"]
+            self.console.append(f"exception: {d.get('exception', {}).get('description', d['text'])}")
+        else:
+            self.events.append((method, params))
+
+    def call(self, method, params=None, timeout=60):
+        return self.browser.cdp.call(method, params, self.session, timeout)
+
+    def leaving(self):
+        """Marks the document about to go, so that waits see only the next one."""
+        with contextlib.suppress(CdpError, TimeoutError):
+            self.eval("globalThis.__mtOld = true", 5)
+
+    def goto(self, url):
+        self.leaving()
+        self.call("Page.navigate", {"url": url})
+
+    def reload(self):
+        self.leaving()
+        self.call("Page.reload", {"ignoreCache": False})
+
+    def eval(self, expression, timeout=60):
+        r = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True,
+                                           "awaitPromise": True}, timeout)
+        if "exceptionDetails" in r:
+            d = r["exceptionDetails"]
+            raise CdpError(d.get("exception", {}).get("description", d.get("text")))
+        return r["result"].get("value")
+
+    def wait(self, expression, timeout=30, what=None):
+        """Polls until the expression is truthy; returns its value."""
+        deadline = time.monotonic() + timeout
+        last = None
+        while time.monotonic() < deadline:
+            try:
+                last = self.eval(expression, timeout=max(1, deadline - time.monotonic()))
+            except (CdpError, TimeoutError):
+                last = None
+            if last:
+                return last
+            time.sleep(0.1)
+        raise TimeoutError(f"waited {timeout} s for {what or expression}")
+
+    def state(self):
+        return self.eval("globalThis.mirosutaState ? JSON.parse(JSON.stringify(mirosutaState)) "
+                         ": null")
+
+    def wait_screen(self, name, timeout=30):
+        js = (f"!globalThis.__mtOld && globalThis.mirosutaState && "
+              f"mirosutaState.screen === {json.dumps(name)}")
+        try:
+            self.wait(js, timeout, f"screen {name}")
+        except TimeoutError:
+            s = self.state() or {}
+            raise TimeoutError(f"waited {timeout} s for {name}; the page shows "
+                               f"{s.get('screen')} ({s.get('phase')}; {s.get('report') or ''})")
+        self.settle()
+
+    def settle(self, seconds=0.15):
+        # Two frames: what the program drew has reached the screen.
+        with contextlib.suppress(CdpError, TimeoutError):
+            self.eval("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))", 5)
+        time.sleep(seconds)
+
+    def click(self, x, y):
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left",
+                                                   "buttons": 1 if kind == "mousePressed" else 0,
+                                                   "clickCount": 1})
+
+    def tap(self, x, y):
+        point = [{"x": x, "y": y, "radiusX": 4, "radiusY": 4, "force": 1, "id": 1}]
+        self.call("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+        time.sleep(0.05)
+        self.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+    def key(self, name, shift=False):
+        k = dict(KEYS[name])
+        if shift:
+            k["modifiers"] = 8
+        text = k.pop("text", None)
+        down = dict(k, type="keyDown")
+        if text:
+            down["text"] = text
+        self.call("Input.dispatchKeyEvent", down)
+        self.call("Input.dispatchKeyEvent", dict(k, type="keyUp"))
+
+    def screenshot(self):
+        data = self.call("Page.captureScreenshot", {"format": "png"})["data"]
+        return base64.b64decode(data)
+
+
+# --- Where the design lies on the page, and its pixels -------------------------------
+
+# Helpers evaluated in the page: the Qt screen's place, and pixel statistics of
+# screenshots (decoded by the browser itself: no imaging library needed here).
+PAGE_HELPERS = r"""
+globalThis.__mt = globalThis.__mt || (() => {
+  const deep = (root, selector, found = []) => {
+    for (const e of root.querySelectorAll('*')) {
+      if (e.matches(selector)) found.push(e);
+      if (e.shadowRoot) deep(e.shadowRoot, selector, found);
+    }
+    return found;
+  };
+  const images = new Map();
+  const load = async (key, src) => {
+    if (!images.has(key)) {
+      const blob = await (await fetch(src)).blob();
+      const bitmap = await createImageBitmap(blob);
+      const c = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const g = c.getContext('2d');
+      g.drawImage(bitmap, 0, 0);
+      images.set(key, { canvas: c, width: bitmap.width, height: bitmap.height,
+                        data: g.getImageData(0, 0, bitmap.width, bitmap.height).data });
+    }
+    return images.get(key);
+  };
+  // A region resampled to w x h: the design at its own size for comparisons.
+  const resample = (img, r, w, h) => {
+    const c = new OffscreenCanvas(w, h);
+    const g = c.getContext('2d');
+    g.imageSmoothingQuality = 'high';
+    g.drawImage(img.canvas, r.x, r.y, r.width, r.height, 0, 0, w, h);
+    return g.getImageData(0, 0, w, h).data;
+  };
+  return {
+    deep,
+    screenRect() {
+      const canvases = deep(document, 'canvas').map((c) => c.getBoundingClientRect())
+        .filter((r) => r.width > 0 && r.height > 0)
+        .sort((a, b) => b.width * b.height - a.width * a.height);
+      const r = canvases[0];
+      return { canvases: canvases.length, innerWidth, innerHeight, dpr: devicePixelRatio,
+               rect: r ? { x: r.x, y: r.y, width: r.width, height: r.height } : null };
+    },
+    load,
+    has(key) { return images.has(key); },
+    // Share of the pixels in r that are the cyan ground #00ffff.
+    async cyan(key, r) {
+      const img = images.get(key);
+      let n = 0, cyan = 0;
+      for (let y = Math.round(r.y); y < Math.round(r.y + r.height); ++y)
+        for (let x = Math.round(r.x); x < Math.round(r.x + r.width); ++x) {
+          const i = (y * img.width + x) * 4, d = img.data;
+          ++n;
+          if (d[i] < 24 && d[i + 1] > 231 && d[i + 2] > 231) ++cyan;
+        }
+      return n ? cyan / n : 0;
+    },
+    // Mean absolute difference (0..255) of two images' regions, each resampled
+    // to w x h.
+    async diff(keyA, ra, keyB, rb, w, h) {
+      const a = resample(images.get(keyA), ra, w, h), b = resample(images.get(keyB), rb, w, h);
+      let sum = 0;
+      for (let i = 0; i < a.length; i += 4)
+        sum += Math.abs(a[i] - b[i]) + Math.abs(a[i + 1] - b[i + 1]) + Math.abs(a[i + 2] - b[i + 2]);
+      return sum / (3 * w * h);
+    },
+  };
+})();
+true;
+"""
+
+
+class Shot:
+    """A screenshot, decoded in the page for pixel statistics."""
+
+    counter = 0
+
+    def __init__(self, page, png):
+        Shot.counter += 1
+        self.page = page
+        self.png = png
+        self.key = f"shot{Shot.counter}"
+        self.ensure()
+
+    def ensure(self):
+        """Decodes it in the page (again, after the page was loaded anew)."""
+        self.page.eval(PAGE_HELPERS)
+        if not self.page.eval(f"__mt.has({json.dumps(self.key)})"):
+            url = "data:image/png;base64," + base64.b64encode(self.png).decode()
+            self.page.eval(f"__mt.load({json.dumps(self.key)}, {json.dumps(url)}).then(() => 1)")
+
+    def save(self, path):
+        Path(path).parent.mkdir(parents=True, exist_ok=True)
+        Path(path).write_bytes(self.png)
+
+
+class Geometry:
+    """A screen's design pixels to page CSS pixels (and to screenshot pixels).
+
+    Each screen's window is centred on the page at the page's scale; its
+    canvas shows where it is, and the design's size and scale where it is not
+    found.
+    """
+
+    def __init__(self, page, scale, width=DESIGN_WIDTH, height=DESIGN_HEIGHT):
+        page.eval(PAGE_HELPERS)
+        info = page.eval("__mt.screenRect()")
+        self.info = info
+        self.k = scale
+        self.width, self.height = width, height
+        self.origin_x = (info["innerWidth"] - width * scale) / 2
+        self.origin_y = (info["innerHeight"] - height * scale) / 2
+        # The window's canvas starts where the design does (a window larger than
+        # the design shows its ground beyond it).
+        r = info.get("rect")
+        self.window = r
+        if r:
+            self.origin_x, self.origin_y = r["x"], r["y"]
+        self.dpr = info["dpr"]
+
+    def centred(self):
+        """Whether the window is the design's size and centred on the page."""
+        r = self.window
+        return bool(r) and all(abs(a - b) < 2 for a, b in (
+            (r["width"], self.width * self.k), (r["height"], self.height * self.k),
+            (r["x"], (self.info["innerWidth"] - self.width * self.k) / 2),
+            (r["y"], (self.info["innerHeight"] - self.height * self.k) / 2)))
+
+    def point(self, x, y):
+        return self.origin_x + self.k * x, self.origin_y + self.k * y
+
+    def rect(self, r=None):
+        """A design rectangle (or the whole design) in screenshot pixels."""
+        r = r or {"x": 0, "y": 0, "width": self.width, "height": self.height}
+        x, y = self.point(r["x"], r["y"])
+        return {"x": x * self.dpr, "y": y * self.dpr, "width": r["width"] * self.k * self.dpr,
+                "height": r["height"] * self.k * self.dpr}
+
+    def whole(self):
+        return {"x": 0, "y": 0, "width": self.width, "height": self.height}
+
+
+def cyan_share(shot, geometry, rect=None):
+    shot.ensure()
+    return shot.page.eval(f"__mt.cyan({json.dumps(shot.key)}, {json.dumps(geometry.rect(rect))})")
+
+
+def difference(shot_a, geo_a, shot_b, geo_b, rect=None, size=None):
+    page = shot_a.page
+    size = size or (geo_a.width, geo_a.height)
+    shot_a.ensure()
+    shot_b.ensure()
+    return page.eval(f"__mt.diff({json.dumps(shot_a.key)}, {json.dumps(geo_a.rect(rect))}, "
+                     f"{json.dumps(shot_b.key)}, {json.dumps(geo_b.rect(rect))}, "
+                     f"{int(size[0])}, {int(size[1])})")
+
+
+def looks_like_start(p, shot, server_url):
+    """スタート as the desktop draws it: its cyan ground and its picture."""
+    g = p.geometry
+    share = cyan_share(shot, g)
+    diff = reference_difference(shot, g, server_url, "スタート-0")
+    desktop = shot.page.eval(f"__mt.cyan('ref:スタート-0', {json.dumps(g.whole())})")
+    log(f"  スタート: {share:.1%} of the design is the cyan ground ({desktop:.1%} on the "
+        f"desktop); mean difference from the desktop's picture {diff:.1f} of 255")
+    expect(abs(share - desktop) < 0.03, f"{share:.1%} cyan, the desktop's {desktop:.1%}")
+    expect(diff < 10, f"it differs from the desktop's by {diff:.1f} on average")
+
+
+def reference_difference(shot, geometry, server_url, name):
+    """Mean difference of the design area from docs/screens/NAME.png (drawn by
+    the desktop program at scale 1)."""
+    page = shot.page
+    shot.ensure()
+    ref = f"ref:{name}"
+    # As data, not from the server: it may be stopped (offline) by now.
+    png = (ROOT / "docs" / "screens" / f"{name}.png").read_bytes()
+    url = "data:image/png;base64," + base64.b64encode(png).decode()
+    page.eval(f"__mt.load({json.dumps(ref)}, {json.dumps(url)}).then(() => true)")
+    w, h = geometry.width, geometry.height
+    return page.eval(f"__mt.diff({json.dumps(shot.key)}, {json.dumps(geometry.rect())}, "
+                     f"{json.dumps(ref)}, {json.dumps(geometry.whole())}, {w}, {h})")
+
+
+# --- The program's elements --------------------------------------------------------
+
+
+class Layout:
+    """Every screen's named elements, as the desktop screenshot tool writes them."""
+
+    def __init__(self, path):
+        self.screens = json.loads(Path(path).read_text(encoding="utf-8"))
+
+    def rect(self, screen, element):
+        try:
+            return self.screens[screen]["elements"][element]
+        except KeyError:
+            raise KeyError(f"{screen} has no element {element} in the layout") from None
+
+    def centre(self, screen, element):
+        r = self.rect(screen, element)
+        return r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
+
+    def array(self, screen, name):
+        found = []
+        while f"{name}({len(found)})" in self.screens[screen]["elements"]:
+            found.append(f"{name}({len(found)})")
+        return found
+
+
+def make_layout(build_default, into):
+    tool = Path(build_default) / "tools" / "screenshot-tour"
+    if not tool.exists():
+        raise RuntimeError(f"{tool} is missing: build it (scripts/setup.sh default) or give "
+                           "--layout")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([str(tool), "--layout", str(into)], check=True, env=env,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
+    return Layout(into)
+
+
+class Program:
+    """The program on a page, driven like a learner would."""
+
+    def __init__(self, page, layout, server_url):
+        self.page = page
+        self.layout = layout
+        self.server_url = server_url
+        self.scale = 1
+
+    def open(self, timeout=60):
+        self.page.goto(self.server_url)
+        self.wait_first(timeout)
+
+    def wait_first(self, timeout=60):
+        self.page.wait_screen("スタート", timeout)
+        self.scale = self.page.state()["scale"]
+
+    @property
+    def screen(self):
+        return self.page.eval("mirosutaState.screen")
+
+    @property
+    def geometry(self):
+        """The open screen's place on the page."""
+        screen = self.screen
+        size = self.layout.screens[screen]
+        return Geometry(self.page, self.scale, size["width"], size["height"])
+
+    def where(self, element, screen=None):
+        screen = screen or self.screen
+        return self.geometry.point(*self.layout.centre(screen, element))
+
+    def click(self, element, then=None, screen=None, touch=False):
+        x, y = self.where(element, screen)
+        (self.page.tap if touch else self.page.click)(x, y)
+        if then:
+            self.page.wait_screen(then)
+        else:
+            self.page.settle()
+
+    def press_until(self, element, target, most=6):
+        """Clicks a staged button until it moves on to the target screen."""
+        here = self.screen
+        for _ in range(most):
+            self.click(element, screen=here)
+            time.sleep(0.2)
+            if self.screen == target:
+                self.page.settle()
+                return
+        raise AssertionError(f"{most} clicks of {element} on {here} did not reach {target}")
+
+    def shot(self):
+        return Shot(self.page, self.page.screenshot())
+
+    def build_cell(self, touch_first=False):
+        """実行, then each atom's marker in the model's order; 次に進む then shows."""
+        screen = self.screen
+        self.click("Command1", screen=screen, touch=touch_first)
+        for marker in self.layout.array(screen, "Image3"):
+            self.click(marker, screen=screen)
+
+    def build_cell_by_keys(self):
+        screen = self.screen
+        self.page.key("Space")  # 実行 has the focus as the screen opens
+        self.page.settle()
+        for i, _ in enumerate(self.layout.array(screen, "Image3")):
+            self.page.key("Enter" if i % 2 else "Space")
+            self.page.settle(0.05)
+
+
+# --- Checks --------------------------------------------------------------------------
+
+
+class Results:
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+        self.skipped = []
+
+    def check(self, name, ok, detail=""):
+        if ok:
+            self.passed += 1
+        else:
+            self.failed += 1
+        print(f"{'PASS' if ok else 'FAIL'} {name}{(': ' + detail) if detail else ''}", flush=True)
+
+    def skip(self, name, reason):
+        self.skipped.append(name)
+        print(f"SKIP {name}: {reason}", flush=True)
+
+    @contextlib.contextmanager
+    def step(self, name):
+        """A check that passes unless its body raises."""
+        t0 = time.monotonic()
+        try:
+            yield
+        except Exception as e:  # any fault is this check's failure, shown with its cause
+            detail = f"{type(e).__name__}: {e}"
+            self.check(name, False, detail)
+            raise StepFailed(name) from e
+        else:
+            self.check(name, True, f"{time.monotonic() - t0:.1f} s")
+
+
+class StepFailed(Exception):
+    pass
+
+
+def expect(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+# --- 1. The Qt tests on their own page ------------------------------------------------------
+
+# Test classes that cannot run in a page, by name, with the reason (printed as
+# SKIP, never dropped unseen). Every class of test_shell and test_lattice runs
+# in Chromium 156 with Qt 6.8.2, AccessibilityTest's waits for an active window
+# included, so there are none now; --qt-unfit runs them all the same.
+BROWSER_UNFIT = {}
+
+
+def test_classes(subsystem):
+    found = []
+    for f in sorted((ROOT / "tests" / subsystem).glob("*.cpp")):
+        found += re.findall(r"^MIROSUTA_TEST_CLASS\((\w+)\)", f.read_text(encoding="utf-8"),
+                            re.M)
+    return found
+
+
+def test_files(build, site):
+    """The files the tests read at the paths compiled into them, and the font."""
+    out = Path(build).resolve() / "out"
+    files = []
+    for folder in ("説明", "画像", "音"):
+        for f in sorted((out / folder).rglob("*")):
+            if f.is_file():
+                files.append((str(f), f))
+    for f in sorted((ROOT / "content").rglob("*")):
+        if f.is_file():
+            files.append((str(f), f))
+    files.append(("/fonts/mincho.ttf", Path(site) / "fonts" / "mincho.ttf"))
+    return files
+
+
+def qt_tests(results, args, only_classes=None):
+    build = Path(args.build).resolve()
+    tests_dir = build / "tests"
+    files = test_files(build, args.site)
+    listing = [{"path": p, "url": f"fs/{i}"} for i, (p, _) in enumerate(files)]
+    by_index = {f"fs/{i}": f for i, (_, f) in enumerate(files)}
+    qtloader = next((p for p in (tests_dir / "qtloader.js", build / "out" / "qtloader.js")
+                     if p.exists()), None)
+
+    def resolve(path):
+        rel = path.lstrip("/")
+        if rel == "files.json":
+            return json.dumps(listing, ensure_ascii=False).encode()
+        if rel in by_index:
+            return by_index[rel]
+        if rel in ("testpage.html", "testpage.js"):
+            return ROOT / "packaging" / "browser" / rel
+        if rel == "qtloader.js":
+            return qtloader
+        if re.fullmatch(r"test_\w+\.(js|wasm)", rel) and (tests_dir / rel).exists():
+            return tests_dir / rel
+        return None
+
+    server = Server(resolve)
+    try:
+        for test in ("test_shell", "test_lattice"):
+            subsystem = test[len("test_"):]
+            name = f"qt {test}"
+            if not (tests_dir / f"{test}.wasm").exists():
+                results.check(name, False, f"{tests_dir / (test + '.wasm')} is missing "
+                                           "(scripts/browser --test builds it)")
+                continue
+            wasm = (tests_dir / f"{test}.wasm").read_bytes()
+            for needle in (str(build / "out"), str(ROOT)):
+                if needle.encode() not in wasm and needle.encode("utf-16-le") not in wasm:
+                    log(f"note: {test}.wasm does not name {needle}; its files may lie elsewhere")
+            classes = [c for c in test_classes(subsystem)
+                       if not only_classes or c in only_classes]
+            unfit = [c for c in classes if c in BROWSER_UNFIT and not args.qt_unfit]
+            for cls in unfit:
+                results.skip(f"qt {test} {cls}", f"not run in a browser: {BROWSER_UNFIT[cls]}")
+            classes = [c for c in classes if c not in unfit]
+            if not classes:
+                continue
+            if unfit or only_classes:
+                # MIROSUTA_TEST_CLASS picks one class: one page for each.
+                for cls in classes:
+                    run = run_qt(server, test, cls, 1, args.qt_timeout)
+                    keep_log(build, f"{test}-{cls}", run)
+                    report_qt(results, test, [cls], run)
+            else:
+                # The whole executable in one page, as ctest runs it.
+                run = run_qt(server, test, None, len(classes), args.qt_timeout * len(classes))
+                keep_log(build, test, run)
+                report_qt(results, test, classes, run)
+    finally:
+        server.stop()
+
+
+def keep_log(build, name, run):
+    folder = build / "browser-tests"
+    folder.mkdir(exist_ok=True)
+    (folder / f"{name}.log").write_text("\n".join(run["lines"]) + "\n", encoding="utf-8")
+
+
+def run_qt(server, test, cls, classes, timeout):
+    with Browser() as browser:
+        page = browser.new_page()
+        query = {"test": test, "totals": classes}
+        if cls:
+            query["class"] = cls
+        t0 = time.monotonic()
+        page.goto(server.url + "testpage.html?" + urllib.parse.urlencode(query))
+        try:
+            page.wait("!globalThis.__mtOld && globalThis.qtTestRun && qtTestRun.done", timeout, "the tests to finish")
+            run = page.eval("qtTestRun")
+        except TimeoutError:
+            run = page.eval("globalThis.qtTestRun || null") or {"lines": [], "totals": []}
+            run["error"] = f"no end in {timeout:.0f} s"
+        run["seconds"] = time.monotonic() - t0
+    return run
+
+
+def report_qt(results, test, classes, run):
+    """One check per test class, from the output of one run."""
+    segments, current = {}, None
+    for line in run["lines"]:
+        m = re.match(r"\*+ Start testing of (\w+) \*+", line)
+        if m:
+            current = m.group(1)
+        if current:
+            segments.setdefault(current, []).append(line)
+        if line.startswith("Totals: "):
+            current = None
+    crashed = run.get("exit") and run["exit"].get("crashed")
+    for cls in classes:
+        lines = segments.get(cls, [])
+        totals = [ln for ln in lines if ln.startswith("Totals: ")]
+        m = re.match(r"Totals: (\d+) passed, (\d+) failed", totals[-1]) if totals else None
+        ok = bool(m) and m.group(2) == "0"
+        if m:
+            detail = totals[-1]
+        elif crashed:
+            detail = f"crashed: {run['exit'].get('text')}"
+        else:
+            detail = run.get("error") or "no Totals line"
+        timing = f"{run['seconds']:.0f} s" if len(classes) == 1 else f"{len(classes)} classes " \
+            f"in one run of {run['seconds']:.0f} s"
+        results.check(f"qt {test} {cls}", ok, f"{detail} ({timing})")
+        if not ok:
+            # Each failure with the lines that say why (Actual, Expected, Loc).
+            shown = []
+            for i, ln in enumerate(lines):
+                if ln.startswith(("FAIL!", "XPASS")) and len(shown) < 24:
+                    shown.append(ln)
+                    for why in lines[i + 1:i + 4]:
+                        if not why.startswith("   "):
+                            break
+                        shown.append(why)
+            for ln in (shown or (lines or run["lines"])[-12:]):
+                print(f"    {ln}", flush=True)
+
+
+# --- 2. The tour -----------------------------------------------------------------------
+
+
+def site_server(args, site=None):
+    site = site or Site(args.site, {"__ref/": ROOT / "docs" / "screens"})
+    return site, Server(site)
+
+
+def tour(results, args, layout):
+    site, server = site_server(args)
+    screens = ROOT / "docs" / "screens"
+    with Browser(CHROMEBOOK) as browser:
+        page = browser.new_page()
+        p = Program(page, layout, server.url)
+
+        def start():
+            p.open()
+            s = page.state()
+            expect(s["phase"] == "running", f"phase {s['phase']}")
+            expect(not s["missing"], f"missing {s['missing']}")
+            shot = p.shot()
+            shot.save(screens / "browser-スタート.png")
+            looks_like_start(p, shot, server.url)
+            log(f"  スタート: first drawn at {s['firstScreenAt']:.0f} ms, scale {s['scale']}, "
+                f"window {p.geometry.window}")
+
+        def centred():
+            g = p.geometry
+            expect(g.centred(), f"the window lies at {g.window} on a page of "
+                                f"{g.info['innerWidth']}x{g.info['innerHeight']}, the design "
+                                f"being {g.width * g.k:.0f}x{g.height * g.k:.0f}")
+
+        def intro():
+            p.click("Command1", "体心開始")
+            p.press_until("Command1", "体心内部", most=3)
+
+        def by_clicks():
+            before = p.shot()
+            p.click("Command1", touch=True)
+            after = p.shot()
+            run = layout.rect("体心内部", "Command1")
+            changed = difference(before, p.geometry, after, p.geometry, run, (64, 32))
+            expect(changed > 8, f"the tap on 実行 changed nothing ({changed:.1f})")
+            for marker in layout.array("体心内部", "Image3"):
+                p.click(marker)
+            built = p.shot()
+            full = reference_difference(built, p.geometry, server.url, "体心内部-3")
+            half = reference_difference(built, p.geometry, server.url, "体心内部-2")
+            log(f"  体心内部 built: mean difference {full:.1f} from the desktop's 体心内部-3, "
+                f"{half:.1f} from 体心内部-2")
+            if full > half:
+                built.save(Path(args.build) / "browser-tests" / "体心内部-not-built.png")
+            expect(full < half, "the page looks more like the half-built cell")
+            built.save(screens / "browser-体心内部.png")  # the whole cell
+            p.click("Command3", "体心原子")  # 次に進む shows only once the cell is whole
+
+        def by_keys():
+            p.click("Command2", "メニュー")
+            intro()
+            p.build_cell_by_keys()
+            # 次に進む has the focus; Tab on to 再確認, which takes the pieces out.
+            page.key("Tab")
+            page.key("Space")
+            page.settle()
+            expect(p.screen == "体心内部", f"Tab and Space went to {p.screen}")
+            for i, _ in enumerate(layout.array("体心内部", "Image3")):
+                page.key("Enter" if i % 2 else "Space")
+                page.settle(0.05)
+            page.key("Space")
+            page.wait_screen("体心原子", 10)
+
+        def summary():
+            p.click("Command2", "メニュー")
+            p.click("Command4", "まとめ")
+            p.click("Label8", "体心内部")
+
+        def drill():
+            p.click("Command2", "メニュー")
+            p.click("Command5", "ドリル開始")
+            p.click("Command1", "ドリル")
+            started = page.state()["soundsStarted"]
+            p.click("Command2(1)")
+            p.click("Command2(2)")
+            page.wait(f"mirosutaState.soundsStarted > {started}", 10, "a sound")
+            time.sleep(0.5)
+            s = page.state()
+            log(f"  ドリル: sounds started {s['soundsStarted']}, played {s['soundsPlayed']}")
+
+        def end():
+            p.click("Command1", "メニュー")
+            p.click("Command7")
+            page.wait("mirosutaState.phase === 'ended'", 10, "the end")
+            notice = page.eval("({shown: !document.getElementById('notice').hidden, "
+                               "text: document.getElementById('notice-text').textContent, "
+                               "button: document.getElementById('restart').textContent})")
+            expect(notice["shown"] and notice["text"] == "ミロスタを終了しました。",
+                   f"the end shows {notice}")
+            r = page.eval("(() => { const r = document.getElementById('restart')"
+                          ".getBoundingClientRect(); return {x: r.x + r.width / 2, "
+                          "y: r.y + r.height / 2}; })()")
+            page.leaving()
+            page.click(r["x"], r["y"])
+            p.wait_first()
+
+        steps = [
+            ("tour: スタート drawn, mostly the cyan ground", start),
+            ("tour: スタート centred on the page at its scale", centred, "alone"),
+            ("tour: メニュー by a mouse click", lambda: p.click("Command1", "メニュー")),
+            ("tour: 体心立方 to 体心開始, 実行 three times to 体心内部", intro),
+            ("tour: 体心内部 built by clicks (実行 by a touch tap), 次に進む", by_clicks),
+            ("tour: 体心内部 again, built by Tab, Space and Enter alone", by_keys),
+            ("tour: まとめ, a link into a lesson screen", summary),
+            ("tour: ドリル answered by digit key clicks, a sound started", drill),
+            ("tour: 終了 shows the end, and its button starts anew", end),
+        ]
+        try:
+            run_steps(results, page, steps)
+        finally:
+            server.stop()
+
+
+def run_steps(results, page, steps):
+    """Runs dependent steps in order; those after a failure fail as not reached."""
+    for i, (name, body, *alone) in enumerate(steps):
+        try:
+            with results.step(name):
+                body()
+        except StepFailed:
+            if alone:  # a look that leaves the program as it was
+                continue
+            log("  the page's console:", *page.console[-15:], sep="\n    ")
+            for later, *_ in steps[i + 1:]:
+                results.check(later, False, f"not reached ({name} failed)")
+            return
+
+
+def damaged_text(results, args, layout):
+    """A text missing on the server is reported by its path on the screen that reads it."""
+    site, server = site_server(args)
+    gone = "説明/体心立方/msg1.txt"
+    site.overrides[gone] = None
+    try:
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            with results.step("report: a missing text named by its path"):
+                p.open()
+                expect(page.state()["missing"] == [gone], f"missing {page.state()['missing']}")
+                p.click("Command1", "メニュー")
+                p.click("Command1")
+                page.wait("mirosutaState.phase === 'report'", 10, "the report")
+                text = page.eval("document.getElementById('notice-text').textContent")
+                shown = page.eval("!document.getElementById('notice').hidden")
+                expect(shown and "/" + gone in text, f"the report says {text!r}")
+                log(f"  report: {text!r}")
+    finally:
+        server.stop()
+
+
+def offline(results, args, layout):
+    site, server = site_server(args)
+    try:
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            with results.step("offline: スタート again without a server"):
+                p.open()
+                page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 60,
+                          "the service worker")
+                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+                server.stop()
+                page.reload()
+                p.wait_first(60)
+                s = page.state()
+                expect(s["phase"] == "running" and not s["missing"],
+                       f"phase {s['phase']}, missing {s['missing']}")
+                looks_like_start(p, p.shot(), server.url)
+    finally:
+        server.stop()
+
+
+def teachers_edit(results, args, layout):
+    """A teacher's new text on the server reaches the program at the next load."""
+    site, server = site_server(args)
+    edited = "説明/メニュー/msg1.txt"  # スタート's List1
+    try:
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            with results.step("teacher's edit: a UTF-8 text shows at the next load"):
+                p.open()
+                page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 60,
+                          "the service worker")
+                first = p.shot()
+                first_geo = p.geometry
+                site.overrides[edited] = "先生が書き直した説明です。\n金属の結晶を調べよう。\n".encode()
+                page.reload()
+                p.wait_first()
+                s = page.state()
+                expect(s["phase"] == "running", f"phase {s['phase']}: {s['report']}")
+                second = p.shot()
+                kept = Path(args.build) / "browser-tests"
+                kept.mkdir(parents=True, exist_ok=True)
+                first.save(kept / "edit-before.png")
+                second.save(kept / "edit-after.png")
+                panel = layout.rect("スタート", "List1")
+                w, h = panel["width"], panel["height"]
+                inside = difference(first, first_geo, second, p.geometry, panel, (w, h))
+                button = layout.rect("スタート", "Command1")
+                outside = difference(first, first_geo, second, p.geometry, button,
+                                     (button["width"], button["height"]))
+                log(f"  edit: panel changed by {inside:.1f}, メニュー button by {outside:.1f}")
+                expect(inside > 4, f"the panel is as before ({inside:.1f})")
+                expect(outside < 1, f"the rest changed too ({outside:.1f})")
+    finally:
+        server.stop()
+
+
+def ipad(results, args, layout):
+    site, server = site_server(args)
+    try:
+        with Browser(IPAD) as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page(mobile=True)
+            p = Program(page, layout, server.url)
+            with results.step("iPad: スタート at its scale, メニュー by a tap"):
+                p.open()
+                k = page.state()["scale"]
+                expect(k == 1.53, f"scale {k}")
+                looks_like_start(p, p.shot(), server.url)
+                p.click("Command1", "メニュー", touch=True)
+    finally:
+        server.stop()
+
+
+def accessibility(results, args, layout):
+    """Qt's accessibility layer names the elements in Japanese once turned on."""
+    site, server = site_server(args)
+    try:
+        with Browser() as browser:
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            found = {}
+
+            def names():
+                nodes = page.call("Accessibility.getFullAXTree")["nodes"]
+                return [(n.get("role", {}).get("value"), n.get("name", {}).get("value", ""))
+                        for n in nodes if not n.get("ignored")]
+
+            def button():
+                p.open()
+                page.eval(PAGE_HELPERS)
+                # Qt keeps its screens in a shadow root: looked for there too.
+                found["label"] = label = page.eval(
+                    "(() => { const b = __mt.deep(document, "
+                    "'button.hidden-visually-read-by-screen-reader')[0]; "
+                    "return b ? b.textContent : null; })()")
+                expect(label is not None, "no button turns the accessibility layer on")
+                expect(label == "読み上げを有効にする", f"it reads {label!r}")
+
+            def tree():
+                expect(found.get("label") is not None, "no button to turn it on")
+                page.eval("__mt.deep(document, 'button.hidden-visually-read-by-screen-reader')"
+                          "[0].click()")
+                page.settle(0.5)
+                page.call("Accessibility.enable")
+                start = names()
+                log(f"  accessibility: on スタート: {[n for n in start if n[1]][:12]}")
+                expect(("button", "メニュー") in start, "no button メニュー on スタート")
+                p.click("Command1", "メニュー")
+                p.click("Command1", "体心開始")
+                p.press_until("Command1", "体心内部", most=3)
+                p.click("Command1")
+                page.settle(0.5)
+                inside = [n for n in names() if n[1].startswith("頂点の原子")]
+                log(f"  accessibility: on 体心内部 after 実行: {inside}")
+                expect(inside, "no marker 頂点の原子 … in the tree")
+
+            run_steps(results, page, [
+                ("accessibility: the button that turns it on reads 読み上げを有効にする", button,
+                 "alone"),
+                ("accessibility: Japanese names in the tree (スタート, 体心内部's markers)", tree),
+            ])
+    finally:
+        server.stop()
+
+
+def screenshots(results):
+    for name in ("browser-スタート", "browser-体心内部"):
+        f = ROOT / "docs" / "screens" / f"{name}.png"
+        ok = f.exists() and f.stat().st_mtime > START_TIME
+        results.check(f"screenshot {f.relative_to(ROOT)}", ok,
+                      "written" if ok else "not written by this run")
+
+
+START_TIME = time.time()
+
+CHECKS = ("qt", "tour", "report", "offline", "edit", "ipad", "accessibility")
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--site", default=str(ROOT / "build/browser/site"))
+    ap.add_argument("--build", default=str(ROOT / "build/browser/program"))
+    ap.add_argument("--layout", help="the screenshot tool's --layout file (made if not given)")
+    ap.add_argument("--desktop-build", default=str(ROOT / "build/default"))
+    ap.add_argument("--only", nargs="*", choices=CHECKS, help="run only these groups")
+    ap.add_argument("--qt-class", nargs="*", help="run only these Qt test classes")
+    ap.add_argument("--qt-timeout", type=float, default=600, help="seconds for one test class")
+    ap.add_argument("--qt-unfit", action="store_true",
+                    help="run the test classes known not to work in a browser too")
+    args = ap.parse_args()
+    only = set(args.only or CHECKS)
+    results = Results()
+
+    if "qt" in only:
+        qt_tests(results, args, args.qt_class)
+
+    rest = only - {"qt"}
+    if rest:
+        layout = None
+        try:
+            if args.layout:
+                layout = Layout(args.layout)
+            else:
+                tmp = Path(tempfile.mkdtemp(prefix="mirosuta-layout-"))
+                layout = make_layout(args.desktop_build, tmp / "layout.json")
+        except Exception as e:
+            results.check("layout of the screens", False, str(e))
+        if not Path(args.site, "index.html").exists():
+            results.check("site", False, f"{args.site}/index.html is missing")
+        elif layout:
+            for name, run in (("tour", tour), ("report", damaged_text), ("offline", offline),
+                              ("edit", teachers_edit), ("ipad", ipad),
+                              ("accessibility", accessibility)):
+                if name in rest:
+                    try:
+                        run(results, args, layout)
+                    except StepFailed:
+                        pass
+                    except Exception as e:
+                        results.check(name, False, f"{type(e).__name__}: {e}")
+            if "tour" in rest:
+                screenshots(results)
+
+    print(f"{results.passed} passed, {results.failed} failed", flush=True)
+    return 1 if results.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
