@@ -2,6 +2,7 @@
 
 #include "allscreens.h"
 #include "platformtuning.h"
+#include "programlook.h"
 
 #include <QApplication>
 #include <QTest>
@@ -17,8 +18,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    // The screens under test look as in the program: the same style on Windows.
+    // The screens under test look, and their panels measure, as in the program.
     tunePlatform();
+    applyProgramLook();
     registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).

@@ -8,6 +8,7 @@
 #include "cellmodel.h"
 #include "latticecommon.h"
 #include "navigator.h"
+#include "programlook.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    applyProgramLook();
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
     g_write = folder != "-";
