@@ -5,6 +5,7 @@
 #include "drillfiles.h"
 #include "paneldesign.h"
 #include "textloader.h"
+#include "wavformat.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,14 +16,6 @@
 
 namespace {
 
-// A FIFO or a device would block or never end; the program reads only files.
-QString notAFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !info.isFile())
-        return QStringLiteral("普通のファイルではないので読み込めません。");
-    return {};
-}
-
 QString encodingName(TextEncoding e) {
     switch (e) {
     case TextEncoding::Cp932:
@@ -32,95 +25,31 @@ QString encodingName(TextEncoding e) {
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
         return QStringLiteral("UTF-16");
+    case TextEncoding::Utf32:
+        return QStringLiteral("UTF-32");
     }
     Q_UNREACHABLE();
 }
 
-// For text that does not read as CP932: the encodings a teacher's file might
-// really be in, which the program does not read.
+// For text read as CP932 with bytes it cannot read: the encoding a teacher's
+// file might really be in, which the program does not read. CP932 kana and
+// kanji have lead bytes that EUC-JP never uses, so text that reads as EUC-JP
+// is almost surely written in it; but half-width katakana in CP932 (ｶﾀｶﾅ is
+// B6 C0 B6 C5) can read as EUC-JP too, so only a failed CP932 reading counts.
 QString likelyOtherEncoding(QByteArrayView bytes) {
-    if (bytes.contains('\0'))
-        return QStringLiteral("BOM のない UTF-16");
-    // CP932 kana and kanji have lead bytes that EUC-JP never uses, so text
-    // that reads as EUC-JP is almost surely written in it.
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     QStringDecoder euc("EUC-JP", QStringDecoder::Flag::Stateless);
-    if (!ascii && euc.isValid()) {
-        // ICU marks what it cannot read with SUB or U+FFFD rather than an
-        // error, and passes stray bytes 0x80 to 0x9F through as controls.
-        const QString text = euc.decode(bytes);
-        const bool readable = std::none_of(text.begin(), text.end(), [](QChar c) {
-            const char16_t u = c.unicode();
-            return u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\r' && u != '\n') ||
-                   (u >= 0x7F && u < 0xA0);
-        });
-        if (!euc.hasError() && readable)
-            return QStringLiteral("EUC-JP");
-    }
-    return {};
-}
-
-quint32 littleEndian(QByteArrayView b, qsizetype at, int bytes) {
-    quint32 v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = v << 8 | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
-
-// Why a sound is not a WAV that every platform's player plays (uncompressed
-// PCM or float, mono or stereo); empty when it is one. The RIFF chunks are
-// walked here: the program's players differ per platform, and none of them
-// answers this question without playing the sound.
-QString soundProblem(QFile* file) {
-    const QString notWav = QStringLiteral(
-        "WAV ではありません（壊れているか、別の形式の音です）。WAV で保存してください。");
-    const QString cutShort =
-        QStringLiteral("音のデータが途中で切れています（ファイルが壊れています）。");
-    const qint64 size = file->size();
-    const QByteArray head = file->read(12);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
-        return notWav;
-    if (qint64(littleEndian(head, 4, 4)) + 8 > size)
-        return cutShort;
-
-    QByteArray format;
-    qint64 dataBytes = -1;
-    qint64 at = 12;
-    while (at + 8 <= size && (format.isEmpty() || dataBytes < 0)) {
-        if (!file->seek(at))
-            return cutShort;
-        const QByteArray chunk = file->read(8);
-        if (chunk.size() < 8)
-            return cutShort;
-        const qint64 length = littleEndian(chunk, 4, 4);
-        if (at + 8 + length > size)
-            return cutShort;
-        if (chunk.startsWith("fmt "))
-            format = file->read(qMin<qint64>(length, 40));
-        else if (chunk.startsWith("data"))
-            dataBytes = length;
-        at += 8 + length + (length & 1);
-    }
-    if (format.size() < 16 || dataBytes < 0)
-        return notWav;
-    quint32 tag = littleEndian(format, 0, 2);
-    const quint32 channels = littleEndian(format, 2, 2);
-    const quint32 rate = littleEndian(format, 4, 4);
-    const quint32 bits = littleEndian(format, 14, 2);
-    if (tag == 0xFFFE && format.size() >= 26) // WAVE_FORMAT_EXTENSIBLE: the sub-format says
-        tag = littleEndian(format, 24, 2);
-    const bool pcm = tag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
-    const bool floating = tag == 3 && (bits == 32 || bits == 64);
-    if (!pcm && !floating)
-        return QStringLiteral("圧縮された WAV は再生できないことがあります。"
-                              "非圧縮（PCM）の WAV で保存してください。");
-    if (channels < 1 || channels > 2)
-        return QStringLiteral("モノラルかステレオの WAV にしてください。");
-    if (rate == 0)
-        return notWav;
-    if (dataBytes == 0)
-        return QStringLiteral("音のデータが入っていません。");
+    if (!euc.isValid())
+        return {};
+    // ICU marks what it cannot read with SUB or U+FFFD rather than an
+    // error, and passes stray bytes 0x80 to 0x9F through as controls.
+    const QString text = euc.decode(bytes);
+    const bool readable = std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\r' && u != '\n') ||
+               (u >= 0x7F && u < 0xA0);
+    });
+    if (!euc.hasError() && readable)
+        return QStringLiteral("EUC-JP");
     return {};
 }
 
@@ -161,30 +90,37 @@ QList<Finding> ContentChecker::check() const {
 
 void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) const {
     const QString path = fullPath(design.file);
-    QString why = notAFile(path);
     QByteArray bytes;
+    QString why = ReadContentFile(path, &bytes);
+    TextEncoding encoding;
+    QStringList lines;
     if (why.isEmpty())
-        why = ReadContentFile(path, &bytes);
+        why = DecodeContentText(bytes, &lines, &encoding);
     if (!why.isEmpty()) {
         out->append(problem(design.file, why));
         return;
     }
 
-    TextEncoding encoding;
-    const QStringList lines = DecodeLines(bytes, &encoding);
-    if (encoding == TextEncoding::Cp932) {
-        const QString other = likelyOtherEncoding(bytes);
-        if (!other.isEmpty()) {
-            out->append(
-                problem(design.file,
-                        QStringLiteral("%1 で保存されているようです。このプログラムが読めるのは "
-                                       "CP932 (Shift_JIS)、UTF-8、BOM 付きの UTF-16 です。")
-                            .arg(other)));
-            return;
-        }
+    const auto unreadable = [](const QString& line) {
+        return line.contains(QChar::ReplacementCharacter);
+    };
+    qsizetype mark = 0;
+    DetectTextEncoding(bytes, &mark);
+    QString other;
+    if ((encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) && mark == 0)
+        // The program recognises it, but only by guessing from the characters.
+        other = QStringLiteral("BOM のない UTF-16");
+    else if (encoding == TextEncoding::Cp932 && std::any_of(lines.begin(), lines.end(), unreadable))
+        other = likelyOtherEncoding(bytes);
+    if (!other.isEmpty()) {
+        out->append(problem(
+            design.file, QStringLiteral("%1 で保存されているようです。このプログラムが確実に読める"
+                                        "のは CP932 (Shift_JIS)、UTF-8、BOM 付きの UTF-16 です。")
+                             .arg(other)));
+        return;
     }
     for (int i = 0; i < lines.size(); ++i)
-        if (lines[i].contains(QChar::ReplacementCharacter))
+        if (unreadable(lines[i]))
             out->append(
                 problem(design.file,
                         QStringLiteral("%1 として読めない文字があります（文字化けします）。")
@@ -222,24 +158,21 @@ void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) c
 }
 
 void ContentChecker::checkPicture(const QString& relative, QList<Finding>* out) const {
-    const QString path = fullPath(relative);
-    QString why = notAFile(path);
-    if (why.isEmpty()) {
-        QPixmap pixmap;
-        why = loadContentPicture(path, &pixmap);
-    }
+    QPixmap pixmap;
+    const QString why = loadContentPicture(fullPath(relative), &pixmap);
     if (!why.isEmpty())
         out->append(problem(relative, why));
 }
 
 void ContentChecker::checkSound(const QString& relative, QList<Finding>* out) const {
-    const QString path = fullPath(relative);
-    QString why = notAFile(path);
     QFile file;
-    if (why.isEmpty())
-        why = openContentFile(path, &file);
-    if (why.isEmpty())
-        why = soundProblem(&file);
+    QString why = openContentFile(fullPath(relative), &file, kMaxSoundFileBytes);
+    if (why.isEmpty()) {
+        const QByteArray bytes = file.read(kMaxSoundFileBytes + 1);
+        why = file.error() == QFileDevice::NoError
+                  ? wavProblem(bytes)
+                  : contentProblemText(ContentProblem::CannotRead, file.errorString());
+    }
     if (!why.isEmpty())
         out->append(problem(relative, why));
 }
