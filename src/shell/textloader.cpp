@@ -161,7 +161,13 @@ TextEncoding likeliestEncoding(QByteArrayView bytes) {
     TextEncoding best = candidates.first();
     qint64 bestStrangeness = std::numeric_limits<qint64>::max();
     for (const TextEncoding e : candidates) {
-        const qint64 s = strangeness(decode(bytes, e), bestStrangeness);
+        const QString text = decode(bytes, e);
+        const qint64 s = strangeness(text, bestStrangeness);
+        // Without a mark UTF-16 must read as Japanese text, not merely better
+        // than noise: a damaged file stays in the 8-bit reading, rows and all.
+        const bool utf16 = e == TextEncoding::Utf16LE || e == TextEncoding::Utf16BE;
+        if (utf16 && s * 8 > text.size())
+            continue;
         if (s < bestStrangeness) {
             best = e;
             bestStrangeness = s;
