@@ -91,7 +91,7 @@ bool encodingAllowed(QByteArrayView bytes, TextEncoding used) {
         return QString::fromUtf8(eightBit).toUtf8() == eightBit;
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
-        return bytes.size() % 2 == 0;
+        return bytes.size() % 2 == 0 && bytes.size() >= 4;
     case TextEncoding::Utf32:
         return false;
     }

@@ -156,7 +156,8 @@ TextEncoding likeliestEncoding(QByteArrayView bytes) {
     if (eightBit.isValidUtf8())
         candidates << TextEncoding::Utf8;
     candidates << TextEncoding::Cp932;
-    if (bytes.size() % 2 == 0)
+    // One character is too little to tell UTF-16 from damaged CP932.
+    if (bytes.size() % 2 == 0 && bytes.size() >= 4)
         candidates << TextEncoding::Utf16LE << TextEncoding::Utf16BE;
     TextEncoding best = candidates.first();
     qint64 bestStrangeness = std::numeric_limits<qint64>::max();

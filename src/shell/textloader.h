@@ -18,7 +18,7 @@ enum class TextEncoding {
 // Which encoding a content text is read in. A byte-order mark decides
 // (UTF-8, UTF-16, or UTF-32, which is not read). Without one, the bytes are
 // read as CP932, as UTF-8 when they are valid UTF-8, and as UTF-16 when their
-// length is even, and the reading whose characters are most like Japanese
+// length is even (two characters at least), and the reading whose characters are most like Japanese
 // text (ASCII, kana, kanji, full-width forms, CJK punctuation) is taken; on a
 // tie UTF-8 goes before CP932 and CP932 before UTF-16. *markBytes, when
 // given, is set to the length of the byte-order mark (0 when there is none).
