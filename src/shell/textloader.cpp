@@ -147,8 +147,9 @@ qint64 strangeness(const QString& text, qint64 limit) {
 }
 
 // Bytes without a mark that could be CP932, UTF-8 or UTF-16: the reading most
-// like Japanese text, in the order given on a tie.
-TextEncoding likeliestEncoding(QByteArrayView bytes) {
+// like Japanese text, in the order given on a tie. *text, when given, gets
+// the winner's decoding when it was made on the way (else it stays empty).
+TextEncoding likeliestEncoding(QByteArrayView bytes, QString* text = nullptr) {
     const QByteArrayView eightBit = withoutEndOfFile(bytes);
     if (isAscii(eightBit) && !eightBit.contains('\0'))
         return TextEncoding::Cp932; // reads the same in CP932 and UTF-8
@@ -161,20 +162,70 @@ TextEncoding likeliestEncoding(QByteArrayView bytes) {
         candidates << TextEncoding::Utf16LE << TextEncoding::Utf16BE;
     TextEncoding best = candidates.first();
     qint64 bestStrangeness = std::numeric_limits<qint64>::max();
+    QString bestText;
     for (const TextEncoding e : candidates) {
-        const QString text = decode(bytes, e);
-        const qint64 s = strangeness(text, bestStrangeness);
+        // Nothing beats a reading of pure Japanese text that comes first.
+        if (bestStrangeness == 0)
+            break;
         // Without a mark UTF-16 must read as Japanese text, not merely better
         // than noise: a damaged file stays in the 8-bit reading, rows and all.
+        // Its first few kilobytes tell most files apart without decoding all.
         const bool utf16 = e == TextEncoding::Utf16LE || e == TextEncoding::Utf16BE;
-        if (utf16 && s * 8 > text.size())
+        constexpr qsizetype kSample = 4096;
+        if (utf16 && bytes.size() > kSample) {
+            const QString sample = decode(bytes.first(kSample), e);
+            if (strangeness(sample, sample.size()) * 8 > sample.size())
+                continue;
+        }
+        QString decoded = decode(bytes, e);
+        const qint64 s = strangeness(decoded, bestStrangeness);
+        if (utf16 && s * 8 > decoded.size())
             continue;
         if (s < bestStrangeness) {
             best = e;
             bestStrangeness = s;
+            bestText = std::move(decoded);
         }
     }
+    if (text)
+        *text = std::move(bestText);
     return best;
+}
+
+// The encoding, the mark's length and, when detection made it, the decoded text.
+TextEncoding detect(QByteArrayView bytes, qsizetype* markBytes, QString* text) {
+    qsizetype mark = 0;
+    TextEncoding encoding;
+    // The UTF-32 little-endian mark begins with the UTF-16 one: test it first.
+    if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)) ||
+        startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4))) {
+        mark = 4;
+        encoding = TextEncoding::Utf32;
+    } else if (startsWith(bytes, "\xEF\xBB\xBF")) {
+        mark = 3;
+        encoding = TextEncoding::Utf8;
+    } else if (startsWith(bytes, "\xFF\xFE")) {
+        mark = 2;
+        encoding = TextEncoding::Utf16LE;
+    } else if (startsWith(bytes, "\xFE\xFF")) {
+        mark = 2;
+        encoding = TextEncoding::Utf16BE;
+    } else {
+        encoding = likeliestEncoding(bytes, text);
+    }
+    if (markBytes)
+        *markBytes = mark;
+    return encoding;
+}
+
+// The text of the bytes in the encoding detection finds.
+QString decodeDetected(QByteArrayView bytes, TextEncoding* used) {
+    qsizetype mark = 0;
+    QString text;
+    *used = detect(bytes, &mark, &text);
+    if (text.isEmpty())
+        text = decode(bytes.sliced(mark), *used);
+    return text;
 }
 
 // Splits text into lines (see DecodeLines). Returns false, with *badRow the
@@ -209,45 +260,24 @@ bool splitLines(const QString& text, QStringList* lines, qsizetype maxRows, qsiz
 } // namespace
 
 TextEncoding DetectTextEncoding(QByteArrayView bytes, qsizetype* markBytes) {
-    qsizetype mark = 0;
-    TextEncoding encoding;
-    // The UTF-32 little-endian mark begins with the UTF-16 one: test it first.
-    if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)) ||
-        startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4))) {
-        mark = 4;
-        encoding = TextEncoding::Utf32;
-    } else if (startsWith(bytes, "\xEF\xBB\xBF")) {
-        mark = 3;
-        encoding = TextEncoding::Utf8;
-    } else if (startsWith(bytes, "\xFF\xFE")) {
-        mark = 2;
-        encoding = TextEncoding::Utf16LE;
-    } else if (startsWith(bytes, "\xFE\xFF")) {
-        mark = 2;
-        encoding = TextEncoding::Utf16BE;
-    } else {
-        encoding = likeliestEncoding(bytes);
-    }
-    if (markBytes)
-        *markBytes = mark;
-    return encoding;
+    return detect(bytes, markBytes, nullptr);
 }
 
 QStringList DecodeLines(QByteArrayView bytes, TextEncoding* used) {
-    qsizetype mark = 0;
-    const TextEncoding encoding = DetectTextEncoding(bytes, &mark);
+    TextEncoding encoding;
+    const QString text = decodeDetected(bytes, &encoding);
     if (used)
         *used = encoding;
     QStringList lines;
     qsizetype unused = 0;
-    splitLines(decode(bytes.sliced(mark), encoding), &lines, std::numeric_limits<qsizetype>::max(),
+    splitLines(text, &lines, std::numeric_limits<qsizetype>::max(),
                std::numeric_limits<qsizetype>::max(), &unused);
     return lines;
 }
 
 QString DecodeContentText(QByteArrayView bytes, QStringList* lines, TextEncoding* used) {
-    qsizetype mark = 0;
-    const TextEncoding encoding = DetectTextEncoding(bytes, &mark);
+    TextEncoding encoding;
+    const QString text = decodeDetected(bytes, &encoding);
     if (used)
         *used = encoding;
     lines->clear();
@@ -255,8 +285,7 @@ QString DecodeContentText(QByteArrayView bytes, QStringList* lines, TextEncoding
         return QStringLiteral("UTF-32 で保存されています。このプログラムが読めるのは "
                               "CP932 (Shift_JIS)、UTF-8、UTF-16 です。");
     qsizetype badRow = 0;
-    if (splitLines(decode(bytes.sliced(mark), encoding), lines, kMaxTextRows, kMaxRowCharacters,
-                   &badRow))
+    if (splitLines(text, lines, kMaxTextRows, kMaxRowCharacters, &badRow))
         return {};
     lines->clear();
     if (badRow > kMaxTextRows)
