@@ -3,6 +3,10 @@
 // there the resource file that lists them, so that the program holds exactly
 // the catalog's pictures. A second argument, if given, draws only the pictures
 // whose names start with it (and writes no resource file).
+//
+//   picture-renderer --scale FACTOR NAME FILE
+// draws one picture of the catalog at FACTOR times its size into FILE (the
+// browser build's home-screen icons).
 #include "lettering.h"
 #include "picturebook.h"
 #include "picturecatalog.h"
@@ -36,13 +40,28 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: picture-renderer <outdir> [name-prefix]\n");
+        std::fprintf(stderr, "usage: picture-renderer <outdir> [name-prefix]\n"
+                             "       picture-renderer --scale <factor> <name> <file>\n");
         return 2;
     }
     QString error;
     if (!Lettering::loadFonts(&error)) {
         std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
         return 1;
+    }
+    if (argc == 5 && qstrcmp(argv[1], "--scale") == 0) {
+        const double factor = QByteArray(argv[2]).toDouble();
+        const QString name = QString::fromLocal8Bit(argv[3]);
+        for (const PictureEntry& e : pictureCatalog()) {
+            if (e.name != name || factor <= 0)
+                continue;
+            error = writeFastPng(PictureBook(factor).draw(e), QString::fromLocal8Bit(argv[4]));
+            if (!error.isEmpty())
+                std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
+            return error.isEmpty() ? 0 : 1;
+        }
+        std::fprintf(stderr, "picture-renderer: no picture %s at %s\n", argv[3], argv[2]);
+        return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

@@ -11,9 +11,9 @@
 void startProgram(LazySoundPlayer& sound, const QString& baseFolder) {
     tunePlatform();
     applyProgramLook();
-    // The font database takes a few milliseconds to read the system's font
-    // set-up; let that overlap with building the first screen.
-    warmUpFontsInBackground();
+    // On the desktop the font database takes a few milliseconds to read the
+    // system's font set-up; let that overlap with building the first screen.
+    prepareFonts();
     registerAllScreens();
     Services::setSound(&sound);
     StartUp(baseFolder);

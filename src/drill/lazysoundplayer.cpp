@@ -1,21 +1,17 @@
 #include "lazysoundplayer.h"
 
-#include <QDir>
-#include <QLibrary>
+#include "platformsoundplayer.h"
+
 #include <QTimer>
 
 namespace {
 
 constexpr int kPrepareDelayMs = 300;
-constexpr char kModuleName[] = "mirosuta-sound";
-constexpr char kEntryPoint[] = "mirosutaCreateSoundPlayer";
 
 } // namespace
 
 LazySoundPlayer::LazySoundPlayer(const QString& moduleFolder) : m_moduleFolder(moduleFolder) {}
 
-// The module stays loaded to the end of the process: the player's code and
-// the media backend's threads live in it.
 LazySoundPlayer::~LazySoundPlayer() = default;
 
 void LazySoundPlayer::play(const QString& path) {
@@ -32,8 +28,5 @@ void LazySoundPlayer::load() {
     if (m_tried)
         return;
     m_tried = true;
-    QLibrary module(QDir(m_moduleFolder).filePath(QLatin1String(kModuleName)));
-    using Create = SoundPlayer* (*)();
-    if (auto create = reinterpret_cast<Create>(module.resolve(kEntryPoint)))
-        m_player.reset(create());
+    m_player.reset(loadPlatformSoundPlayer(m_moduleFolder));
 }

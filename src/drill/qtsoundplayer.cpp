@@ -1,5 +1,6 @@
 #include "qtsoundplayer.h"
 
+#include "platformsoundplayer.h"
 #include "wavformat.h"
 
 #include <QAudioDevice>
@@ -45,4 +46,8 @@ void QtSoundPlayer::makePlayer() {
     // An unplayable file only stops this sound; nothing is shown.
     QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
                      [player = m_player.get()] { player->stop(); });
+}
+
+SoundPlayer* createPlatformSoundPlayer() {
+    return new QtSoundPlayer;
 }

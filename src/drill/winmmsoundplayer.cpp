@@ -1,5 +1,6 @@
 #include "winmmsoundplayer.h"
 
+#include "platformsoundplayer.h"
 #include "wavformat.h"
 
 // windows.h first: mmsystem.h builds on its types.
@@ -28,4 +29,8 @@ void WinmmSoundPlayer::play(const QString& path) {
     // ringing the system's default sound.
     PlaySoundW(reinterpret_cast<LPCWSTR>(m_playing.constData()), nullptr,
                SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+}
+
+SoundPlayer* createPlatformSoundPlayer() {
+    return new WinmmSoundPlayer;
 }

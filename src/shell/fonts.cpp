@@ -4,7 +4,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <QThreadPool>
 #include <QtMath>
 
 QString minchoFamily() {
@@ -30,15 +29,4 @@ QFont minchoFont(double points) {
     f.setHintingPreference(QFont::PreferNoHinting);
     keepRegularAdvances(f);
     return f;
-}
-
-void warmUpFontsInBackground() {
-    // QFontDatabase is thread-safe: a caller on the GUI thread that needs the
-    // families before the worker is done waits for it on the database's lock.
-    // The global pool is waited for when the application ends.
-    static bool started = false;
-    if (started)
-        return;
-    started = true;
-    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }

@@ -10,6 +10,9 @@ QString minchoFamily();
 // text fits the fixed-size windows whatever the display's setting.
 QFont minchoFont(double points);
 
-// Reads the system's font set-up on a worker thread, so that the first
-// screen's text does not wait for it. Safe to call more than once.
-void warmUpFontsInBackground();
+// Makes the Mincho face ready before the first screen, one file per platform:
+// fontsetup_desktop.cpp reads the system's font set-up on a worker thread, so
+// that the first screen's text does not wait for it; fontsetup_browser.cpp
+// registers the font file that the page put beside the content. Safe to call
+// more than once.
+void prepareFonts();

@@ -8,6 +8,7 @@
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturestore.h"
+#include "screenwindow.h"
 #include "shape.h"
 #include "textloader.h"
 #include "twips.h"
@@ -37,8 +38,7 @@ Screen::Screen(ScreenId id) : QWidget(nullptr), m_id(id) {
     const ScreenInfo& i = info();
     setObjectName(i.formName);
     setWindowTitle(i.caption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(screenWindowFlags());
     setFixedSize(twipsToPixels(i.clientTwips.width()), twipsToPixels(i.clientTwips.height()));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255));

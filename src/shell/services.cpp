@@ -1,7 +1,7 @@
 #include "services.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include "platformservices.h"
+
 #include <QTime>
 #include <random>
 
@@ -26,18 +26,6 @@ private:
 class SilentPlayer final : public SoundPlayer {
 public:
     void play(const QString&) override {}
-};
-
-class MessageBoxReport final : public ErrorReport {
-public:
-    void report(const QString& message) override {
-        QMessageBox::critical(nullptr, QStringLiteral("ミロスタ"), message);
-    }
-};
-
-class ApplicationExit final : public ProgramExit {
-public:
-    void exit(int status) override { QCoreApplication::exit(status); }
 };
 
 template <class T> struct Slot {
@@ -66,12 +54,10 @@ SoundPlayer& Services::sound() {
     return g_sound.get(s);
 }
 ErrorReport& Services::errorReport() {
-    static MessageBoxReport e;
-    return g_error.get(e);
+    return g_error.get(platformErrorReport());
 }
 ProgramExit& Services::programExit() {
-    static ApplicationExit e;
-    return g_exit.get(e);
+    return g_exit.get(platformProgramExit());
 }
 
 void Services::setClock(Clock* c) {

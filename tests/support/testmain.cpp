@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "allscreens.h"
+#include "fonts.h"
 #include "platformtuning.h"
 #include "programlook.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // The screens under test look, and their panels measure, as in the program.
     tunePlatform();
     applyProgramLook();
+    prepareFonts();
     registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).
