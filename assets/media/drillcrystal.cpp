@@ -143,8 +143,8 @@ std::vector<Crystal> makeShelf() {
                         "追加/catio3-ca-o.gif", "Ca", "O"));
     // Perovskite BaTiO3 with Ti at the corners: Ba at the centre, O on the
     // middles of the edges; Ti is not drawn.
-    v.push_back(crystal("BaTiO3", join({a(0.5, 0.5, 0.5)}, octahedral(Kind::B)), 0.3, 0.2,
-                        "追加/batio3-ba-o.gif", "Ba", "O"));
+    v.push_back(crystal("BaTiO3", {a(0.5, 0.5, 0.5), b(0.5, 0, 0), b(0, 0.5, 0), b(0, 0, 0.5)}, 0.3,
+                        0.2, "追加/batio3-ba-o.gif", "Ba", "O"));
     return v;
 }
 
