@@ -3,6 +3,7 @@
 #include "contentfile.h"
 #include "contentpicture.h"
 #include "drillfiles.h"
+#include "drillquestions.h"
 #include "paneldesign.h"
 #include "textloader.h"
 #include "wavformat.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QWidget>
 #include <algorithm>
@@ -57,6 +59,32 @@ Finding problem(const QString& file, const QString& message, int line = 0) {
     return {Finding::Kind::Problem, file, line, message};
 }
 
+// 1 to 99 in digits of either width or in kanji (五, 十二, 二十); 0 otherwise.
+int questionNumber(const QString& text) {
+    bool digits = true;
+    int value = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19
+                               ? char16_t(u'0' + (c.unicode() - 0xFF10))
+                               : c.unicode();
+        if (u < u'0' || u > u'9') {
+            digits = false;
+            break;
+        }
+        value = value * 10 + (u - u'0');
+    }
+    if (digits)
+        return value < 100 ? value : 0;
+    static const QString kanji = QStringLiteral("一二三四五六七八九");
+    const qsizetype ten = text.indexOf(QStringLiteral("十"));
+    auto digit = [&](QStringView d) { return d.size() == 1 ? int(kanji.indexOf(d[0])) + 1 : 0; };
+    if (ten < 0)
+        return digit(text);
+    const int tens = ten == 0 ? 1 : digit(QStringView(text).left(ten));
+    const int ones = ten + 1 == text.size() ? 0 : digit(QStringView(text).mid(ten + 1));
+    return tens == 0 || (ten + 1 < text.size() && ones == 0) ? 0 : tens * 10 + ones;
+}
+
 } // namespace
 
 ContentChecker::ContentChecker(const QString& folder) : m_folder(folder) {}
@@ -65,7 +93,9 @@ int ContentChecker::textCount() const {
     return int(allPanelDesigns().size());
 }
 int ContentChecker::pictureCount() const {
-    return int(drillPictureFiles().size());
+    int questions = 0;
+    // The marks are always read.
+    return int(questionPictures(nullptr, &questions).size()) + 2;
 }
 int ContentChecker::soundCount() const {
     return int(drillSoundFiles().size());
@@ -81,8 +111,12 @@ QList<Finding> ContentChecker::check() const {
     QList<Finding> out;
     for (const PanelDesign& d : allPanelDesigns())
         checkText(d, &out);
-    for (const QString& f : drillPictureFiles())
+    int questions = 0;
+    for (const QString& f : questionPictures(&out, &questions))
         checkPicture(f, &out);
+    for (const QString& f : {kRightMarkPicture, kWrongMarkPicture})
+        checkPicture(f, &out);
+    checkQuestionCount(questions, &out);
     for (const QString& f : drillSoundFiles())
         checkSound(f, &out);
     return out;
@@ -162,6 +196,79 @@ void ContentChecker::checkPicture(const QString& relative, QList<Finding>* out) 
     const QString why = loadContentPicture(fullPath(relative), &pixmap);
     if (!why.isEmpty())
         out->append(problem(relative, why));
+}
+
+QStringList ContentChecker::questionPictures(QList<Finding>* out, int* questionCount) const {
+    QList<DrillQuestion> questions;
+    const QString path = fullPath(kQuestionsFile);
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+        questions = shippedQuestions();
+        *questionCount = int(questions.size());
+    } else {
+        QString why = notAFile(path);
+        QByteArray bytes;
+        if (why.isEmpty())
+            why = ReadContentFile(path, &bytes);
+        if (!why.isEmpty()) {
+            if (out)
+                out->append(problem(kQuestionsFile, why));
+            *questionCount = 0;
+            return {};
+        }
+        // Whether a listed picture loads is the picture's own finding, below.
+        const QuestionList list = parseQuestions(bytes, [this](const QString& relative) {
+            const QFileInfo info(fullPath(relative));
+            if (!info.exists())
+                return contentProblemText(ContentProblem::NotFound);
+            if (info.isDir())
+                return contentProblemText(ContentProblem::IsFolder);
+            return QString();
+        });
+        if (out)
+            for (const QuestionFault& f : list.faults)
+                out->append({f.kind == QuestionFault::Kind::Problem ? Finding::Kind::Problem
+                                                                    : Finding::Kind::Note,
+                             kQuestionsFile, f.line, f.message});
+        // The pictures of the good lines are checked all the same; the
+        // number of questions is only known once every line is right.
+        questions = list.questions;
+        *questionCount = list.hasProblem() ? 0 : int(questions.size());
+    }
+    QStringList pictures;
+    for (const DrillQuestion& q : questions)
+        pictures << q.picture;
+    return pictures;
+}
+
+void ContentChecker::checkQuestionCount(int questions, QList<Finding>* out) const {
+    if (questions == 0)
+        return;
+    // 「5問」「５つの問題」「五問」; not 「第5問」「1問目」「1問ずつ」.
+    static const QRegularExpression count(
+        QStringLiteral("(?<!第)([0-9０-９]+|[一二三四五六七八九十]+)(?:つの問題|問(?!目|ずつ))"));
+    for (const PanelDesign& d : allPanelDesigns()) {
+        if (!d.file.startsWith(QStringLiteral("\\説明\\ドリル\\")))
+            continue;
+        // A text that cannot be read has its own finding already.
+        QByteArray bytes;
+        if (!notAFile(fullPath(d.file)).isEmpty() ||
+            !ReadContentFile(fullPath(d.file), &bytes).isEmpty())
+            continue;
+        const QStringList lines = DecodeLines(bytes);
+        for (int i = 0; i < lines.size(); ++i)
+            for (const QRegularExpressionMatch& m : count.globalMatch(lines[i])) {
+                const int n = questionNumber(m.captured(1));
+                if (n > 0 && n != questions)
+                    out->append({Finding::Kind::Note, d.file, i + 1,
+                                 QStringLiteral("「%1」とありますが、ドリルの問題は %2 問です"
+                                                "（%3）。")
+                                     .arg(m.captured(0))
+                                     .arg(questions)
+                                     .arg(QFileInfo::exists(fullPath(kQuestionsFile))
+                                              ? QStringLiteral("画像の問題.txt")
+                                              : QStringLiteral("問題.txt がないときの 5 問"))});
+            }
+    }
 }
 
 void ContentChecker::checkSound(const QString& relative, QList<Finding>* out) const {

@@ -2,6 +2,7 @@
 // one finding per fault, naming the file and the line, and never a write.
 
 #include "contentchecker.h"
+#include "drillquestions.h"
 #include "paneldesign.h"
 #include "testmain.h"
 #include "testsupport.h"
@@ -129,6 +130,11 @@ private slots:
     void checkerProcessMeasuresAsTheScreen();
     void tooManyRowsIsOnlyANote();
     void reportNamesFileAndLineAndNeverWrites();
+    void questionsFileFaultsOneLineEach_data();
+    void questionsFileFaultsOneLineEach();
+    void questionsFromTheShelfAreChecked();
+    void drillTextsNameTheNumberOfQuestions_data();
+    void drillTextsNameTheNumberOfQuestions();
 };
 
 void CheckerTest::shippedContentHasNoFindings() {
@@ -507,6 +513,113 @@ void CheckerTest::reportNamesFileAndLineAndNeverWrites() {
              qPrintable(lines[2]));
     QVERIFY2(lines[3].contains(QStringLiteral("問題 3 件、注意 0 件")), qPrintable(lines[3]));
     QCOMPARE(snapshot(copy.base()), before);
+}
+
+void CheckerTest::questionsFileFaultsOneLineEach_data() {
+    // The file as a teacher might spoil it, one fault at a time on line 3.
+    QTest::addColumn<QString>("third");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing picture") << "追加/zsn.gif 1：1"
+                                     << "ファイルが見つかりません";
+    QTest::newRow("letter") << "mondai2.gif a：2"
+                            << "「a」";
+    QTest::newRow("zero") << "mondai2.gif 0：2"
+                          << "「0」";
+    QTest::newRow("ten") << "mondai2.gif 1：10"
+                         << "「10」";
+    QTest::newRow("picture twice") << "mondai1.gif 1：1"
+                                   << "2 行目でも";
+    QTest::newRow("no answer") << "mondai2.gif"
+                               << "答えがありません";
+}
+
+void CheckerTest::questionsFileFaultsOneLineEach() {
+    QFETCH(QString, third);
+    QFETCH(QString, says);
+    ContentCopy copy;
+    copy.writeLines(kQuestionsFile, {"# 三行目がまちがい", "mondai1.gif 1：1", third});
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QVERIFY2(findings.size() == 1, qPrintable(describe(findings)));
+    QCOMPARE(findings[0].kind, Finding::Kind::Problem);
+    QCOMPARE(findings[0].file, kQuestionsFile);
+    QCOMPARE(findings[0].line, 3);
+    QVERIFY2(findings[0].message.contains(says), qPrintable(findings[0].message));
+    QVERIFY(ContentChecker::reportLine(findings[0])
+                .startsWith(QStringLiteral("問題: ") +
+                            QDir::toNativeSeparators(QStringLiteral("画像/問題.txt 3 行目: "))));
+}
+
+void CheckerTest::questionsFromTheShelfAreChecked() {
+    ContentCopy copy;
+    for (const QString& f : {"zns", "li2o"})
+        QVERIFY(copy.copyShipped(QStringLiteral("\\画像\\追加\\%1.gif").arg(f)));
+    copy.writeBytes("\\画像\\追加\\mine.gif", QByteArray(300, '\xA5'));
+    // The shipped five are not listed: a damaged one of them is no concern.
+    copy.writeBytes("\\画像\\mondai3.gif", QByteArray(300, '\xA5'));
+    copy.writeLines(kQuestionsFile, {"追加/zns.gif 1：1", "追加\\li2o.gif ２：１",
+                                     "追加/mine.gif 2：4", "mondai1.gif 1：1", "mondai2.gif 1：2",
+                                     "mondai4.gif 1：3", "mondai5.gif 1：1"});
+    const ContentChecker checker(copy.base());
+    const QList<Finding> findings = checker.check();
+    QCOMPARE(checker.pictureCount(), 9);
+    // The answer that is not in lowest terms, the damaged picture of the
+    // list, and the shipped texts that speak of five questions.
+    QVERIFY2(findings.size() == 4, qPrintable(describe(findings)));
+    QCOMPARE(findings[0].kind, Finding::Kind::Note);
+    QCOMPARE(findings[0].line, 3);
+    QVERIFY(findings[0].message.contains(QStringLiteral("1：2")));
+    QCOMPARE(findings[1].kind, Finding::Kind::Problem);
+    QCOMPARE(findings[1].file, QStringLiteral("\\画像\\追加\\mine.gif"));
+    QCOMPARE(findings[2].kind, Finding::Kind::Note);
+    QCOMPARE(findings[3].kind, Finding::Kind::Note);
+    QVERIFY(checker.summaryLine(findings).contains(QStringLiteral("画像 9 個")));
+}
+
+void CheckerTest::drillTextsNameTheNumberOfQuestions_data() {
+    QTest::addColumn<QStringList>("closing"); // msg3.txt; msg1.txt is the shipped one
+    QTest::addColumn<int>("questions");       // listed in the file; 0: no file
+    // Lines with a note: of msg1.txt negative, of msg3.txt positive.
+    QTest::addColumn<QList<int>>("notes");
+    const QStringList shipped = {"おめでとうございます！", "5問すべて正解です。"};
+    QTest::newRow("no file, five") << shipped << 0 << QList<int>{};
+    QTest::newRow("file of five") << shipped << 5 << QList<int>{};
+    // The shipped msg1.txt says 「5つの問題」 on its first line.
+    QTest::newRow("seven listed") << shipped << 7 << QList<int>{-1, 2};
+    QTest::newRow("ordinals and one at a time are no count")
+        << QStringList{"７問すべて正解です。", "第1問から七問まで、", "一問ずつ。"} << 7
+        << QList<int>{-1};
+    QTest::newRow("kanji") << QStringList{"全部で三問、", "いや十二問です。"} << 3
+                           << QList<int>{-1, 2};
+}
+
+void CheckerTest::drillTextsNameTheNumberOfQuestions() {
+    QFETCH(QStringList, closing);
+    QFETCH(int, questions);
+    QFETCH(QList<int>, notes);
+    ContentCopy copy;
+    copy.writeLines(kDrillClosing, closing);
+    if (questions > 0) {
+        QFile gif(kOutput + QStringLiteral("/画像/maru.gif"));
+        QVERIFY(gif.open(QIODevice::ReadOnly));
+        const QByteArray bytes = gif.readAll();
+        QStringList lines;
+        for (int i = 1; i <= questions; ++i) {
+            const QString name = QStringLiteral("q%1.gif").arg(i);
+            copy.writeBytes(QStringLiteral("\\画像\\") + name, bytes);
+            lines << name + QStringLiteral(" 1：%1").arg(i % 9 + 1);
+        }
+        copy.writeLines(kQuestionsFile, lines);
+    }
+    const QList<Finding> findings = ContentChecker(copy.base()).check();
+    QList<int> seen;
+    for (const Finding& f : findings) {
+        QVERIFY2(f.kind == Finding::Kind::Note, qPrintable(describe(findings)));
+        QVERIFY2(f.message.contains(QStringLiteral("ドリルの問題は %1 問").arg(questions)),
+                 qPrintable(f.message));
+        seen << (f.file == kDrillClosing ? f.line : -f.line);
+    }
+    std::sort(seen.begin(), seen.end());
+    QCOMPARE(seen, notes);
 }
 
 MIROSUTA_TEST_CLASS(CheckerTest)
