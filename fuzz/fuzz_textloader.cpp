@@ -60,18 +60,42 @@ bool startsWith(QByteArrayView bytes, QByteArrayView mark) {
     return bytes.size() >= mark.size() && bytes.first(mark.size()) == mark;
 }
 
-// The expected encoding, spelled out from the rule rather than the loader's code.
-TextEncoding expectedEncoding(QByteArrayView bytes) {
+// A DOS end-of-file byte at the very end is no part of an 8-bit text.
+QByteArrayView withoutEndOfFile(QByteArrayView bytes) {
+    return !bytes.isEmpty() && bytes.back() == '\x1A' ? bytes.chopped(1) : bytes;
+}
+
+// What the rule allows, spelled out from it rather than the loader's code: a
+// mark decides; without one, plain ASCII is CP932, UTF-8 needs valid UTF-8
+// and UTF-16 an even length. Which of those wins is a judgement of the
+// characters, checked by the unit tests.
+bool encodingAllowed(QByteArrayView bytes, TextEncoding used) {
+    if (startsWith(bytes, QByteArrayView("\xFF\xFE\0\0", 4)) ||
+        startsWith(bytes, QByteArrayView("\0\0\xFE\xFF", 4)))
+        return used == TextEncoding::Utf32;
     if (startsWith(bytes, "\xEF\xBB\xBF"))
-        return TextEncoding::Utf8;
+        return used == TextEncoding::Utf8;
     if (startsWith(bytes, "\xFF\xFE"))
-        return TextEncoding::Utf16LE;
+        return used == TextEncoding::Utf16LE;
     if (startsWith(bytes, "\xFE\xFF"))
-        return TextEncoding::Utf16BE;
-    const bool multiByte =
-        std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
-    return multiByte && QString::fromUtf8(bytes).toUtf8() == bytes ? TextEncoding::Utf8
-                                                                   : TextEncoding::Cp932;
+        return used == TextEncoding::Utf16BE;
+    const QByteArrayView eightBit = withoutEndOfFile(bytes);
+    const bool ascii = std::all_of(eightBit.begin(), eightBit.end(),
+                                   [](char c) { return c != 0 && (c & 0x80) == 0; });
+    if (ascii)
+        return used == TextEncoding::Cp932;
+    switch (used) {
+    case TextEncoding::Cp932:
+        return true;
+    case TextEncoding::Utf8:
+        return QString::fromUtf8(eightBit).toUtf8() == eightBit;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        return bytes.size() % 2 == 0 && bytes.size() >= 4;
+    case TextEncoding::Utf32:
+        return false;
+    }
+    return false;
 }
 
 } // namespace
@@ -82,7 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TextEncoding used;
     const QStringList lines = DecodeLines(bytes, &used);
-    FUZZ_CHECK(used == expectedEncoding(bytes));
+    FUZZ_CHECK(encodingAllowed(bytes, used));
+    qsizetype mark = -1;
+    FUZZ_CHECK(DetectTextEncoding(bytes, &mark) == used);
     for (const QString& line : lines)
         FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
     const QString joined = lines.join(u'\n');
@@ -90,16 +116,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (used == TextEncoding::Cp932 || used == TextEncoding::Utf8) {
         // CR and LF are single bytes in both, never inside a character; the
         // text begins after the mark.
-        const QByteArrayView text = startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+        const QByteArrayView text = withoutEndOfFile(bytes.sliced(mark));
         FUZZ_CHECK(lines.size() <= countLineEnds(text) + 1);
         FUZZ_CHECK(lines.size() == countLines(text));
     }
-    if (isPlainAscii(bytes))
+    if (isPlainAscii(bytes) && used == TextEncoding::Cp932)
         FUZZ_CHECK(joined == QString::fromLatin1(oneLineEnd(bytes)));
     if (used == TextEncoding::Utf8) {
         // Without a mark the bytes are valid UTF-8 and come back unchanged;
         // after a mark they do whenever they are valid.
-        const QByteArrayView body = startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+        const QByteArrayView body = withoutEndOfFile(bytes.sliced(mark));
         const bool valid = body.isValidUtf8();
         FUZZ_CHECK(valid || body.size() != bytes.size());
         if (valid)
@@ -109,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (used == TextEncoding::Utf16LE || used == TextEncoding::Utf16BE) {
         // Well-formed UTF-16 comes back unchanged; anything else shows U+FFFD.
-        const QByteArrayView body = bytes.sliced(2);
+        const QByteArrayView body = bytes.sliced(mark);
         const bool le = used == TextEncoding::Utf16LE;
         QString units;
         for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
@@ -134,6 +160,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(joined.contains(QChar::ReplacementCharacter));
         }
     }
+
+    // The program's reading: the same lines, or refused for its bounds alone.
+    QStringList bounded;
+    const QString damage = DecodeContentText(bytes, &bounded);
+    const bool overBounds = used == TextEncoding::Utf32 || lines.size() > kMaxTextRows ||
+                            std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+                                return l.size() > kMaxRowCharacters;
+                            });
+    FUZZ_CHECK(damage.isEmpty() != overBounds);
+    FUZZ_CHECK(damage.isEmpty() ? bounded == lines : bounded.isEmpty());
 
     // One panel for the whole run, filled the way a screen fills it.
     static TextPanel* const panel = [] {

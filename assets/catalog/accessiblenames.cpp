@@ -24,20 +24,20 @@ struct StructureWords {
 
 const StructureWords kStructures[] = {
     {cell::Structure::Bcc, "体心立方格子", "体心立方構造",
-     "立方体の8個の頂点に原子が1/8個ずつ、中心に1個。単位格子内の原子は2個",
+     "立方体の8個の頂点に原子が8分の1個ずつ、中心に1個。単位格子内の原子は2個",
      "接し合う緑の球の並び。立方体の8個の頂点の球の中心に、もう1個の球が入る",
      "赤い原子が立方体の8個の頂点に、赤紫の原子が中心にある。黄色い線は中心と頂点を結ぶ", "立方体",
      "立方体の中心の原子", "中心の「注目」の原子は、8個の頂点の原子と接している。隣接原子数は8"},
     {cell::Structure::Fcc, "面心立方格子", "面心立方構造",
-     "立方体の8個の頂点に原子が1/8個ずつ、6つの面の中心に1/2個ずつ。単位格子内の原子は4個",
+     "立方体の8個の頂点に原子が8分の1個ずつ、6つの面の中心に2分の1個ずつ。単位格子内の原子は4個",
      "接し合う緑の球の最密な並び。層がABCABCと重なる",
      "赤い原子が立方体の8個の頂点に、赤紫の原子が6つの面の中心にある", "立方体",
      "上の面の中心の原子",
      "二つの単位格子を上下に結合すると、「注目」の原子に接する原子は同じ面に4個、上に4個、下に4個。"
      "隣接原子数は12"},
     {cell::Structure::Hcp, "六方最密構造", "六方最密構造",
-     "六角柱の12個の頂点に原子が1/6個ずつ、上下の面の中心に1/"
-     "2個ずつ、内部に3個。六角柱内の原子は6個",
+     "六角柱の12個の頂点に原子が6分の1個ずつ、上下の面の中心に2分の1個ずつ、内部に3個。"
+     "六角柱内の原子は6個",
      "接し合う緑の球の最密な層が、ABABと重なった並び",
      "赤い原子が六角柱の12個の頂点に、赤紫の原子が上下の面の中心と中間の層に3個ある", "六角柱",
      "上の六角形の面の中心の原子",
@@ -89,13 +89,13 @@ Table buildPictureTable() {
         u("次の結晶内のA原子（赤）とB原子（黄色）の割合を求めなさい。右の欄に A ： B "
           "の数字を入れる"));
     add("hint-1", u("1個の原子"), u("球がまるごと1個"));
-    add("hint-half", u("1/2個の原子"), u("二つに切った球の一つ"));
-    add("hint-quarter", u("1/4個の原子"), u("四つに切った球の一つ"));
-    add("hint-eighth", u("1/8個の原子"), u("八つに切った球の一つ"));
-    add("hint-sixth", u("1/6個の原子"), u("六つに切った球の一つ"));
+    add("hint-half", u("2分の1個の原子"), u("二つに切った球の一つ"));
+    add("hint-quarter", u("4分の1個の原子"), u("四つに切った球の一つ"));
+    add("hint-eighth", u("8分の1個の原子"), u("八つに切った球の一つ"));
+    add("hint-sixth", u("6分の1個の原子"), u("六つに切った球の一つ"));
     add("radius-atom", u("原子と原子半径 r"), u("原子の中心から表面までの長さが原子半径 r"));
     add("radius-fcc-face", u("面心立方格子の一つの面"),
-        u("四隅に1/4の円、中心に1個の円があり、面の対角線の上で接している"));
+        u("四隅に4分の1の円、中心に1個の円があり、面の対角線の上で接している"));
     add("radius-fcc-labelled", u("面心立方格子の面の対角線 AB＝4r"),
         u("一辺 a の正方形の対角線 AB の上に、原子半径 r が4つ並ぶ"));
     add("radius-fcc-derivation", u("面心立方格子の原子半径の求め方"),
@@ -196,10 +196,16 @@ Table buildElementTable() {
     return t;
 }
 
+// Fractions and places are spelled as they are read aloud: Japanese speech
+// engines may read "1/8" as a date.
 QString fraction(const cell::Atom& a) {
     if (a.fractionNum == a.fractionDen)
         return QStringLiteral("1");
-    return QStringLiteral("%1/%2").arg(a.fractionNum).arg(a.fractionDen);
+    return u("%1分の%2").arg(a.fractionDen).arg(a.fractionNum);
+}
+
+QString place(int index, int count) {
+    return u("（%1個のうち%2個目）").arg(count).arg(index + 1);
 }
 
 QString siteName(cell::Structure s, cell::Site site) {
@@ -232,7 +238,7 @@ AccessibleText markerText(cell::Structure s, int index) {
     const cell::Atom& a = c.atoms[std::size_t(index)];
     const int n = cell::pieceCount(s);
     return {
-        QStringLiteral("%1 %2 (%3/%4)").arg(siteName(s, a.site), fraction(a)).arg(index + 1).arg(n),
+        QStringLiteral("%1 %2%3").arg(siteName(s, a.site), fraction(a), place(index, n)),
         u("押すと、この原子の単位格子の内側にある部分 %1個 が左の単位格子に入る").arg(fraction(a))};
 }
 
@@ -240,7 +246,7 @@ AccessibleText pieceText(cell::Structure s, int index) {
     const cell::Cell& c = cell::model(s);
     const cell::Atom& a = c.atoms[std::size_t(index)];
     const int n = cell::pieceCount(s);
-    return {u("入れた%1の%2個 (%3/%4)").arg(siteName(s, a.site), fraction(a)).arg(index + 1).arg(n),
+    return {u("入れた%1の%2個%3").arg(siteName(s, a.site), fraction(a), place(index, n)),
             u("単位格子の内側にある部分")};
 }
 

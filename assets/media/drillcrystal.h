@@ -23,11 +23,17 @@ struct Crystal {
     std::string name;                // the real crystal the picture shows, e.g. "CsCl"
     std::vector<Site> motif;         // one per atom of the cell, coordinates in [0, 1)
     double radiusA, radiusB;         // drawing radii, small enough to leave the cell open
+    std::string picture;             // file below the picture folder, "/" separated
+    std::string elementA, elementB;  // the elements drawn as A and as B, e.g. "Cs", "Cl"
     std::vector<Site> sites() const; // every atom that touches the cube [0, 1]^3
 };
 
 // The five questions, in the order of their picture numbers (mondai1 to mondai5).
 const std::vector<Crystal>& drillCrystals();
+
+// More crystals for teachers to choose from, drawn the same way into the
+// folder "追加" below the pictures; the ratio of each is its countRatio.
+const std::vector<Crystal>& shelfCrystals();
 
 // The part of an atom centred at p that lies inside the cube, in eighths:
 // 8 inside, 4 in a face, 2 on an edge, 1 at a corner.
@@ -41,5 +47,16 @@ struct Ratio {
 Ratio eighthsPerCell(const Crystal& c);
 // The ratio A : B in lowest terms.
 Ratio countRatio(const Crystal& c);
+
+// The drill's questions as shipped: picture (below the picture folder) and
+// right answer. The program asks these when no questions file says
+// otherwise, and the picture maker writes them into the shipped one; each
+// must be the countRatio of the crystal drawn into its picture.
+struct ShippedQuestion {
+    const char* picture;
+    Ratio answer;
+};
+inline constexpr int kShippedQuestionCount = 5;
+extern const ShippedQuestion kShippedQuestions[kShippedQuestionCount];
 
 } // namespace drill

@@ -1,5 +1,6 @@
-// Writes the drill's media: question pictures and marks as GIF into the first
-// folder, the sounds as WAV into the second.
+// Writes the drill's media: question pictures, the shelf of further crystal
+// pictures, the marks and the shipped questions file into the first folder,
+// the sounds as WAV into the second.
 #include "drillcrystal.h"
 #include "drillpictures.h"
 #include "gifwriter.h"
@@ -7,7 +8,45 @@
 #include "wavwriter.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
 #include <cstdio>
+
+namespace {
+
+// The questions file as shipped: how to edit it, then the five questions.
+// CP932 with CR LF, as the shipped texts are.
+bool writeQuestionsFile(const QString& path, QString* error) {
+    QStringList lines = {
+        QStringLiteral("# ミロスタドリルの問題です。一行に一問ずつ書きます。"),
+        QStringLiteral("# 画像フォルダーの中の絵のファイル名、空白、答え A：B の順です。"),
+        QStringLiteral("# A と B は 1 から 9 までの一けたの数字で、約分した形で書きます。"),
+        QStringLiteral("# 問題は 20 問まで。同じ絵は一度だけ使えます。"),
+        QStringLiteral("# 追加フォルダーの絵は「追加/zns.gif 1：1」のように書きます。"),
+        QStringLiteral("# ＃で始まる行と空の行は読み飛ばします。"),
+        QStringLiteral("# 直したら mirosuta-check で確かめてください。"),
+    };
+    for (const drill::ShippedQuestion& q : drill::kShippedQuestions)
+        lines << QStringLiteral("%1 %2：%3")
+                     .arg(QString::fromUtf8(q.picture))
+                     .arg(q.answer.a)
+                     .arg(q.answer.b);
+    QStringEncoder cp932("Shift_JIS");
+    const QByteArray bytes = cp932.encode(lines.join(QStringLiteral("\r\n")) + "\r\n");
+    if (!cp932.isValid() || cp932.hasError()) {
+        *error = QStringLiteral("cannot write %1 as CP932").arg(path);
+        return false;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -19,17 +58,31 @@ int main(int argc, char** argv) {
     QDir().mkpath(sounds.path());
     QString error;
     auto gif = [&](const QImage& img, const QString& name) {
-        return GifWriter::write(img, pictures.filePath(name), &error);
+        const QString path = pictures.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        return GifWriter::write(img, path, &error);
     };
     auto wav = [&](const std::vector<float>& s, const QString& name) {
         return WavWriter::write(s, Sounds::kRate, sounds.filePath(name), &error);
     };
     bool ok = true;
-    int n = 1;
-    for (const drill::Crystal& c : drill::drillCrystals())
-        ok = ok && gif(DrillPictures::question(c), QStringLiteral("mondai%1.gif").arg(n++));
+    // A shipped answer that is not the ratio of the crystal drawn would mark
+    // right answers wrong.
+    for (int i = 0; i < drill::kShippedQuestionCount; ++i) {
+        const drill::Crystal& c = drill::drillCrystals().at(std::size_t(i));
+        const drill::ShippedQuestion& q = drill::kShippedQuestions[i];
+        if (c.picture != q.picture || !(drill::countRatio(c) == q.answer)) {
+            std::fprintf(stderr, "media-maker: %s does not show the answer %d:%d\n", q.picture,
+                         q.answer.a, q.answer.b);
+            return 1;
+        }
+    }
+    for (const auto* list : {&drill::drillCrystals(), &drill::shelfCrystals()})
+        for (const drill::Crystal& c : *list)
+            ok = ok && gif(DrillPictures::question(c), QString::fromStdString(c.picture));
     ok = ok && gif(DrillPictures::rightMark(), QStringLiteral("maru.gif")) &&
          gif(DrillPictures::wrongMark(), QStringLiteral("batu.gif")) &&
+         writeQuestionsFile(pictures.filePath(QStringLiteral("問題.txt")), &error) &&
          wav(Sounds::chime(), QStringLiteral("o.wav")) &&
          wav(Sounds::buzzer(), QStringLiteral("x.wav")) &&
          wav(Sounds::fanfare(), QStringLiteral("gokaku.wav"));

@@ -2,7 +2,7 @@
 
 #include "navigator.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <emscripten.h>
 
@@ -20,10 +20,9 @@ EM_JS(void, mirosutaScreenShown, (const char* formName, const char* caption), {
 } // namespace
 
 void tunePlatform() {
-    // The screens were laid out and coloured in Qt's Fusion style.
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QObject::connect(&Navigator::instance(), &Navigator::screenShown, qApp, [](Screen* s) {
-        mirosutaScreenShown(s->objectName().toUtf8().constData(),
-                            s->windowTitle().toUtf8().constData());
-    });
+    QObject::connect(&Navigator::instance(), &Navigator::screenShown, QCoreApplication::instance(),
+                     [](Screen* s) {
+                         mirosutaScreenShown(s->objectName().toUtf8().constData(),
+                                             s->windowTitle().toUtf8().constData());
+                     });
 }

@@ -5,10 +5,12 @@
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "platformtuning.h"
+#include "programlook.h"
 #include "services.h"
 
 void startProgram(LazySoundPlayer& sound, const QString& baseFolder) {
     tunePlatform();
+    applyProgramLook();
     // On the desktop the font database takes a few milliseconds to read the
     // system's font set-up; let that overlap with building the first screen.
     prepareFonts();

@@ -3,25 +3,20 @@
 #include "contentfile.h"
 #include "contentpicture.h"
 #include "drillfiles.h"
+#include "drillquestions.h"
 #include "paneldesign.h"
 #include "textloader.h"
+#include "wavformat.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QWidget>
 #include <algorithm>
 
 namespace {
-
-// A FIFO or a device would block or never end; the program reads only files.
-QString notAFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !info.isFile())
-        return QStringLiteral("普通のファイルではないので読み込めません。");
-    return {};
-}
 
 QString encodingName(TextEncoding e) {
     switch (e) {
@@ -32,100 +27,62 @@ QString encodingName(TextEncoding e) {
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
         return QStringLiteral("UTF-16");
+    case TextEncoding::Utf32:
+        return QStringLiteral("UTF-32");
     }
     Q_UNREACHABLE();
 }
 
-// For text that does not read as CP932: the encodings a teacher's file might
-// really be in, which the program does not read.
+// For text read as CP932 with bytes it cannot read: the encoding a teacher's
+// file might really be in, which the program does not read. CP932 kana and
+// kanji have lead bytes that EUC-JP never uses, so text that reads as EUC-JP
+// is almost surely written in it; but half-width katakana in CP932 (ｶﾀｶﾅ is
+// B6 C0 B6 C5) can read as EUC-JP too, so only a failed CP932 reading counts.
 QString likelyOtherEncoding(QByteArrayView bytes) {
-    if (bytes.contains('\0'))
-        return QStringLiteral("BOM のない UTF-16");
-    // CP932 kana and kanji have lead bytes that EUC-JP never uses, so text
-    // that reads as EUC-JP is almost surely written in it.
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     QStringDecoder euc("EUC-JP", QStringDecoder::Flag::Stateless);
-    if (!ascii && euc.isValid()) {
-        // ICU marks what it cannot read with SUB or U+FFFD rather than an
-        // error, and passes stray bytes 0x80 to 0x9F through as controls.
-        const QString text = euc.decode(bytes);
-        const bool readable = std::none_of(text.begin(), text.end(), [](QChar c) {
-            const char16_t u = c.unicode();
-            return u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\r' && u != '\n') ||
-                   (u >= 0x7F && u < 0xA0);
-        });
-        if (!euc.hasError() && readable)
-            return QStringLiteral("EUC-JP");
-    }
-    return {};
-}
-
-quint32 littleEndian(QByteArrayView b, qsizetype at, int bytes) {
-    quint32 v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = v << 8 | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
-
-// Why a sound is not a WAV that every platform's player plays (uncompressed
-// PCM or float, mono or stereo); empty when it is one. The RIFF chunks are
-// walked here: the program's players differ per platform, and none of them
-// answers this question without playing the sound.
-QString soundProblem(QFile* file) {
-    const QString notWav = QStringLiteral(
-        "WAV ではありません（壊れているか、別の形式の音です）。WAV で保存してください。");
-    const QString cutShort =
-        QStringLiteral("音のデータが途中で切れています（ファイルが壊れています）。");
-    const qint64 size = file->size();
-    const QByteArray head = file->read(12);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
-        return notWav;
-    if (qint64(littleEndian(head, 4, 4)) + 8 > size)
-        return cutShort;
-
-    QByteArray format;
-    qint64 dataBytes = -1;
-    qint64 at = 12;
-    while (at + 8 <= size && (format.isEmpty() || dataBytes < 0)) {
-        if (!file->seek(at))
-            return cutShort;
-        const QByteArray chunk = file->read(8);
-        if (chunk.size() < 8)
-            return cutShort;
-        const qint64 length = littleEndian(chunk, 4, 4);
-        if (at + 8 + length > size)
-            return cutShort;
-        if (chunk.startsWith("fmt "))
-            format = file->read(qMin<qint64>(length, 40));
-        else if (chunk.startsWith("data"))
-            dataBytes = length;
-        at += 8 + length + (length & 1);
-    }
-    if (format.size() < 16 || dataBytes < 0)
-        return notWav;
-    quint32 tag = littleEndian(format, 0, 2);
-    const quint32 channels = littleEndian(format, 2, 2);
-    const quint32 rate = littleEndian(format, 4, 4);
-    const quint32 bits = littleEndian(format, 14, 2);
-    if (tag == 0xFFFE && format.size() >= 26) // WAVE_FORMAT_EXTENSIBLE: the sub-format says
-        tag = littleEndian(format, 24, 2);
-    const bool pcm = tag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
-    const bool floating = tag == 3 && (bits == 32 || bits == 64);
-    if (!pcm && !floating)
-        return QStringLiteral("圧縮された WAV は再生できないことがあります。"
-                              "非圧縮（PCM）の WAV で保存してください。");
-    if (channels < 1 || channels > 2)
-        return QStringLiteral("モノラルかステレオの WAV にしてください。");
-    if (rate == 0)
-        return notWav;
-    if (dataBytes == 0)
-        return QStringLiteral("音のデータが入っていません。");
+    if (!euc.isValid())
+        return {};
+    // ICU marks what it cannot read with SUB or U+FFFD rather than an
+    // error, and passes stray bytes 0x80 to 0x9F through as controls.
+    const QString text = euc.decode(bytes);
+    const bool readable = std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\r' && u != '\n') ||
+               (u >= 0x7F && u < 0xA0);
+    });
+    if (!euc.hasError() && readable)
+        return QStringLiteral("EUC-JP");
     return {};
 }
 
 Finding problem(const QString& file, const QString& message, int line = 0) {
     return {Finding::Kind::Problem, file, line, message};
+}
+
+// 1 to 99 in digits of either width or in kanji (五, 十二, 二十); 0 otherwise.
+int questionNumber(const QString& text) {
+    bool digits = true;
+    int value = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19
+                               ? char16_t(u'0' + (c.unicode() - 0xFF10))
+                               : c.unicode();
+        if (u < u'0' || u > u'9') {
+            digits = false;
+            break;
+        }
+        value = value * 10 + (u - u'0');
+    }
+    if (digits)
+        return value < 100 ? value : 0;
+    static const QString kanji = QStringLiteral("一二三四五六七八九");
+    const qsizetype ten = text.indexOf(QStringLiteral("十"));
+    auto digit = [&](QStringView d) { return d.size() == 1 ? int(kanji.indexOf(d[0])) + 1 : 0; };
+    if (ten < 0)
+        return digit(text);
+    const int tens = ten == 0 ? 1 : digit(QStringView(text).left(ten));
+    const int ones = ten + 1 == text.size() ? 0 : digit(QStringView(text).mid(ten + 1));
+    return tens == 0 || (ten + 1 < text.size() && ones == 0) ? 0 : tens * 10 + ones;
 }
 
 } // namespace
@@ -136,7 +93,9 @@ int ContentChecker::textCount() const {
     return int(allPanelDesigns().size());
 }
 int ContentChecker::pictureCount() const {
-    return int(drillPictureFiles().size());
+    int questions = 0;
+    // The marks are always read.
+    return int(questionPictures(nullptr, &questions).size()) + 2;
 }
 int ContentChecker::soundCount() const {
     return int(drillSoundFiles().size());
@@ -152,8 +111,12 @@ QList<Finding> ContentChecker::check() const {
     QList<Finding> out;
     for (const PanelDesign& d : allPanelDesigns())
         checkText(d, &out);
-    for (const QString& f : drillPictureFiles())
+    int questions = 0;
+    for (const QString& f : questionPictures(&out, &questions))
         checkPicture(f, &out);
+    for (const QString& f : {kRightMarkPicture, kWrongMarkPicture})
+        checkPicture(f, &out);
+    checkQuestionCount(questions, &out);
     for (const QString& f : drillSoundFiles())
         checkSound(f, &out);
     return out;
@@ -161,30 +124,37 @@ QList<Finding> ContentChecker::check() const {
 
 void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) const {
     const QString path = fullPath(design.file);
-    QString why = notAFile(path);
     QByteArray bytes;
+    QString why = ReadContentFile(path, &bytes);
+    TextEncoding encoding;
+    QStringList lines;
     if (why.isEmpty())
-        why = ReadContentFile(path, &bytes);
+        why = DecodeContentText(bytes, &lines, &encoding);
     if (!why.isEmpty()) {
         out->append(problem(design.file, why));
         return;
     }
 
-    TextEncoding encoding;
-    const QStringList lines = DecodeLines(bytes, &encoding);
-    if (encoding == TextEncoding::Cp932) {
-        const QString other = likelyOtherEncoding(bytes);
-        if (!other.isEmpty()) {
-            out->append(
-                problem(design.file,
-                        QStringLiteral("%1 で保存されているようです。このプログラムが読めるのは "
-                                       "CP932 (Shift_JIS)、UTF-8、BOM 付きの UTF-16 です。")
-                            .arg(other)));
-            return;
-        }
+    const auto unreadable = [](const QString& line) {
+        return line.contains(QChar::ReplacementCharacter);
+    };
+    qsizetype mark = 0;
+    DetectTextEncoding(bytes, &mark);
+    QString other;
+    if ((encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) && mark == 0)
+        // The program recognises it, but only by guessing from the characters.
+        other = QStringLiteral("BOM のない UTF-16");
+    else if (encoding == TextEncoding::Cp932 && std::any_of(lines.begin(), lines.end(), unreadable))
+        other = likelyOtherEncoding(bytes);
+    if (!other.isEmpty()) {
+        out->append(problem(
+            design.file, QStringLiteral("%1 で保存されているようです。このプログラムが確実に読める"
+                                        "のは CP932 (Shift_JIS)、UTF-8、BOM 付きの UTF-16 です。")
+                             .arg(other)));
+        return;
     }
     for (int i = 0; i < lines.size(); ++i)
-        if (lines[i].contains(QChar::ReplacementCharacter))
+        if (unreadable(lines[i]))
             out->append(
                 problem(design.file,
                         QStringLiteral("%1 として読めない文字があります（文字化けします）。")
@@ -222,24 +192,92 @@ void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) c
 }
 
 void ContentChecker::checkPicture(const QString& relative, QList<Finding>* out) const {
-    const QString path = fullPath(relative);
-    QString why = notAFile(path);
-    if (why.isEmpty()) {
-        QPixmap pixmap;
-        why = loadContentPicture(path, &pixmap);
-    }
+    QPixmap pixmap;
+    const QString why = loadContentPicture(fullPath(relative), &pixmap);
     if (!why.isEmpty())
         out->append(problem(relative, why));
 }
 
+QStringList ContentChecker::questionPictures(QList<Finding>* out, int* questionCount) const {
+    QList<DrillQuestion> questions;
+    const QString path = fullPath(kQuestionsFile);
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+        questions = shippedQuestions();
+        *questionCount = int(questions.size());
+    } else {
+        // Not a plain file (a FIFO, a device) is refused by the reader itself.
+        QByteArray bytes;
+        const QString why = ReadContentFile(path, &bytes);
+        if (!why.isEmpty()) {
+            if (out)
+                out->append(problem(kQuestionsFile, why));
+            *questionCount = 0;
+            return {};
+        }
+        // Whether a listed picture loads is the picture's own finding, below.
+        const QuestionList list = parseQuestions(bytes, [this](const QString& relative) {
+            const QFileInfo info(fullPath(relative));
+            if (!info.exists())
+                return contentProblemText(ContentProblem::NotFound);
+            if (info.isDir())
+                return contentProblemText(ContentProblem::IsFolder);
+            return QString();
+        });
+        if (out)
+            for (const QuestionFault& f : list.faults)
+                out->append({f.kind == QuestionFault::Kind::Problem ? Finding::Kind::Problem
+                                                                    : Finding::Kind::Note,
+                             kQuestionsFile, f.line, f.message});
+        // The pictures of the good lines are checked all the same; the
+        // number of questions is only known once every line is right.
+        questions = list.questions;
+        *questionCount = list.hasProblem() ? 0 : int(questions.size());
+    }
+    QStringList pictures;
+    for (const DrillQuestion& q : questions)
+        pictures << q.picture;
+    return pictures;
+}
+
+void ContentChecker::checkQuestionCount(int questions, QList<Finding>* out) const {
+    if (questions == 0)
+        return;
+    // 「5問」「５つの問題」「五問」; not 「第5問」「1問目」「1問ずつ」.
+    static const QRegularExpression count(
+        QStringLiteral("(?<!第)([0-9０-９]+|[一二三四五六七八九十]+)(?:つの問題|問(?!目|ずつ))"));
+    for (const PanelDesign& d : allPanelDesigns()) {
+        if (!d.file.startsWith(QStringLiteral("\\説明\\ドリル\\")))
+            continue;
+        // A text that cannot be read has its own finding already.
+        QByteArray bytes;
+        if (!ReadContentFile(fullPath(d.file), &bytes).isEmpty())
+            continue;
+        const QStringList lines = DecodeLines(bytes);
+        for (int i = 0; i < lines.size(); ++i)
+            for (const QRegularExpressionMatch& m : count.globalMatch(lines[i])) {
+                const int n = questionNumber(m.captured(1));
+                if (n > 0 && n != questions)
+                    out->append({Finding::Kind::Note, d.file, i + 1,
+                                 QStringLiteral("「%1」とありますが、ドリルの問題は %2 問です"
+                                                "（%3）。")
+                                     .arg(m.captured(0))
+                                     .arg(questions)
+                                     .arg(QFileInfo::exists(fullPath(kQuestionsFile))
+                                              ? QStringLiteral("画像の問題.txt")
+                                              : QStringLiteral("問題.txt がないときの 5 問"))});
+            }
+    }
+}
+
 void ContentChecker::checkSound(const QString& relative, QList<Finding>* out) const {
-    const QString path = fullPath(relative);
-    QString why = notAFile(path);
     QFile file;
-    if (why.isEmpty())
-        why = openContentFile(path, &file);
-    if (why.isEmpty())
-        why = soundProblem(&file);
+    QString why = openContentFile(fullPath(relative), &file, kMaxSoundFileBytes);
+    if (why.isEmpty()) {
+        const QByteArray bytes = file.read(kMaxSoundFileBytes + 1);
+        why = file.error() == QFileDevice::NoError
+                  ? wavProblem(bytes)
+                  : contentProblemText(ContentProblem::CannotRead, file.errorString());
+    }
     if (!why.isEmpty())
         out->append(problem(relative, why));
 }

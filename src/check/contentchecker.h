@@ -18,7 +18,8 @@ struct Finding {
 };
 
 // Reads every file the program reads below a folder (the forty-two texts, the
-// drill's seven pictures and three sounds) and says what is wrong with them.
+// drill's questions file when there is one, its pictures and three sounds)
+// and says what is wrong with them.
 // It only reads. Needs a QApplication: lines are measured in the panels' own
 // font and width.
 class ContentChecker {
@@ -44,6 +45,10 @@ private:
     void checkText(const PanelDesign& design, QList<Finding>* out) const;
     void checkPicture(const QString& relative, QList<Finding>* out) const;
     void checkSound(const QString& relative, QList<Finding>* out) const;
+    // The drill's question pictures: those of the questions file, or the
+    // shipped five without one. Its faults go to *out when it is given.
+    QStringList questionPictures(QList<Finding>* out, int* questionCount) const;
+    void checkQuestionCount(int questions, QList<Finding>* out) const;
 
     QString m_folder;
 };

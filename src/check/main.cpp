@@ -6,6 +6,7 @@
 #include "basefolder.h"
 #include "checkplatform.h"
 #include "contentchecker.h"
+#include "programlook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,8 +15,10 @@
 #include <QTextStream>
 
 int main(int argc, char** argv) {
-    prepareCheckerPlatform();
+    const CheckerConsole console;
     QApplication app(argc, argv);
+    // Lines are measured in the panels as the program draws them.
+    applyProgramLook();
     QTextStream out(stdout);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1Char('-')))) {

@@ -4,6 +4,7 @@
 #include "basefolder.h"
 #include "contentpicture.h"
 #include "drillfiles.h"
+#include "drillquestions.h"
 #include "label.h"
 #include "navigator.h"
 #include "picture.h"
@@ -18,25 +19,8 @@
 namespace {
 
 constexpr int kTickMilliseconds = 100;
-constexpr double kPauseSeconds = 2.0;
-constexpr double kSecondsPerDay = 86400.0;
 
 const QColor kRed(255, 0, 0);
-
-// The clock reading as whole seconds, halves going to the even neighbour.
-qint32 wholeSeconds(double seconds) {
-    const double below = std::floor(seconds);
-    const double rest = seconds - below;
-    double whole = below;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0.0))
-        whole = below + 1.0;
-    return qint32(whole);
-}
-
-// Different clock readings give different seeds, to the millisecond.
-std::uint32_t seedFromClock(double seconds) {
-    return std::uint32_t(std::llround(seconds * 1000.0));
-}
 
 } // namespace
 
@@ -71,6 +55,15 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     }
     m_image6 = addPicture("Image6", 4200, 2490, QString(), false);
 
+    m_game = new DrillGame(this);
+    connect(m_game, &DrillGame::questionShown, this, &DrillScreen::showQuestion);
+    connect(m_game, &DrillGame::digitEntered, this, &DrillScreen::showDigit);
+    connect(m_game, &DrillGame::judged, this, &DrillScreen::judgeAnswer);
+    connect(m_game, &DrillGame::pauseStarted, this, &DrillScreen::startPause);
+    connect(m_game, &DrillGame::pauseEnded, this, &DrillScreen::endPause);
+    connect(m_game, &DrillGame::entryCleared, this, &DrillScreen::clearEntry);
+    connect(m_game, &DrillGame::finished, this, &DrillScreen::showEnd);
+
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName("Timer1");
     connect(m_timer1, &QTimer::timeout, this, &DrillScreen::timer1Timer);
@@ -79,7 +72,8 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
 }
 
 void DrillScreen::formLoad() {
-    setAnswers();
+    if (!setAnswers())
+        return;
     fill(m_list1);
     if (ending())
         return;
@@ -91,51 +85,20 @@ void DrillScreen::formLoad() {
     m_boxLeft = qint16(frame.left() * kTwipsPerPixel);
     m_boxWidth = qint16(frame.width() * kTwipsPerPixel);
     m_boxHeight = qint16(frame.height() * kTwipsPerPixel);
-    m_askedCount = 0;
-    for (int n = 1; n <= kQuestionCount; ++n)
-        m_asked[n] = 0;
     setTimer1Interval(0);
-    drawQuestion();
-}
-
-void DrillScreen::drawQuestion() {
-    RandomSource& random = Services::random();
-    random.reseed(seedFromClock(Services::clock().secondsSinceMidnight()));
-    const double r = random.next();
-    m_questionNo = qint16(qBound(1, int(std::floor(kQuestionCount * r)) + 1, kQuestionCount));
-    takeQuestion();
-}
-
-void DrillScreen::takeQuestion() {
-    if (m_asked[m_questionNo] == 1)
-        nextUnaskedQuestion();
-    else
-        showQuestion();
-}
-
-void DrillScreen::nextUnaskedQuestion() {
-    do {
-        m_questionNo = qint16(m_questionNo + 1);
-        if (m_questionNo > kQuestionCount)
-            m_questionNo = 1;
-    } while (m_asked[m_questionNo] != 0);
-    showQuestion();
+    m_game->start();
 }
 
 void DrillScreen::showQuestion() {
-    m_entryStep = 0;
-    m_rightA = m_rightAnswers[m_questionNo][1];
-    m_rightB = m_rightAnswers[m_questionNo][2];
-    m_asked[m_questionNo] = 1;
-    m_askedCount = qint16(m_askedCount + 1);
+    const qint16 ordinal = m_game->askedCount();
     // Named first: a label with a name of its own announces no change of its text.
-    m_label2->setAccessibleName(drillOrdinalText(m_askedCount));
-    m_label2->setText(QString::number(m_askedCount));
+    m_label2->setAccessibleName(drillOrdinalText(ordinal));
+    m_label2->setText(QString::number(ordinal));
 
     m_image5->hide();
-    if (!loadPicture(m_image5, questionPicture(m_questionNo)))
+    if (!loadPicture(m_image5, m_game->currentQuestion().picture))
         return;
-    nameElement(m_image5, drillQuestionText(m_askedCount));
+    nameElement(m_image5, drillQuestionText(ordinal));
     const int w = m_image5->width() * kTwipsPerPixel;
     const int h = m_image5->height() * kTwipsPerPixel;
     m_questionLeft = m_boxLeft + (m_boxWidth - w) / 2.0;
@@ -150,40 +113,23 @@ void DrillScreen::showQuestion() {
 }
 
 void DrillScreen::command2Click(qint16 index) {
-    // The entry is closed from the second digit on: presses during the pause
-    // and after the end are ignored, and the counter never runs over.
-    if (m_entryStep >= 2)
-        return;
-    m_entryStep = qint16(m_entryStep + 1);
-    if (m_entryStep == 1) {
-        m_answerA = index;
-        m_image4[0]->hide();
-        m_label1[0]->setAccessibleName(drillDigitText(0, index));
-        m_label1[0]->setText(QString::number(index));
-        m_image4[1]->show();
-        m_label1[0]->show();
-    } else if (m_entryStep == 2) {
-        m_answerB = index;
-        m_image4[1]->hide();
-        m_label1[1]->setAccessibleName(drillDigitText(1, index));
-        m_label1[1]->setText(QString::number(index));
-        m_label1[1]->show();
-        judgeAnswer();
-    }
+    m_game->pressDigit(index);
 }
 
-void DrillScreen::judgeAnswer() {
-    if (m_answerA == m_rightA && m_answerB == m_rightB) {
-        m_lastCorrect = 1;
+void DrillScreen::showDigit(int box, qint16 digit) {
+    m_image4[box]->hide();
+    m_label1[box]->setAccessibleName(drillDigitText(box, digit));
+    m_label1[box]->setText(QString::number(digit));
+    if (box == 0)
+        m_image4[1]->show();
+    m_label1[box]->show();
+}
+
+void DrillScreen::judgeAnswer(bool right) {
+    if (right)
         showCorrect();
-    } else {
-        m_lastCorrect = 0;
+    else
         showWrong();
-    }
-    if (ending())
-        return;
-    setTimer1Interval(kTickMilliseconds);
-    m_pauseStart = wholeSeconds(Services::clock().secondsSinceMidnight());
 }
 
 void DrillScreen::showCorrect() {
@@ -194,41 +140,40 @@ void DrillScreen::showWrong() {
     showMark(kWrongSound, kWrongMarkPicture, false);
 }
 
+void DrillScreen::startPause() {
+    if (ending())
+        return;
+    setTimer1Interval(kTickMilliseconds);
+}
+
 void DrillScreen::timer1Timer() {
     // A tick queued before the ticks stopped must not act twice.
     if (!m_timer1->isActive())
         return;
-    double elapsed = Services::clock().secondsSinceMidnight() - m_pauseStart;
-    // The clock went past midnight during the pause. Rounding can put the
-    // start up to half a second after the reading, so only a jump of about a
-    // day counts.
-    if (elapsed < -kSecondsPerDay / 2)
-        elapsed += kSecondsPerDay;
-    if (!(elapsed > kPauseSeconds))
-        return;
+    m_game->tick();
+}
+
+void DrillScreen::endPause() {
     setTimer1Interval(0);
     m_image6->hide();
+}
 
-    if (m_askedCount != kQuestionCount && m_lastCorrect == 1) {
-        drawQuestion();
-        return;
-    }
-    if (m_askedCount == kQuestionCount && m_lastCorrect == 1) {
-        m_list1->hide();
-        m_image3->hide();
-        m_label2->hide();
-        m_image5->hide();
-        m_label1[0]->hide();
-        m_label1[1]->hide();
-        m_image4[1]->hide();
-        m_image4[0]->hide();
-        m_image7->show();
-        m_list2->show();
-        Services::sound().play(ContentPath(kPassSound));
-        return;
-    }
+void DrillScreen::showEnd() {
+    m_list1->hide();
+    m_image3->hide();
+    m_label2->hide();
+    m_image5->hide();
+    m_label1[0]->hide();
+    m_label1[1]->hide();
+    m_image4[1]->hide();
+    m_image4[0]->hide();
+    m_image7->show();
+    m_list2->show();
+    Services::sound().play(ContentPath(kPassSound));
+}
+
+void DrillScreen::clearEntry() {
     // Wrong: the same question waits for a new entry.
-    m_entryStep = 0;
     m_label1[0]->hide();
     m_label1[1]->hide();
     m_image4[1]->hide();
@@ -238,16 +183,19 @@ void DrillScreen::timer1Timer() {
 void DrillScreen::command1Click() {
     // The move to the menu follows from the navigation table; no tick may run
     // on the screen that is being left.
+    m_game->stop();
     setTimer1Interval(0);
 }
 
-void DrillScreen::setAnswers() {
-    // Columns 1 and 2: the A and B parts of question N's ratio.
-    const qint16 table[kQuestionCount + 1][2] = {{0, 0}, {1, 1}, {1, 2}, {1, 2}, {1, 3}, {1, 1}};
-    for (int n = 1; n <= kQuestionCount; ++n) {
-        m_rightAnswers[n][1] = table[n][0];
-        m_rightAnswers[n][2] = table[n][1];
+bool DrillScreen::setAnswers() {
+    QList<DrillQuestion> questions;
+    const QString reason = readDrillQuestions(&questions);
+    if (!reason.isEmpty()) {
+        ReportContentFailure(ContentPath(kQuestionsFile), reason);
+        return false;
     }
+    m_game->setQuestions(questions);
+    return true;
 }
 
 void DrillScreen::showMark(const QString& sound, const QString& picture, bool right) {

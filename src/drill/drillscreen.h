@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drillgame.h"
 #include "screen.h"
 
 #include <QtGlobal>
@@ -9,9 +10,11 @@ class Picture;
 class PictureButton;
 class QTimer;
 
-// ドリル: five picture questions, each answered with two digits for the ratio
-// of A to B atoms, judged at once with a sound and a mark, and repeated until
-// right. Every visit starts afresh from formLoad().
+// ドリル: picture questions (five unless the questions file lists others),
+// each answered with two digits for the ratio of A to B atoms, judged at once
+// with a sound and a mark, and repeated until right. The rules are the
+// DrillGame's; the screen shows its state and passes the presses and ticks
+// on. Every visit starts afresh from formLoad().
 class DrillScreen : public Screen {
     Q_OBJECT
 public:
@@ -24,28 +27,32 @@ public:
     void command1Click();
 
     // The drill's state, read by tests.
-    qint32 pauseStart() const { return m_pauseStart; }
-    qint16 questionNo() const { return m_questionNo; }
-    qint16 askedCount() const { return m_askedCount; }
-    qint16 asked(int question) const { return m_asked[question]; }
-    qint16 entryStep() const { return m_entryStep; }
-    qint16 lastCorrect() const { return m_lastCorrect; }
+    const DrillGame& game() const { return *m_game; }
+    qint32 pauseStart() const { return m_game->pauseStart(); }
+    qint16 questionNo() const { return m_game->questionNo(); }
+    qint16 askedCount() const { return m_game->askedCount(); }
+    qint16 asked(int question) const { return m_game->asked(question); }
+    qint16 entryStep() const { return m_game->entryStep(); }
+    qint16 lastCorrect() const { return m_game->lastCorrect(); }
     QRect boxTwips() const { return QRect(m_boxLeft, m_boxTop, m_boxWidth, m_boxHeight); }
     // Where the question picture was put, in twips; a half twip can result.
     double questionLeftTwips() const { return m_questionLeft; }
     double questionTopTwips() const { return m_questionTop; }
 
 private:
-    // Procedures, in the screen's order (command2Click, timer1Timer and
-    // command1Click sit between them).
-    void drawQuestion();
-    void takeQuestion();
-    void nextUnaskedQuestion();
+    // What the screen shows of the game's changes.
     void showQuestion();
-    void judgeAnswer();
+    void showDigit(int box, qint16 digit);
+    void judgeAnswer(bool right);
     void showCorrect();
     void showWrong();
-    void setAnswers();
+    void startPause();
+    void endPause();
+    void clearEntry();
+    void showEnd();
+    // Reads the questions of this visit; false when they could not be read,
+    // which has been reported and is ending the program.
+    bool setAnswers();
 
     void showMark(const QString& sound, const QString& picture, bool right);
     // Loads a content picture into the element; false when it could not be
@@ -55,22 +62,12 @@ private:
     void setTimer1Interval(int milliseconds);
     static bool ending();
 
-    // Drill state.
-    qint32 m_pauseStart = 0;
+    DrillGame* m_game;
+
     qint16 m_boxTop = 0;
     qint16 m_boxLeft = 0;
     qint16 m_boxWidth = 0;
     qint16 m_boxHeight = 0;
-    qint16 m_questionNo = 0;
-    qint16 m_askedCount = 0;
-    qint16 m_asked[6] = {};
-    qint16 m_entryStep = 0;
-    qint16 m_answerA = 0;
-    qint16 m_answerB = 0;
-    qint16 m_rightA = 0;
-    qint16 m_rightB = 0;
-    qint16 m_lastCorrect = 0;
-    qint16 m_rightAnswers[6][3] = {};
 
     double m_questionLeft = 0;
     double m_questionTop = 0;

@@ -1,9 +1,7 @@
 #include "winmmsoundplayer.h"
 
 #include "platformsoundplayer.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "wavformat.h"
 
 // windows.h first: mmsystem.h builds on its types.
 #include <windows.h>
@@ -11,18 +9,26 @@
 #include <mmsystem.h>
 
 WinmmSoundPlayer::~WinmmSoundPlayer() {
-    // A sound still playing would outlive the module that started it.
+    // A sound still playing would outlive the module that started it, and
+    // would read the bytes freed after this.
     PlaySoundW(nullptr, nullptr, 0);
 }
 
 void WinmmSoundPlayer::play(const QString& path) {
-    const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable())
+    // PlaySound's own file reading goes through MMIO, which takes names of at
+    // most 128 characters and no "\\?\" form: a folder deep in OneDrive or
+    // on a USB stick would go silent. The file is read here and played from
+    // memory instead.
+    QByteArray bytes = readPlayableWav(path);
+    if (bytes.isEmpty())
         return;
-    // SND_NODEFAULT: a file Windows cannot play stays silent instead of
-    // ringing the system's default sound. A new sound replaces the last one.
-    const std::wstring native = QDir::toNativeSeparators(file.absoluteFilePath()).toStdWString();
-    PlaySoundW(native.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    // A new sound replaces the last one; that one must stop before its bytes go.
+    PlaySoundW(nullptr, nullptr, 0);
+    m_playing = std::move(bytes);
+    // SND_NODEFAULT: a sound Windows cannot play stays silent instead of
+    // ringing the system's default sound.
+    PlaySoundW(reinterpret_cast<LPCWSTR>(m_playing.constData()), nullptr,
+               SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
 SoundPlayer* createPlatformSoundPlayer() {

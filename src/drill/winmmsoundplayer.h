@@ -2,6 +2,8 @@
 
 #include "services.h"
 
+#include <QByteArray>
+
 // Plays the drill's sounds with the Windows multimedia API (PlaySound), which
 // every Windows has. play() starts the sound and returns at once; a missing
 // or unplayable file, or a machine without an audio device, is passed over in
@@ -11,4 +13,7 @@ public:
     WinmmSoundPlayer() = default;
     ~WinmmSoundPlayer() override;
     void play(const QString& path) override;
+
+private:
+    QByteArray m_playing; // the sound PlaySound plays from memory, kept while it plays
 };

@@ -169,7 +169,7 @@ void ClickableLabel::paintEvent(QPaintEvent* e) {
         style()->drawItemText(&p, contentsRect(), flags, option.palette, isEnabled(), text(),
                               foregroundRole());
     } else {
-        QLabel::paintEvent(e);
+        paintContents(e);
     }
     if (m_kind == Kind::Plain || !hasFocus() || !keyboardInUse())
         return;

@@ -34,6 +34,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // Draws what the label shows, under the focus frame; QLabel's own drawing.
+    virtual void paintContents(QPaintEvent* e) { QLabel::paintEvent(e); }
 
     // The focus frame lies this many pixels inside the element's edge.
     void setFocusFrameInset(int pixels) { m_frameInset = pixels; }

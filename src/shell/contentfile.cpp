@@ -9,6 +9,8 @@ QString contentProblemText(ContentProblem problem, const QString& detail) {
         return QStringLiteral("ファイルが見つかりません。");
     case ContentProblem::IsFolder:
         return QStringLiteral("ファイルではなくフォルダーです。");
+    case ContentProblem::NotAFile:
+        return QStringLiteral("普通のファイルではないので読み込めません。");
     case ContentProblem::TooLarge:
         return QStringLiteral("ファイルが大きすぎます（壊れている可能性があります）。");
     case ContentProblem::NoPermission:
@@ -27,6 +29,8 @@ QString openContentFile(const QString& fullPath, QFile* file, qint64 maxBytes) {
         return contentProblemText(ContentProblem::NotFound);
     if (info.isDir())
         return contentProblemText(ContentProblem::IsFolder);
+    if (!info.isFile())
+        return contentProblemText(ContentProblem::NotAFile);
     if (maxBytes >= 0 && info.size() > maxBytes)
         return contentProblemText(ContentProblem::TooLarge);
     file->setFileName(fullPath);

@@ -9,6 +9,7 @@ class QFile;
 enum class ContentProblem {
     NotFound,     // the file, or one of its folders, does not exist
     IsFolder,     // a folder stands where the file should be
+    NotAFile,     // a pipe or a device: reading it could block for ever
     TooLarge,     // far larger than any content file: damaged
     NoPermission, // the system refuses to open it
     CannotOpen,   // any other failure to open it; detail says which

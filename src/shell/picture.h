@@ -17,6 +17,9 @@ public:
     void setPictureName(const QString& name) { m_pictureName = name; }
     QString pictureName() const { return m_pictureName; }
 
+protected:
+    void paintContents(QPaintEvent* e) override;
+
 private:
     QPixmap m_picture;
     QString m_pictureName;

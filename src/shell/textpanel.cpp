@@ -58,9 +58,10 @@ int TextPanel::rowsInView() const {
 
 int TextPanel::textRoom() const {
     ensurePolished();
-    // The item view draws a row's text inside a margin on either side.
+    // The item view starts a row's text after a margin; a row that is too long
+    // is cut by the view's own edge, not by the margin mirrored on the right.
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    int room = contentsRect().width() - 2 * margin;
+    int room = contentsRect().width() - margin;
     if (count() > rowsInView())
         room -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
     return room;

@@ -3,6 +3,7 @@
 // Helpers for the drill's tests: small GIF pictures written with giflib, and
 // steps of a drill run driven through the fake clock and random generator.
 
+#include "drillquestions.h"
 #include "drillscreen.h"
 #include "testsupport.h"
 
@@ -16,8 +17,14 @@
 
 namespace drilltest {
 
-// The ratios the question pictures show, A then B.
-inline constexpr int kRight[6][2] = {{0, 0}, {1, 1}, {1, 2}, {1, 2}, {1, 3}, {1, 1}};
+// The ratio shipped question n (1 to 5) shows, A then B.
+struct RightRatio {
+    int a, b;
+};
+inline RightRatio rightRatio(int n) {
+    const DrillQuestion q = shippedQuestions().at(n - 1);
+    return {q.rightA, q.rightB};
+}
 
 // Distinct sizes tell which file is on screen.
 inline QSize questionSize(int n) {
@@ -107,12 +114,12 @@ inline void enter(Harness& h, int a, int b) {
 
 inline void answerRight(Harness& h) {
     const int n = drill(h)->questionNo();
-    enter(h, kRight[n][0], kRight[n][1]);
+    enter(h, rightRatio(n).a, rightRatio(n).b);
 }
 
 inline void answerWrong(Harness& h) {
     const int n = drill(h)->questionNo();
-    enter(h, kRight[n][0] + 1, kRight[n][1]);
+    enter(h, rightRatio(n).a + 1, rightRatio(n).b);
 }
 
 inline QTimer* timer1(Harness& h) {

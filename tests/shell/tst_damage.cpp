@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <array>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -62,8 +65,14 @@ void DamageTest::damagedTextFile_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("damage");
     for (const QString& f : allTextFiles())
-        for (const char* d : {"missing", "folder", "empty", "noise", "50MB"})
+        for (const char* d :
+             {"missing", "folder", "empty", "noise", "50MB", "rows", "long row", "UTF-32"})
             QTest::addRow("%s %s", qPrintable(f), d) << f << QString(d);
+#ifdef Q_OS_UNIX
+    // Windows has no named pipe in the file system.
+    for (const QString& f : allTextFiles())
+        QTest::addRow("%s fifo", qPrintable(f)) << f << QString("fifo");
+#endif
 }
 
 void DamageTest::damagedTextFile() {
@@ -86,8 +95,22 @@ void DamageTest::damagedTextFile() {
         QFile f(h.content.full(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
         QVERIFY(f.resize(50 * 1024 * 1024)); // sparse: quick to make
+    } else if (damage == "rows") {
+        // Far more rows than any text: the panel would take gigabytes at 16 MiB.
+        h.content.writeBytes(file, QByteArray(kMaxTextRows + 1, '\n'));
+    } else if (damage == "long row") {
+        h.content.writeBytes(file, "ok\r\n" + QByteArray(kMaxRowCharacters + 1, 'a'));
+    } else if (damage == "UTF-32") {
+        h.content.writeBytes(file, QByteArray("\xff\xfe\0\0"
+                                              "a\0\0\0",
+                                              8));
+    } else if (damage == "fifo") {
+        // A pipe at the text's place would block the program for ever.
+#ifdef Q_OS_UNIX
+        QCOMPARE(mkfifo(QFile::encodeName(h.content.full(file)).constData(), 0644), 0);
+#endif
     }
-    const bool fails = damage == "missing" || damage == "folder" || damage == "50MB";
+    const bool fails = damage != "empty" && damage != "noise";
 
     SwitchScreen(reader.screen);
     Harness::flushDeletes();
@@ -100,6 +123,12 @@ void DamageTest::damagedTextFile() {
         QVERIFY2(h.errors.messages.first().contains(ContentPath(file)),
                  qPrintable(h.errors.messages.first()));
         QVERIFY(!h.current());
+        const QString says = damage == "rows"       ? "行が多すぎます"
+                             : damage == "long row" ? "2 行目が長すぎます"
+                             : damage == "UTF-32"   ? "UTF-32"
+                             : damage == "fifo"     ? "普通のファイルではない"
+                                                    : "";
+        QVERIFY2(h.errors.messages.first().contains(says), qPrintable(h.errors.messages.first()));
     } else {
         QVERIFY(h.errors.messages.isEmpty());
         QVERIFY(h.exits.statuses.isEmpty());

@@ -1,11 +1,13 @@
 // The encodings a teacher's editor writes: CP932 as shipped, UTF-8 with and
-// without a byte-order mark, UTF-16 with one. Each is read into the same panel
-// rows, with every kind of line end.
+// without a byte-order mark, UTF-16 with one and without. Each is read into
+// the same panel rows, with every kind of line end; bytes that are valid in
+// more than one are read in the one that gives Japanese text.
 
 #include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
@@ -42,7 +44,12 @@ private slots:
     void decodesEachEncoding();
     void cp932KeepsItsLook_data();
     void cp932KeepsItsLook();
-    void halfWidthKanaThatIsAlsoUtf8();
+    void validBothWays_data();
+    void validBothWays();
+    void utf16WithoutMark_data();
+    void utf16WithoutMark();
+    void endOfFileByteAndUtf32Mark();
+    void rowsAndRowLengthAreBounded();
     void damagedUnicodeShowsReplacement_data();
     void damagedUnicodeShowsReplacement();
     void utf8FileFillsThePanel();
@@ -83,7 +90,9 @@ void EncodingTest::decodesEachEncoding() {
 void EncodingTest::cp932KeepsItsLook_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    // Kana and kanji in CP932 are never valid UTF-8, so the shipped texts read as before.
+    // Hiragana, full-width katakana and most kanji in CP932 begin with bytes that
+    // cannot begin a UTF-8 sequence, so texts like the shipped ones are not valid
+    // UTF-8 at all (for the few that are, see validBothWays).
     QTest::newRow("kanji") << QByteArray("\x91\xcc\x90\x53\x97\xa7\x95\xfb\r\n")
                            << QStringList{QStringLiteral("体心立方")};
     QTest::newRow("circled digit and wave dash")
@@ -91,6 +100,10 @@ void EncodingTest::cp932KeepsItsLook_data() {
     // Plain ASCII reads the same in both; an empty file gives no row.
     QTest::newRow("ASCII") << QByteArray("r = a/2\r\n\r\nend") << QStringList{"r = a/2", "", "end"};
     QTest::newRow("empty") << QByteArray() << QStringList();
+    // One byte that cannot continue UTF-8 after half-width katakana.
+    QTest::newRow("ﾃｽﾄ") << QByteArray("\xc3\xbd\xc4") << QStringList{QStringLiteral("ﾃｽﾄ")};
+    // Half-width katakana, also valid EUC-JP and, in pairs, UTF-16.
+    QTest::newRow("ｶﾀｶﾅ") << QByteArray("\xb6\xc0\xb6\xc5") << QStringList{QStringLiteral("ｶﾀｶﾅ")};
 }
 
 void EncodingTest::cp932KeepsItsLook() {
@@ -101,15 +114,110 @@ void EncodingTest::cp932KeepsItsLook() {
     QCOMPARE(used, TextEncoding::Cp932);
 }
 
-void EncodingTest::halfWidthKanaThatIsAlsoUtf8() {
-    // The one known ambiguity: "ﾃｽ" in CP932 (C3 BD) is also valid UTF-8 for
-    // "ý", and is read as UTF-8. One more character that is not a UTF-8
-    // continuation byte ("ﾃｽﾄ") is enough to read it as CP932 again.
+void EncodingTest::validBothWays_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("line");
+    // CP932 that is also valid UTF-8: half-width katakana (ﾃｽ is "ý" in UTF-8),
+    // a level-2 kanji before a full-width symbol (爛、 is U+08C1 "A"), a
+    // half-width katakana before a full-width character (ﾃ。 is "ÁB").
+    QTest::newRow("ﾃｽ") << QByteArray("\xc3\xbd") << TextEncoding::Cp932 << QStringLiteral("ﾃｽ");
+    QTest::newRow("爛、") << QByteArray("\xe0\xa3\x81\x41") << TextEncoding::Cp932
+                          << QStringLiteral("爛、");
+    QTest::newRow("ﾃ。") << QByteArray("\xc3\x81\x42") << TextEncoding::Cp932
+                         << QStringLiteral("ﾃ。");
+    // UTF-8 that is also valid CP932 (ア reads as a level-2 kanji and ｢) stays UTF-8.
+    QTest::newRow("UTF-8 ア") << QByteArray("\xe3\x82\xa2") << TextEncoding::Utf8
+                              << QStringLiteral("ア");
+    QTest::newRow("UTF-8 アイ") << QByteArray("\xe3\x82\xa2\xe3\x82\xa4") << TextEncoding::Utf8
+                                << QStringLiteral("アイ");
+    QTest::newRow("UTF-8 r²") << QByteArray("r\xc2\xb2") << TextEncoding::Utf8
+                              << QStringLiteral("r²");
+}
+
+void EncodingTest::validBothWays() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, line);
+    // The bytes really are valid both ways: the rule, not the validity, decides.
+    QVERIFY(bytes.isValidUtf8());
+    QStringDecoder cp932("Shift_JIS");
+    QVERIFY(!QString(cp932.decode(bytes)).contains(QChar(0x1A)));
+    QVERIFY(!cp932.hasError());
     TextEncoding used;
-    QCOMPARE(DecodeLines("\xc3\xbd", &used), QStringList{QStringLiteral("ý")});
-    QCOMPARE(used, TextEncoding::Utf8);
-    QCOMPARE(DecodeLines("\xc3\xbd\xc4", &used), QStringList{QStringLiteral("ﾃｽﾄ")});
-    QCOMPARE(used, TextEncoding::Cp932);
+    QCOMPARE(DecodeLines(bytes, &used), QStringList{line});
+    QCOMPARE(used, encoding);
+}
+
+void EncodingTest::utf16WithoutMark_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QStringList>("lines");
+    // One line without CR LF has no 00 byte at all; kana and kanji alone.
+    for (const QString& text :
+         {QStringLiteral("カタカナ"), QStringLiteral("体心立方格子"), QStringLiteral("金属結晶")}) {
+        QTest::addRow("%s LE", qPrintable(text))
+            << joined({text}, QStringEncoder::Utf16LE, false, "") << TextEncoding::Utf16LE
+            << QStringList{text};
+        QTest::addRow("%s BE", qPrintable(text))
+            << joined({text}, QStringEncoder::Utf16BE, false, "") << TextEncoding::Utf16BE
+            << QStringList{text};
+    }
+    QTest::newRow("text LE") << joined(kLines, QStringEncoder::Utf16LE, false, "\r\n")
+                             << TextEncoding::Utf16LE << kLines;
+}
+
+void EncodingTest::utf16WithoutMark() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QStringList, lines);
+    qsizetype mark = -1;
+    QCOMPARE(DetectTextEncoding(bytes, &mark), encoding);
+    QCOMPARE(mark, 0);
+    QCOMPARE(DecodeLines(bytes), lines);
+}
+
+void EncodingTest::endOfFileByteAndUtf32Mark() {
+    // DOS editors end a file with 0x1A: dropped at the very end, shown elsewhere.
+    QCOMPARE(DecodeLines("\x91\xcc\x90\x53\r\n\x1a"), QStringList{QStringLiteral("体心")});
+    QCOMPARE(DecodeLines("\xe3\x81\x82\x1a"), QStringList{QStringLiteral("あ")});
+    QCOMPARE(DecodeLines("\xef\xbb\xbf"
+                         "a\x1a"),
+             QStringList{"a"});
+    const QStringList inside = DecodeLines("a\x1a\r\nb");
+    QCOMPARE(inside.size(), 2);
+    QCOMPARE(inside.at(0).size(), 2); // kept before a line end
+    // A UTF-32 mark is not taken for UTF-16's, whose first two bytes it shares.
+    for (const QByteArray& bytes :
+         {QByteArray("\xff\xfe\0\0a\0\0\0", 8), QByteArray("\0\0\xfe\xff\0\0\0a", 8)}) {
+        qsizetype mark = 0;
+        QCOMPARE(DetectTextEncoding(bytes, &mark), TextEncoding::Utf32);
+        QCOMPARE(mark, 4);
+        QStringList lines{"stale"};
+        QVERIFY(DecodeContentText(bytes, &lines).contains("UTF-32"));
+        QVERIFY(lines.isEmpty());
+    }
+}
+
+void EncodingTest::rowsAndRowLengthAreBounded() {
+    QStringList lines;
+    QCOMPARE(DecodeContentText(QByteArray(kMaxTextRows, '\n'), &lines), QString());
+    QCOMPARE(lines.size(), kMaxTextRows);
+    QVERIFY(
+        DecodeContentText(QByteArray(kMaxTextRows + 1, '\n'), &lines).contains("行が多すぎます"));
+    QVERIFY(lines.isEmpty());
+    // Rows are counted as a panel shows them: CR LF is one line end.
+    QByteArray crlf;
+    for (int i = 0; i < kMaxTextRows; ++i)
+        crlf += "x\r\n";
+    QCOMPARE(DecodeContentText(crlf, &lines), QString());
+    // Characters, not bytes: a row of kanji is as long as one of ASCII.
+    const QByteArray longest =
+        QStringEncoder(QStringEncoder::Utf8).encode(QString(kMaxRowCharacters, QChar(0x4F53)));
+    QCOMPARE(DecodeContentText("a\n" + longest, &lines), QString());
+    QCOMPARE(lines.at(1).size(), kMaxRowCharacters);
+    QVERIFY(
+        DecodeContentText("a\n" + longest + "\xe4\xbd\x93", &lines).contains("2 行目が長すぎます"));
 }
 
 void EncodingTest::damagedUnicodeShowsReplacement_data() {
@@ -129,8 +237,9 @@ void EncodingTest::damagedUnicodeShowsReplacement_data() {
     QTest::newRow("only a mark") << QByteArray("\xef\xbb\xbf") << QStringList();
     QTest::newRow("UTF-16BE mark and one byte") << QByteArray("\xfe\xff\x09") << QStringList{bad};
     // Only the first mark is taken off; a second one is part of the text.
-    QTest::newRow("two UTF-8 marks")
-        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "a") << QStringList{QChar(0xFEFF) + QString("a")};
+    QTest::newRow("two UTF-8 marks") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                                                   "a")
+                                     << QStringList{QChar(0xFEFF) + QString("a")};
 }
 
 void EncodingTest::damagedUnicodeShowsReplacement() {

@@ -3,6 +3,7 @@
 #include "allscreens.h"
 #include "fonts.h"
 #include "platformtuning.h"
+#include "programlook.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    // The screens under test look as in the program: the same style on Windows.
+    // The screens under test look, and their panels measure, as in the program.
     tunePlatform();
+    applyProgramLook();
     prepareFonts();
     registerAllScreens();
     int failures = 0;

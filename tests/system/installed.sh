@@ -7,7 +7,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/ミロスタ 教材/化学 の 授業"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in mirosuta mirosuta-check mirosuta-sound.so 説明/メニュー/msg1.txt 画像/mondai1.gif 音/o.wav \
+for f in mirosuta mirosuta-check mirosuta-sound.so 説明/メニュー/msg1.txt 画像/mondai1.gif 画像/問題.txt \
+         画像/追加/zns.gif 画像/追加/batio3-ba-o.gif 音/o.wav \
          share/icons/hicolor/32x32/apps/mirosuta.png share/icons/hicolor/64x64/apps/mirosuta.png; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done

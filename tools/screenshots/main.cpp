@@ -1,16 +1,20 @@
-// Renders every screen in every stage to PNG: screenshot-tour <out-folder>.
+// Renders every screen in every stage to PNG:
+// screenshot-tour <out-folder> [content-folder].
 // With "-" as the folder it tours the same way and writes nothing (for
 // checking that the program itself writes nothing). With --layout FILE it
 // writes, as JSON, every screen's named elements and their places in window
 // pixels instead (for tests that click the program where it has no widgets of
 // its own to find, as in a browser).
-// Uses the built content folder beside the program and a fixed clock and draw,
-// so the pictures are the same at every run.
+// Uses the built content folder beside the program, or the one given, and a
+// fixed clock and draw, so the pictures are the same at every run. With a
+// content folder of its own, every question of the drill is shot too.
 #include "allscreens.h"
 #include "basefolder.h"
 #include "cellmodel.h"
+#include "drillscreen.h"
 #include "latticecommon.h"
 #include "navigator.h"
+#include "programlook.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -134,6 +138,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    applyProgramLook();
     const bool layout = argc > 2 && QByteArray(argv[1]) == "--layout";
     const QString folder =
         argc > 1 && !layout ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens");
@@ -149,7 +154,9 @@ int main(int argc, char** argv) {
     Services::setClock(&g_clock);
     Services::setRandom(&draw);
     registerAllScreens();
-    SetBaseFolder(QCoreApplication::applicationDirPath() + "/../out");
+    const bool ownContent = argc > 2 && !layout;
+    SetBaseFolder(ownContent ? QDir(QString::fromLocal8Bit(argv[2])).absolutePath()
+                             : QCoreApplication::applicationDirPath() + "/../out");
     if (layout)
         return writeLayout(QString::fromLocal8Bit(argv[2])) && report.count == 0 ? 0 : 1;
 
@@ -187,19 +194,27 @@ int main(int argc, char** argv) {
     }
 
     if (Navigator::instance().isRegistered(ScreenId::Drill)) {
-        // Questions come 1..5; the answers are the rows of the drill's table.
-        const int answers[5][2] = {{1, 1}, {1, 2}, {1, 2}, {1, 3}, {1, 1}};
+        // The draws give the questions in the order of the list; each is
+        // answered as its line says.
         SwitchScreen(ScreenId::Drill);
         flush();
+        auto* drill = qobject_cast<DrillScreen*>(Navigator::instance().current());
+        if (!drill)
+            return 1;
+        const DrillGame& game = drill->game();
         shoot(out, "ドリル-0");
-        click("Command2(2)");
+        // 2 : 4 is never a right answer of the shipped questions.
+        const bool twoFour = game.rightA() == 2 && game.rightB() == 4;
+        click(Screen::arrayName("Command2", twoFour ? 3 : 2));
         shoot(out, "ドリル-1-A");
         click("Command2(4)");
         shoot(out, "ドリル-2-wrong");
         endPause();
-        for (int q = 0; q < 5; ++q) {
-            click(Screen::arrayName("Command2", answers[q][0]));
-            click(Screen::arrayName("Command2", answers[q][1]));
+        for (int q = 0; q < game.questionCount(); ++q) {
+            if (ownContent)
+                shoot(out, QStringLiteral("ドリル-問%1").arg(q + 1));
+            click(Screen::arrayName("Command2", game.rightA()));
+            click(Screen::arrayName("Command2", game.rightB()));
             if (q == 0)
                 shoot(out, "ドリル-3-right");
             endPause();
