@@ -1,5 +1,6 @@
 #include "platformtuning.h"
 
+#include "fonts.h"
 #include "navigator.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ EM_JS(void, mirosutaScreenShown, (const char* formName, const char* caption), {
 } // namespace
 
 void tunePlatform() {
+    // A page has no fonts of its own: the Mincho face comes first, for the
+    // tests as for the program.
+    prepareFonts();
     QObject::connect(&Navigator::instance(), &Navigator::screenShown, QCoreApplication::instance(),
                      [](Screen* s) {
                          mirosutaScreenShown(s->objectName().toUtf8().constData(),

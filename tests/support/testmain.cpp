@@ -1,7 +1,6 @@
 #include "testmain.h"
 
 #include "allscreens.h"
-#include "fonts.h"
 #include "platformtuning.h"
 #include "programlook.h"
 
@@ -22,7 +21,6 @@ int main(int argc, char** argv) {
     // The screens under test look, and their panels measure, as in the program.
     tunePlatform();
     applyProgramLook();
-    prepareFonts();
     registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).
