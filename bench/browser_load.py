@@ -36,7 +36,7 @@ def first_screen(page, timeout=120):
 
 
 def wait_worker(page):
-    page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 120, "the service worker")
+    bt.wait_for_worker(page, 120)
 
 
 def cold_and_warm(site_dir, runs):

@@ -752,6 +752,12 @@ class StepFailed(Exception):
     pass
 
 
+def wait_for_worker(page, timeout=60):
+    """Until the page's service worker is installed and active."""
+    page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", timeout,
+              "the service worker")
+
+
 def expect(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -1083,8 +1089,7 @@ def offline(results, args, layout):
             p = Program(page, layout, server.url)
             with results.step("offline: スタート again without a server"):
                 p.open()
-                page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 60,
-                          "the service worker")
+                wait_for_worker(page)
                 page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
                 server.stop()
                 page.reload()
@@ -1107,8 +1112,7 @@ def teachers_edit(results, args, layout):
             p = Program(page, layout, server.url)
             with results.step("teacher's edit: a UTF-8 text shows at the next load"):
                 p.open()
-                page.wait("navigator.serviceWorker.ready.then(r => !!r.active)", 60,
-                          "the service worker")
+                wait_for_worker(page)
                 first = p.shot()
                 first_geo = p.geometry
                 site.overrides[edited] = "先生が書き直した説明です。\n金属の結晶を調べよう。\n".encode()

@@ -6,10 +6,11 @@
 #include <QString>
 #include <memory>
 
-// The program's sound player. The real one (Qt Multimedia) lives in the
-// sound module beside the executable and is loaded a moment after the first
-// screen is shown, or at the first sound if that comes sooner. Without the
-// module, or without an audio output, every sound is passed over in silence.
+// The program's sound player. The platform's player (platformsoundplayer.h)
+// is got a moment after the first screen is shown, or at the first sound if
+// that comes sooner: on the desktop from the sound module beside the
+// executable, in a browser from the program itself. Without a player, or
+// without an audio output, every sound is passed over in silence.
 class LazySoundPlayer final : public SoundPlayer {
 public:
     // moduleFolder: where the sound module lies (the executable's folder).
