@@ -48,6 +48,7 @@ CHROMIUM = os.environ.get("MIROSUTA_CHROMIUM", "/usr/bin/chromium")
 DESIGN_WIDTH, DESIGN_HEIGHT = 768, 480
 CHROMEBOOK = (1366, 768)
 IPAD = (1180, 820)
+DESIGN = (768, 480)  # the design's own size: scale 1
 
 TYPES = {
     ".html": "text/html; charset=utf-8",
@@ -769,11 +770,7 @@ def expect(condition, message):
 # SKIP, never dropped unseen). Every other class of test_shell and test_lattice
 # runs in Chromium 156 with Qt 6.8.2, AccessibilityTest's waits for an active
 # window included; --qt-unfit runs these all the same.
-BROWSER_UNFIT = {
-    "TextRoomTest": "its scrolling row waits for the panel's scroll bar, which did not appear "
-                    "within QTRY's five seconds in the browser (the rows without a scroll bar "
-                    "pass there); left out until that is understood",
-}
+BROWSER_UNFIT = {}
 
 
 def test_classes(subsystem):
@@ -796,6 +793,9 @@ def test_files(build, site):
         if f.is_file():
             files.append((str(f), f))
     files.append(("/fonts/mincho.ttf", Path(site) / "fonts" / "mincho.ttf"))
+    # Both picture packs, where the page would write the one it needs.
+    for pack in ("pictures.rcc", "pictures@2x.rcc"):
+        files.append((f"/pictures/{pack}", out / pack))
     return files
 
 
@@ -1148,8 +1148,51 @@ def ipad(results, args, layout):
                 p.open()
                 k = page.state()["scale"]
                 expect(k == 1.53, f"scale {k}")
+                pack = page.state()["picturePack"]
+                expect(pack == "pictures@2x.rcc", f"the page fetched {pack}")
                 looks_like_start(p, p.shot(), server.url)
                 p.click("Command1", "メニュー", touch=True)
+    finally:
+        server.stop()
+
+
+def picture_packs(results, args, layout):
+    """One picture pack per pixel ratio: the page fetches the one it needs, and
+    offline, on a screen of the other ratio, draws from the one it kept."""
+    site, server = site_server(args)
+
+    def fetched(name):
+        return sum(1 for path, status, _ in server.requests
+                   if path == f"/{name}" and status == 200)
+
+    try:
+        with Browser(DESIGN) as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            with results.step("pictures: a screen at its own size fetches the plain pack only"):
+                p.open()
+                wait_for_worker(page)
+                s = page.state()
+                expect(s["scale"] == 1 and s["pictureRatio"] == 1,
+                       f"scale {s['scale']}, ratio {s['pictureRatio']}")
+                expect(fetched("pictures.rcc") == 1 and fetched("pictures@2x.rcc") == 0,
+                       f"pictures.rcc {fetched('pictures.rcc')} times, "
+                       f"pictures@2x.rcc {fetched('pictures@2x.rcc')} times")
+                looks_like_start(p, p.shot(), server.url)
+            with results.step("pictures: offline on a twice-density screen, the kept pack serves"):
+                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+                server.stop()
+                page.call("Emulation.setDeviceMetricsOverride", {
+                    "width": DESIGN[0], "height": DESIGN[1], "deviceScaleFactor": 2,
+                    "mobile": False})
+                page.reload()
+                p.wait_first(60)
+                s = page.state()
+                expect(s["phase"] == "running" and s["pictureRatio"] == 2
+                       and s["picturePack"] == "pictures.rcc",
+                       f"phase {s['phase']}, ratio {s['pictureRatio']}, pack {s['picturePack']}")
+                looks_like_start(p, p.shot(), server.url)
+                p.click("Command1", "メニュー")
     finally:
         server.stop()
 
@@ -1216,7 +1259,7 @@ def screenshots(results):
 
 START_TIME = time.time()
 
-CHECKS = ("qt", "tour", "report", "offline", "edit", "ipad", "accessibility")
+CHECKS = ("qt", "tour", "report", "offline", "edit", "ipad", "pictures", "accessibility")
 
 
 def main():
@@ -1253,6 +1296,7 @@ def main():
         elif layout:
             for name, run in (("tour", tour), ("report", damaged_text), ("offline", offline),
                               ("edit", teachers_edit), ("ipad", ipad),
+                              ("pictures", picture_packs),
                               ("accessibility", accessibility)):
                 if name in rest:
                     try:

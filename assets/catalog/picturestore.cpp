@@ -1,15 +1,10 @@
 #include "picturestore.h"
 
+#include "picturepacks.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QPixmapCache>
-
-// The pictures are compiled into this static library, whose resources are
-// registered by hand: at start, with the store.
-static void registerPictureResources() {
-    Q_INIT_RESOURCE(pictures);
-}
-Q_CONSTRUCTOR_FUNCTION(registerPictureResources)
 
 namespace {
 
@@ -38,6 +33,7 @@ QPixmap PictureStore::pixmap(const QString& name) {
         return true;
     }();
     Q_UNUSED(limited);
+    ensurePicturePacks();
     const int ratio = pictureRatio();
     const QString key = QStringLiteral("picture:%1@%2").arg(name).arg(ratio);
     QPixmap p;
@@ -46,9 +42,15 @@ QPixmap PictureStore::pixmap(const QString& name) {
     // Every picture a screen asks for is one of the catalog's, and the build
     // packs every one of those: a name that is not there is a fault of the
     // program, which stops here and names it rather than show a blank.
-    if (!p.load(resourcePath(name, ratio)))
-        qFatal("no picture named \"%s\" among the program's pictures", qPrintable(name));
-    p.setDevicePixelRatio(ratio);
+    // A browser may hold the pictures of one pixel ratio only (it fetched the
+    // ones its screen needed); those of the other are drawn scaled.
+    int drawn = ratio;
+    if (!p.load(resourcePath(name, drawn))) {
+        drawn = 3 - ratio;
+        if (!p.load(resourcePath(name, drawn)))
+            qFatal("no picture named \"%s\" among the program's pictures", qPrintable(name));
+    }
+    p.setDevicePixelRatio(drawn);
     QPixmapCache::insert(key, p);
     return p;
 }
@@ -58,5 +60,6 @@ QIcon PictureStore::windowIcon() {
 }
 
 bool PictureStore::has(const QString& name) {
+    ensurePicturePacks();
     return QFile::exists(resourcePath(name, 1)) && QFile::exists(resourcePath(name, 2));
 }

@@ -4,7 +4,8 @@
     make_site.py OUT_DIR FONT ICON192 ICON512 SITE
 
 OUT_DIR is the program build's output folder (mirosuta.js, mirosuta.wasm,
-qtloader.js and the content folders 説明, 画像 and 音); FONT the Mincho subset;
+qtloader.js, the picture packs pictures.rcc and pictures@2x.rcc, and the content
+folders 説明, 画像 and 音); FONT the Mincho subset;
 ICON192 and ICON512 the home-screen icons. SITE is written anew: the page, the
 program, the font, the content as plain files, files.json (what the page
 fetches, with sizes and hashes), the service worker and the web app manifest.
@@ -14,6 +15,7 @@ import hashlib
 import json
 import shutil
 import sys
+import urllib.parse
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -38,6 +40,8 @@ def main() -> int:
         "mirosuta.js": out / "mirosuta.js",
         "mirosuta.wasm": out / "mirosuta.wasm",
         "qtloader.js": out / "qtloader.js",
+        "pictures.rcc": out / "pictures.rcc",
+        "pictures@2x.rcc": out / "pictures@2x.rcc",
         "page.js": HERE / "page.js",
         "fonts/mincho.ttf": font,
         "icon-192.png": icon192,
@@ -50,6 +54,12 @@ def main() -> int:
     program = [
         {"path": name, "size": (site / name).stat().st_size, "hash": digest(site / name)}
         for name in ("mirosuta.wasm", "fonts/mincho.ttf")
+    ]
+    # The page fetches the pack of its screen's pixel ratio only.
+    program += [
+        {"path": name, "size": (site / name).stat().st_size, "hash": digest(site / name),
+         "ratio": ratio}
+        for name, ratio in (("pictures.rcc", 1), ("pictures@2x.rcc", 2))
     ]
 
     content = []
@@ -69,7 +79,11 @@ def main() -> int:
     versioned = [f"{n}?v={hashes[n]}" for n in ("qtloader.js", "mirosuta.js", "page.js",
                                                 "mirosuta.wasm", "fonts/mincho.ttf")]
     versioned += ["icon-192.png", "icon-512.png", "manifest.webmanifest"]
-    version = hashlib.sha256("".join(versioned).encode()).hexdigest()[:16]
+    # Kept cache-first like the rest of the program, but not fetched by the
+    # worker's install: a device keeps the pack it used.
+    packs = [urllib.parse.quote(f"{n}") + f"?v={hashes[n]}"
+             for n in ("pictures.rcc", "pictures@2x.rcc")]
+    version = hashlib.sha256("".join(versioned + packs).encode()).hexdigest()[:16]
     (site / "files.json").write_text(
         json.dumps({"version": version, "program": program, "content": content},
                    ensure_ascii=False, indent=1) + "\n",
@@ -78,6 +92,7 @@ def main() -> int:
     worker = (HERE / "sw.js.in").read_text(encoding="utf-8")
     worker = worker.replace("@VERSION@", version)
     worker = worker.replace("@PROGRAM@", json.dumps(versioned))
+    worker = worker.replace("@PACKS@", json.dumps(packs))
     worker = worker.replace("@CONTENT@", json.dumps(pages, ensure_ascii=False))
     (site / "sw.js").write_text(worker, encoding="utf-8")
     print(f"site: {site} ({len(content)} content files, version {version})")

@@ -16,6 +16,8 @@
     screensShown: 0,
     firstScreenAt: null, // ms after navigation, once the first screen is drawn
     scale: 1,
+    pictureRatio: 1, // 2: the twice-size pictures are wanted
+    picturePack: null, // the pack fetched
     report: null,
     soundsStarted: 0,
     soundsPlayed: 0,
@@ -197,7 +199,15 @@
 
   async function start() {
     const files = await (await fetch('files.json', { cache: 'no-cache' })).json();
-    const total = files.program.concat(files.content).reduce((n, f) => n + f.size, 0);
+    state.scale = fitScale();
+    // The twice-size pictures where Qt will draw more than one device pixel
+    // per design pixel (as on an iPad, or any screen scaled up), as on the
+    // desktop; the other pack is left on the server.
+    state.pictureRatio = devicePixelRatio * state.scale > 1 ? 2 : 1;
+    const packs = files.program.filter((f) => f.ratio);
+    const pack = packs.find((f) => f.ratio === state.pictureRatio) ?? packs[0];
+    const needed = files.program.filter((f) => !f.ratio || f === pack);
+    const total = needed.concat(files.content).reduce((n, f) => n + f.size, 0);
     let loaded = 0;
     const bar = $('progress');
     const progress = (n) => {
@@ -211,11 +221,24 @@
     const wasmBytes = fetchBytes(versioned(wasmFile), progress);
     const module = wasmBytes.then((b) => WebAssembly.compile(b));
     const font = fetchBytes(versioned(fontFile), progress);
+    // Offline, with the screen's ratio changed since the last visit, the pack
+    // kept then serves: the program draws those pictures scaled.
+    const pictures = fetchBytes(versioned(pack), progress).then(
+      (bytes) => [pack, bytes],
+      async (e) => {
+        for (const other of packs.filter((f) => f !== pack)) {
+          const bytes = await fetchBytes(versioned(other), () => {}, true);
+          if (bytes)
+            return [other, bytes];
+        }
+        throw e;
+      });
     const content = Promise.all(
       files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true)]));
-    const [fontBytes, contentBytes] = await Promise.all([font, content]);
+    const [fontBytes, [pictureFile, pictureBytes], contentBytes] =
+      await Promise.all([font, pictures, content]);
+    state.picturePack = pictureFile.path;
 
-    state.scale = fitScale();
     placeScreen();
     await qtLoad({
       qt: {
@@ -240,6 +263,8 @@
             FS.writeFile(path, bytes);
           };
           write('/fonts/mincho.ttf', fontBytes);
+          // Where the program looks for its pictures (assets/catalog/picturepacks_files.cpp).
+          write(`/pictures/${pictureFile.path}`, pictureBytes);
           // A file the server lacks stays missing: the program reports it by
           // its path when a screen needs it, as on the desktop.
           for (const [path, bytes] of contentBytes) {
@@ -256,6 +281,7 @@
     keepForOffline(files, [
       [versioned(wasmFile), await wasmBytes, 'application/wasm'],
       [versioned(fontFile), fontBytes, 'font/ttf'],
+      [versioned(pictureFile), pictureBytes, 'application/octet-stream'],
     ], contentBytes);
   }
 

@@ -1,0 +1,20 @@
+# Splits the renderer's resource list into one list per pixel ratio:
+# pictures-1x.qrc (name.png) and pictures-2x.qrc (name@2x.png), beside it.
+#   cmake -DQRC=<dir>/pictures.qrc -P splitpictures.cmake
+file(STRINGS ${QRC} lines)
+set(head "<RCC>\n  <qresource prefix=\"/\">\n")
+set(tail "  </qresource>\n</RCC>\n")
+set(one "${head}")
+set(two "${head}")
+foreach(line IN LISTS lines)
+  if(line MATCHES "<file ")
+    if(line MATCHES "@2x\\.png</file>")
+      string(APPEND two "${line}\n")
+    else()
+      string(APPEND one "${line}\n")
+    endif()
+  endif()
+endforeach()
+get_filename_component(dir ${QRC} DIRECTORY)
+file(WRITE ${dir}/pictures-1x.qrc "${one}${tail}")
+file(WRITE ${dir}/pictures-2x.qrc "${two}${tail}")
