@@ -118,11 +118,19 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     std::vector<double> program, bare, text;
+    // Peak memory once the first window is shown: each launch prints it.
+    std::vector<double> programPeak, textPeak;
     for (int i = 0; i < runs; ++i) {
         // Interleaved, so all see the same machine load.
-        program.push_back(launch({"--child", "0"}).ms);
+        const Run p = launch({"--child", "0"});
+        program.push_back(p.ms);
         bare.push_back(launch({}, bareWindow()).ms);
-        text.push_back(launch(firstText(), textWindow()).ms);
+        const Run t = launch(firstText(), textWindow());
+        text.push_back(t.ms);
+        if (!p.numbers.isEmpty() && !t.numbers.isEmpty()) {
+            programPeak.push_back(double(p.numbers[0]));
+            textPeak.push_back(double(t.numbers[0]));
+        }
     }
     const double p = median(program), b = median(bare), t = median(text);
     std::printf("start-up to first screen: program %.1f ms, bare window %.1f ms, ratio %.2f "
@@ -131,6 +139,10 @@ int main(int argc, char** argv) {
     std::printf("  the bare window with one panel of Japanese text: %.1f ms, %.2f x the bare "
                 "window; the program is %.2f x that\n",
                 t, t / b, p / t);
+    if (!programPeak.empty())
+        std::printf("peak memory at the first window: program %.0f KiB, the window with one panel "
+                    "of text %.0f KiB, ratio %.2f (medians)\n",
+                    median(programPeak), median(textPeak), median(programPeak) / median(textPeak));
 
     const Run oneTour = launch({"--child", "1"});
     const Run bareRun = launch({}, bareWindow());
