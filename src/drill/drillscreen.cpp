@@ -6,7 +6,6 @@
 #include "drillfiles.h"
 #include "drillquestions.h"
 #include "label.h"
-#include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -72,13 +71,7 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
 }
 
 void DrillScreen::formLoad() {
-    if (!setAnswers())
-        return;
-    fill(m_list1);
-    if (ending())
-        return;
-    fill(m_list2);
-    if (ending())
+    if (!setAnswers() || !fill({m_list1, m_list2}))
         return;
     const QRect frame = m_image5->geometry();
     m_boxTop = qint16(frame.top() * kTwipsPerPixel);
@@ -141,8 +134,6 @@ void DrillScreen::showWrong() {
 }
 
 void DrillScreen::startPause() {
-    if (ending())
-        return;
     setTimer1Interval(kTickMilliseconds);
 }
 
@@ -191,7 +182,7 @@ bool DrillScreen::setAnswers() {
     QList<DrillQuestion> questions;
     const QString reason = readDrillQuestions(&questions);
     if (!reason.isEmpty()) {
-        ReportContentFailure(ContentPath(kQuestionsFile), reason);
+        giveUp(ContentPath(kQuestionsFile), reason);
         return false;
     }
     m_game->setQuestions(questions);
@@ -211,7 +202,7 @@ bool DrillScreen::loadPicture(Picture* element, const QString& relative) {
     QPixmap pixmap;
     const QString reason = loadContentPicture(path, &pixmap);
     if (!reason.isEmpty()) {
-        ReportContentFailure(path, reason);
+        giveUp(path, reason);
         return false;
     }
     element->setPicture(pixmap);
@@ -229,6 +220,11 @@ void DrillScreen::setTimer1Interval(int milliseconds) {
     }
 }
 
-bool DrillScreen::ending() {
-    return Navigator::instance().ended();
+void DrillScreen::giveUp(const QString& fullPath, const QString& reason) {
+    // The screen is closing: the game's further signals (the pause that
+    // follows a mark) must not start its ticks again.
+    disconnect(m_game, nullptr, this, nullptr);
+    m_game->stop();
+    setTimer1Interval(0);
+    ReportContentFailure(fullPath, reason);
 }

@@ -51,16 +51,18 @@ private:
     void clearEntry();
     void showEnd();
     // Reads the questions of this visit; false when they could not be read,
-    // which has been reported and is ending the program.
+    // which has been reported (giveUp).
     bool setAnswers();
 
     void showMark(const QString& sound, const QString& picture, bool right);
     // Loads a content picture into the element; false when it could not be
-    // read, which has been reported and is ending the program.
+    // read, which has been reported (giveUp).
     bool loadPicture(Picture* element, const QString& relative);
     // Interval 0 means no ticks at all, unlike a zero-interval QTimer.
     void setTimer1Interval(int milliseconds);
-    static bool ending();
+    // Reports a file the visit cannot go on without, after which the game
+    // drives the screen no more.
+    void giveUp(const QString& fullPath, const QString& reason);
 
     DrillGame* m_game;
 

@@ -49,8 +49,7 @@ LatticeAtomsScreen::LatticeAtomsScreen(cell::Structure s) : LessonScreen(s, Less
 
 void LatticeAtomsScreen::formLoad() {
     // The answer is read now, before it is asked for.
-    fill(m_list1);
-    fill(m_list2);
+    fill({m_list1, m_list2});
 }
 
 void LatticeAtomsScreen::command1Click() {

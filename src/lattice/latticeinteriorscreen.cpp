@@ -75,9 +75,7 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
 void LatticeInteriorScreen::formLoad() {
     m_pieceCount = qint16(cell::pieceCount(structure()));
     m_clickCount = 0;
-    fill(m_list1);
-    fill(m_list2);
-    fill(m_list3);
+    fill({m_list1, m_list2, m_list3});
 }
 
 void LatticeInteriorScreen::command1Click() {

@@ -1,7 +1,6 @@
 #include "latticeintroscreen.h"
 
 #include "navigationtable.h"
-#include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -34,14 +33,17 @@ void LatticeIntroScreen::command1Click() {
     if (m_clickCount == 1) {
         m_image2->hide();
         m_list1->hide();
-        // Read at the press, so an edited text shows without reopening.
-        fill(m_list2);
+        // Read at the press, so an edited text shows without reopening; a
+        // text that cannot be shown ends the program and nothing more is shown.
+        if (!fill(m_list2))
+            return;
         m_image3->show();
         m_image4->show();
         m_list2->show();
     }
     if (m_clickCount == 2) {
-        fill(m_list3);
+        if (!fill(m_list3))
+            return;
         m_list2->hide();
         m_list3->show();
         m_image5->show();

@@ -34,8 +34,7 @@ LatticeNeighboursScreen::LatticeNeighboursScreen(cell::Structure s)
 }
 
 void LatticeNeighboursScreen::formLoad() {
-    fill(m_list1);
-    fill(m_list2);
+    fill({m_list1, m_list2});
 }
 
 void LatticeNeighboursScreen::command1Click() {

@@ -1,7 +1,6 @@
 #include "radiusstagescreen.h"
 
 #include "navigationtable.h"
-#include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 
@@ -54,11 +53,9 @@ RadiusStageScreen::RadiusStageScreen(ScreenId screen)
 
 void RadiusStageScreen::formLoad() {
     // The hidden panels are filled now too: nothing is read later.
-    fill(m_list1);
-    fill(m_list2);
-    if (m_list3)
-        fill(m_list3);
     m_clickCount = 0;
+    if (fill({m_list1, m_list2}) && m_list3)
+        fill(m_list3);
 }
 
 void RadiusStageScreen::command1Click() {

@@ -7,19 +7,18 @@
 #include <array>
 #include <functional>
 
-#include "screen.h"
+class Screen;
 
-// Opens and closes the screens: one open at a time, every move through
-// switchScreen, every end through endProgram (or the close box, or a content
-// file that cannot be read).
+// Opens and closes the screens: one open at a time. A screen asks for a move,
+// an end or reports a content file it cannot read through its signals; the
+// navigator, which wires them as it opens the screen, decides.
 class Navigator : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<Screen*()>;
+    Navigator() = default;
+    ~Navigator() override;
 
-    static Navigator& instance();
-
-    void registerScreen(ScreenId id, Factory factory);
+    void registerScreen(ScreenId id, std::function<Screen*()> factory);
     bool isRegistered(ScreenId id) const;
 
     // Sets BaseFolder from the executable's folder and opens スタート.
@@ -29,34 +28,23 @@ public:
 
     // A content file could not be read: report it, close the open screen
     // (never showing one that was being opened) and end with status 1.
-    void fail(const QString& message);
-    void closeBoxPressed(Screen* screen);
+    void reportContentFailure(const QString& fullPath, const QString& reason);
 
-    Screen* current() const { return m_current; }
+    Screen* current() const;
     bool ended() const { return m_ended; }
     int exitStatus() const { return m_exitStatus; }
-
-    // Tests: forget the open screen and the end so that a new run can start.
-    void reset();
 
 signals:
     void screenShown(Screen* screen);
 
 private:
     void closeCurrent();
+    void wireScreen(Screen* screen);
     void wirePlainMoves(Screen* screen);
     void finish(int status);
 
-    std::array<Factory, kScreenCount> m_factories{};
+    std::array<std::function<Screen*()>, kScreenCount> m_factories{};
     QPointer<Screen> m_current;
     bool m_ended = false;
     int m_exitStatus = 0;
 };
-
-// The program's own names for the moves.
-void StartUp(const QString& executableFolder);
-void SwitchScreen(ScreenId target);
-void EndProgram();
-
-// Reports a content file that cannot be read and ends the program.
-void ReportContentFailure(const QString& fullPath, const QString& reason);

@@ -1,9 +1,9 @@
 #include "screen.h"
 
 #include "accessiblenames.h"
+#include "basefolder.h"
 #include "fonts.h"
 #include "label.h"
-#include "navigator.h"
 #include "paneldesign.h"
 #include "picture.h"
 #include "picturebutton.h"
@@ -55,7 +55,7 @@ QString Screen::arrayName(const QString& name, int index) {
 void Screen::closeEvent(QCloseEvent* e) {
     // The close box of the one open window ends the program.
     e->ignore();
-    Navigator::instance().closeBoxPressed(this);
+    emit closeRequested();
 }
 
 Picture* Screen::addPicture(const QString& name, int left, int top, const QString& picture,
@@ -153,6 +153,18 @@ void Screen::giveKeyboardFocus(QWidget* w) {
         w->setFocus(Qt::TabFocusReason);
 }
 
-void Screen::fill(TextPanel* panel) {
-    FillListFromFile(panel, panelDesign(m_id, panel->objectName()).file);
+bool Screen::fill(TextPanel* panel) {
+    const QString& file = panelDesign(m_id, panel->objectName()).file;
+    const QString reason = FillListFromFile(panel, file);
+    if (reason.isEmpty())
+        return true;
+    ReportContentFailure(ContentPath(file), reason);
+    return false;
+}
+
+bool Screen::fill(std::initializer_list<TextPanel*> panels) {
+    for (TextPanel* p : panels)
+        if (!fill(p))
+            return false;
+    return true;
 }

@@ -1,12 +1,11 @@
 #include "shellscreens.h"
 
 #include "menuscreen.h"
-#include "navigator.h"
 #include "startscreen.h"
 #include "summaryscreen.h"
 
-void registerShellScreens(Navigator& navigator) {
-    navigator.registerScreen(ScreenId::Start, [] { return new StartScreen; });
-    navigator.registerScreen(ScreenId::Menu, [] { return new MenuScreen; });
-    navigator.registerScreen(ScreenId::Summary, [] { return new SummaryScreen; });
+void registerShellScreens(const AddScreen& add) {
+    add(ScreenId::Start, [] { return new StartScreen; });
+    add(ScreenId::Menu, [] { return new MenuScreen; });
+    add(ScreenId::Summary, [] { return new SummaryScreen; });
 }

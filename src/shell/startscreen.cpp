@@ -15,6 +15,5 @@ StartScreen::StartScreen() : Screen(ScreenId::Start) {
 }
 
 void StartScreen::formLoad() {
-    fill(m_list1);
-    fill(m_list2);
+    fill({m_list1, m_list2});
 }

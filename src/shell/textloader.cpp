@@ -1,7 +1,6 @@
 #include "textloader.h"
 
 #include "basefolder.h"
-#include "navigator.h"
 #include "textpanel.h"
 
 #include "contentfile.h"
@@ -311,23 +310,19 @@ QString ReadContentFile(const QString& fullPath, QByteArray* bytes) {
     return {};
 }
 
-void FillListFromFile(TextPanel* panel, const QString& relative) {
-    const QString path = ContentPath(relative);
+QString FillListFromFile(TextPanel* panel, const QString& relative) {
     panel->clear();
     QByteArray bytes;
-    const QString reason = ReadContentFile(path, &bytes);
-    if (!reason.isEmpty()) {
-        ReportContentFailure(path, reason);
-        return;
-    }
+    const QString reason = ReadContentFile(ContentPath(relative), &bytes);
+    if (!reason.isEmpty())
+        return reason;
     QStringList lines;
     const QString damage = DecodeContentText(bytes, &lines);
-    if (!damage.isEmpty()) {
-        ReportContentFailure(path, damage);
-        return;
-    }
+    if (!damage.isEmpty())
+        return damage;
     // One repaint for the whole file rather than one per line.
     panel->setUpdatesEnabled(false);
     panel->addItems(lines);
     panel->setUpdatesEnabled(true);
+    return {};
 }

@@ -46,9 +46,9 @@ QString DecodeContentText(QByteArrayView bytes, QStringList* lines, TextEncoding
 QString ReadContentFile(const QString& fullPath, QByteArray* bytes);
 
 // Empties the panel, then adds every line of BaseFolder + relative as one item.
-// A file that cannot be read or shown is reported with its full path and ends
-// the program.
-void FillListFromFile(TextPanel* panel, const QString& relative);
+// Returns why the file cannot be read or shown, in Japanese (the panel stays
+// empty), or an empty string when it is filled.
+QString FillListFromFile(TextPanel* panel, const QString& relative);
 
 // Larger content texts are refused as damaged rather than filling a panel for minutes.
 inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
