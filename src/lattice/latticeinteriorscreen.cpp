@@ -46,8 +46,8 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
                                       pixelsToTwips(image2->y() + r.top), pieceName(s, i), false));
     }
 
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image5", plate.x(), 6300, pictureName("plate", s));
+    // Below the building text, lower than on the other lesson screens.
+    addTitlePlate("Image5", 6300);
     addPicture("Image6", 180, 4500, "face-a");
     // The building and closing texts lie in the opening text's place, from its left edge.
     m_list1 = addPanel("List1");

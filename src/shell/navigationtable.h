@@ -13,7 +13,6 @@
 struct NavigationRow {
     ScreenId screen;
     QString element;
-    QString face;
     std::optional<ScreenId> target; // none: ends the program
     bool staged;                    // the screen's handler decides when
 };

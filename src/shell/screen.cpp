@@ -2,6 +2,7 @@
 
 #include "accessiblenames.h"
 #include "basefolder.h"
+#include "elementnames.h"
 #include "fonts.h"
 #include "label.h"
 #include "paneldesign.h"
@@ -70,7 +71,7 @@ Picture* Screen::addPicture(const QString& name, int left, int top, const QStrin
     } else {
         p->resize(0, 0);
     }
-    nameElement(p, elementText(info().formName, name));
+    nameElement(p, elementText(m_id, name));
     p->setVisible(visible);
     return p;
 }
@@ -86,7 +87,7 @@ PictureButton* Screen::addButton(const QString& name, const QString& picture, co
 
 TextPanel* Screen::addPanel(const QString& name) {
     TextPanel* t = buildPanel(panelDesign(m_id, name), this);
-    nameElement(t, elementText(info().formName, name));
+    nameElement(t, elementText(m_id, name));
     return t;
 }
 
@@ -100,7 +101,7 @@ Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption,
     l->setFont(minchoFont(points));
     l->setAlignment(align);
     l->setColours(text, ground);
-    nameElement(l, elementText(info().formName, name));
+    nameElement(l, elementText(m_id, name));
     return l;
 }
 
@@ -108,7 +109,7 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     auto* s = new Shape(outline, this);
     s->setObjectName(name);
     s->setGeometry(rect);
-    nameElement(s, elementText(info().formName, name));
+    nameElement(s, elementText(m_id, name));
     return s;
 }
 
@@ -127,7 +128,7 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
             .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
             .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
-    nameElement(f, elementText(info().formName, name));
+    nameElement(f, elementText(m_id, name));
     return f;
 }
 
