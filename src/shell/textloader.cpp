@@ -1,7 +1,6 @@
 #include "textloader.h"
 
 #include "basefolder.h"
-#include "textpanel.h"
 
 #include "contentfile.h"
 
@@ -307,22 +306,5 @@ QString ReadContentFile(const QString& fullPath, QByteArray* bytes) {
         return contentProblemText(ContentProblem::CannotRead, file.errorString());
     if (bytes->size() > kMaxTextFileBytes)
         return contentProblemText(ContentProblem::TooLarge);
-    return {};
-}
-
-QString FillListFromFile(TextPanel* panel, const QString& relative) {
-    panel->clear();
-    QByteArray bytes;
-    const QString reason = ReadContentFile(ContentPath(relative), &bytes);
-    if (!reason.isEmpty())
-        return reason;
-    QStringList lines;
-    const QString damage = DecodeContentText(bytes, &lines);
-    if (!damage.isEmpty())
-        return damage;
-    // One repaint for the whole file rather than one per line.
-    panel->setUpdatesEnabled(false);
-    panel->addItems(lines);
-    panel->setUpdatesEnabled(true);
     return {};
 }

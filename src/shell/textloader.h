@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class TextPanel;
-
 // The encodings a teacher's editor writes.
 enum class TextEncoding {
     Cp932,   // Shift_JIS as Windows writes it: the shipped texts
@@ -44,11 +42,6 @@ QString DecodeContentText(QByteArrayView bytes, QStringList* lines, TextEncoding
 
 // Why a content file could not be read, in Japanese; empty when it can be.
 QString ReadContentFile(const QString& fullPath, QByteArray* bytes);
-
-// Empties the panel, then adds every line of BaseFolder + relative as one item.
-// Returns why the file cannot be read or shown, in Japanese (the panel stays
-// empty), or an empty string when it is filled.
-QString FillListFromFile(TextPanel* panel, const QString& relative);
 
 // Larger content texts are refused as damaged rather than filling a panel for minutes.
 inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
