@@ -34,7 +34,7 @@ public:
     qint16 asked(int question) const { return m_game->asked(question); }
     qint16 entryStep() const { return m_game->entryStep(); }
     qint16 lastCorrect() const { return m_game->lastCorrect(); }
-    QRect boxTwips() const { return QRect(m_boxLeft, m_boxTop, m_boxWidth, m_boxHeight); }
+    QRect boxTwips() const { return m_box; }
     // Where the question picture was put, in twips; a half twip can result.
     double questionLeftTwips() const { return m_questionLeft; }
     double questionTopTwips() const { return m_questionTop; }
@@ -66,10 +66,7 @@ private:
 
     DrillGame* m_game;
 
-    qint16 m_boxTop = 0;
-    qint16 m_boxLeft = 0;
-    qint16 m_boxWidth = 0;
-    qint16 m_boxHeight = 0;
+    QRect m_box; // where the question picture is centred, in twips
 
     double m_questionLeft = 0;
     double m_questionTop = 0;

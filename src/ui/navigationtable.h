@@ -19,5 +19,6 @@ struct NavigationRow {
 
 const std::vector<NavigationRow>& navigationTable();
 
-// The target of a staged move, e.g. stagedTarget(BccIntro, "Command1") == BccInterior.
+// The target of a staged move, e.g.
+// stagedTarget(BccIntro, controls::latticeIntro::Command1) == BccInterior.
 ScreenId stagedTarget(ScreenId screen, const QString& element);

@@ -1,6 +1,7 @@
 #include "paneldesign.h"
 
 #include "cellmodel.h"
+#include "controls.h"
 #include "twips.h"
 
 #include <QtGlobal>
@@ -27,14 +28,15 @@ QString text(const char* folder, int number) {
 
 QList<PanelDesign> makeDesigns() {
     QList<PanelDesign> d;
-    const auto add = [&d](ScreenId screen, const char* name, const QString& file, QRect twips,
+    const auto add = [&d](ScreenId screen, ControlName name, const QString& file, QRect twips,
                           TextPanel::Ground ground, bool shownAtStart) {
-        d << PanelDesign{screen, QString::fromLatin1(name), file, twips, ground, shownAtStart};
+        d << PanelDesign{screen, name, file, twips, ground, shownAtStart};
     };
     constexpr bool shown = true, hidden = false;
-    add(ScreenId::Start, "List1", text("メニュー", 1), QRect(645, 1605, 5880, 5340), kDarkBlue,
-        shown);
-    add(ScreenId::Start, "List2", text("メニュー", 2), QRect(7725, 1500, 2145, 780), kBlue, shown);
+    add(ScreenId::Start, controls::start::List1, text("メニュー", 1), QRect(645, 1605, 5880, 5340),
+        kDarkBlue, shown);
+    add(ScreenId::Start, controls::start::List2, text("メニュー", 2), QRect(7725, 1500, 2145, 780),
+        kBlue, shown);
     // Two close-packed cells drawn apart need a taller answer on 面心隣接 and 六方隣接.
     const LessonTexts lessons[] = {
         {cell::Structure::Bcc, "体心立方", 2970, 3015},
@@ -47,40 +49,51 @@ QList<PanelDesign> makeDesigns() {
         const ScreenId interior = lessonScreen(l.structure, Lesson::Interior);
         const ScreenId atoms = lessonScreen(l.structure, Lesson::Atoms);
         const ScreenId neighbours = lessonScreen(l.structure, Lesson::Neighbours);
-        add(intro, "List1", text(f, 1), QRect(3510, 1380, 5640, 3390), kBlue, shown);
-        add(intro, "List2", text(f, 2), QRect(5760, 1260, 5550, 3990), kBlue, hidden);
-        add(intro, "List3", text(f, 3), QRect(4770, 120, 5490, 1680), kBlue, hidden);
-        // The building and closing texts lie in the opening text's place.
-        add(interior, "List1", text(f, 4), QRect(1260, 4260, 6390, 1980), kBlue, shown);
-        add(interior, "List2", text(f, 5), QRect(1260, 4260, 6000, 1980), kBlue, hidden);
-        add(interior, "List3", text(f, 6), QRect(1260, 4260, 6390, 1980), kBlue, hidden);
-        // The answer covers the question's place and reaches further down.
-        add(atoms, "List1", text(f, 7), QRect(3300, 180, 5550, 2010), kDarkBlue, shown);
-        add(atoms, "List2", text(f, 8), QRect(3300, 180, 5760, l.atomsAnswerHeight), kDarkBlue,
+        add(intro, controls::latticeIntro::List1, text(f, 1), QRect(3510, 1380, 5640, 3390), kBlue,
+            shown);
+        add(intro, controls::latticeIntro::List2, text(f, 2), QRect(5760, 1260, 5550, 3990), kBlue,
             hidden);
-        add(neighbours, "List1", text(f, 9),
+        add(intro, controls::latticeIntro::List3, text(f, 3), QRect(4770, 120, 5490, 1680), kBlue,
+            hidden);
+        // The building and closing texts lie in the opening text's place.
+        add(interior, controls::latticeInterior::List1, text(f, 4), QRect(1260, 4260, 6390, 1980),
+            kBlue, shown);
+        add(interior, controls::latticeInterior::List2, text(f, 5), QRect(1260, 4260, 6000, 1980),
+            kBlue, hidden);
+        add(interior, controls::latticeInterior::List3, text(f, 6), QRect(1260, 4260, 6390, 1980),
+            kBlue, hidden);
+        // The answer covers the question's place and reaches further down.
+        add(atoms, controls::latticeAtoms::List1, text(f, 7), QRect(3300, 180, 5550, 2010),
+            kDarkBlue, shown);
+        add(atoms, controls::latticeAtoms::List2, text(f, 8),
+            QRect(3300, 180, 5760, l.atomsAnswerHeight), kDarkBlue, hidden);
+        add(neighbours, controls::latticeNeighbours::List1, text(f, 9),
             QRect(kNeighboursLeft, kNeighboursBottom - 2010, 5550, 2010), kBlue, shown);
-        add(neighbours, "List2", text(f, 10),
+        add(neighbours, controls::latticeNeighbours::List2, text(f, 10),
             QRect(kNeighboursLeft, kNeighboursBottom - l.neighboursAnswerHeight, 5760,
                   l.neighboursAnswerHeight),
             kBlue, hidden);
     }
-    add(ScreenId::Summary, "List1", text("まとめ", 1), QRect(5670, 60, 3015, 1260), kBlue, shown);
-    add(ScreenId::RadiusIntro, "List1", text("原子半径", 1), QRect(1350, 1200, 6480, 4500), kBlue,
-        shown);
+    add(ScreenId::Summary, controls::summary::List1, text("まとめ", 1), QRect(5670, 60, 3015, 1260),
+        kBlue, shown);
+    add(ScreenId::RadiusIntro, controls::radius::List1, text("原子半径", 1),
+        QRect(1350, 1200, 6480, 4500), kBlue, shown);
     // 面心半径 and 体心半径 share their design; 体心半径 alone has the closing text.
     for (const auto& [screen, first] :
          {std::pair(ScreenId::FccRadius, 2), std::pair(ScreenId::BccRadius, 4)}) {
-        add(screen, "List1", text("原子半径", first), QRect(3210, 1650, 5850, 3690), kBlue, shown);
-        add(screen, "List2", text("原子半径", first + 1), QRect(1170, 2190, 6000, 3930), kBlue,
-            hidden);
+        add(screen, controls::radius::List1, text("原子半径", first), QRect(3210, 1650, 5850, 3690),
+            kBlue, shown);
+        add(screen, controls::radius::List2, text("原子半径", first + 1),
+            QRect(1170, 2190, 6000, 3930), kBlue, hidden);
     }
-    add(ScreenId::BccRadius, "List3", text("原子半径", 6), QRect(2040, 1260, 7500, 4590), kBlue,
-        hidden);
-    add(ScreenId::DrillStart, "List1", text("ドリル", 1), QRect(2415, 1920, 6765, 3660), kBlue,
-        shown);
-    add(ScreenId::Drill, "List1", text("ドリル", 2), QRect(6000, 105, 2625, 1260), kBlue, shown);
-    add(ScreenId::Drill, "List2", text("ドリル", 3), QRect(2325, 3135, 3390, 2220), kBlue, hidden);
+    add(ScreenId::BccRadius, controls::radius::List3, text("原子半径", 6),
+        QRect(2040, 1260, 7500, 4590), kBlue, hidden);
+    add(ScreenId::DrillStart, controls::drillStart::List1, text("ドリル", 1),
+        QRect(2415, 1920, 6765, 3660), kBlue, shown);
+    add(ScreenId::Drill, controls::drill::List1, text("ドリル", 2), QRect(6000, 105, 2625, 1260),
+        kBlue, shown);
+    add(ScreenId::Drill, controls::drill::List2, text("ドリル", 3), QRect(2325, 3135, 3390, 2220),
+        kBlue, hidden);
     return d;
 }
 
