@@ -31,9 +31,9 @@ public:
     void exit(int) override {}
 };
 
-void tour() {
+void tour(Navigator& navigator) {
     for (int i = 0; i < kScreenCount; ++i) {
-        SwitchScreen(ScreenId(i));
+        navigator.switchScreen(ScreenId(i));
         settleEvents();
     }
 }
@@ -48,7 +48,8 @@ int child(int tours) {
     Services::setProgramExit(&noExit);
     // The program's own start, as main() does it.
     LazySoundPlayer sound(contentFolder());
-    startProgram(sound, contentFolder());
+    Navigator navigator;
+    startProgram(navigator, sound, contentFolder());
     settleEvents();
     if (tours > 0) {
         // Let the program finish what it starts after the first screen
@@ -62,7 +63,7 @@ int child(int tours) {
     // (as far as asked for).
     QList<long> resident;
     for (int t = 1; t <= tours; ++t) {
-        tour();
+        tour(navigator);
         if (t == 1 || t == 10 || t == 100 || t == 1000)
             resident << currentKiB();
     }
@@ -70,7 +71,7 @@ int child(int tours) {
     for (long kib : resident)
         std::printf(" %ld", kib);
     std::printf("\n");
-    return Navigator::instance().ended() ? 1 : 0;
+    return navigator.ended() ? 1 : 0;
 }
 
 struct Run {

@@ -27,24 +27,27 @@ public:
     void exit(int) override {}
 };
 
+// The benchmarks' own navigator, made in main().
+Navigator* g_navigator = nullptr;
+
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void BM_SwitchScreen(benchmark::State& state) {
     const auto target = ScreenId(state.range(0));
-    if (!Navigator::instance().isRegistered(target)) {
+    if (!g_navigator->isRegistered(target)) {
         state.SkipWithError("screen not registered");
         return;
     }
     state.SetLabel(screenInfo(target).formName.toStdString());
     for (auto _ : state) {
         // Each move closes the open screen and builds, loads and shows the target.
-        SwitchScreen(target);
+        g_navigator->switchScreen(target);
         QCoreApplication::processEvents();
         flushDeletes();
     }
-    if (Navigator::instance().ended())
+    if (g_navigator->ended())
         state.SkipWithError("the program ended: content missing?");
 }
 
@@ -56,7 +59,7 @@ void BM_SwitchScreenCold(benchmark::State& state) {
         state.PauseTiming();
         QPixmapCache::clear();
         state.ResumeTiming();
-        SwitchScreen(target);
+        g_navigator->switchScreen(target);
         QCoreApplication::processEvents();
         flushDeletes();
     }
@@ -176,7 +179,9 @@ int main(int argc, char** argv) {
     NoExit noExit;
     Services::setErrorReport(&report);
     Services::setProgramExit(&noExit);
-    registerAllScreens();
+    Navigator navigator;
+    g_navigator = &navigator;
+    registerAllScreens(navigator);
     SetBaseFolder(QStringLiteral(MIROSUTA_OUTPUT_DIR));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -66,20 +66,6 @@ Table buildPictureTable() {
     add("icon", u("ミロスタ"));
     add("face-a", u("案内役の顔"), u("右を向いている"));
     add("face-b", u("案内役の顔"), u("左を向いている"));
-    // Button faces: the buttons are named by their words.
-    add("btn-run", u("実行"));
-    add("btn-menu", u("メニュー"));
-    add("btn-next", u("次に進む"));
-    add("btn-again", u("再確認"));
-    add("btn-end", u("終了"));
-    add("btn-bcc", u("体心立方"));
-    add("btn-fcc", u("面心立方"));
-    add("btn-hcp", u("六方最密"));
-    add("btn-summary", u("まとめ"));
-    add("btn-drill", u("ドリル"));
-    add("btn-radius", u("原子半径"));
-    for (int d = 0; d < 10; ++d)
-        add(keyName(d), QString::number(d));
     add("plate-radius", u("原子半径の学習"));
     add("banner-summary", u("構造のまとめ"));
     add("title-drill", u("ミロスタドリル"));
@@ -134,68 +120,6 @@ const Table& pictureTable() {
     return table;
 }
 
-Table buildElementTable() {
-    Table t;
-    auto add = [&](const char* screen, const char* element, const char* name,
-                   const char* description = "") {
-        t.insert(u(screen) + '/' + QLatin1String(element), {u(name), u(description)});
-    };
-    add("スタート", "List1", "説明", "この教材で学ぶこと");
-    add("スタート", "List2", "ひとこと");
-    add("まとめ", "List1", "説明");
-    for (const char* screen : {"体心開始", "面心開始", "六方開始"}) {
-        add(screen, "List1", "説明");
-        add(screen, "List2", "説明（球の並び）");
-        add(screen, "List3", "説明（単位格子）");
-    }
-    for (const char* screen : {"体心内部", "面心内部", "六方内部"}) {
-        add(screen, "List1", "説明");
-        add(screen, "List2", "やり方");
-        add(screen, "List3", "まとめ");
-    }
-    for (const char* screen : {"体心原子", "面心原子", "六方原子"}) {
-        add(screen, "List1", "問題");
-        add(screen, "List2", "答え");
-        add(screen, "Frame1", "ヒント", "原子の一部が何個分にあたるか");
-    }
-    for (const char* screen : {"体心隣接", "面心隣接", "六方隣接"}) {
-        add(screen, "List1", "問題");
-        add(screen, "List2", "答え");
-    }
-    add("半径開始", "List1", "説明");
-    add("面心半径", "List1", "説明");
-    add("面心半径", "List2", "説明（面の対角線）");
-    add("体心半径", "List1", "説明");
-    add("体心半径", "List2", "説明（体対角線）");
-    add("体心半径", "List3", "まとめ");
-    add("ドリル開始", "List1", "説明");
-    add("ドリル", "List1", "やり方");
-    add("ドリル", "List2", "おわりのことば");
-
-    // The summary table: the links say where they lead, the metals are
-    // spelled out, the grid lines are the table's frame.
-    const char* lessonOf[3] = {"体心立方", "面心立方", "六方最密"};
-    const char* links[9][2] = {
-        {"Label8", "単位格子の中"},  {"Label9", "単位格子の中"},  {"Label10", "単位格子の中"},
-        {"Label11", "格子内原子数"}, {"Label12", "格子内原子数"}, {"Label13", "格子内原子数"},
-        {"Label14", "隣接原子数"},   {"Label15", "隣接原子数"},   {"Label16", "隣接原子数"},
-    };
-    const char* captions[9] = {"体心立方格子", "面心立方格子", "六方最密構造", "２　個", "４　個",
-                               "６　個",       "８　個",       "１２個",       "１２個"};
-    for (int i = 0; i < 9; ++i) {
-        const QString lesson = u(lessonOf[i % 3]);
-        t.insert(u("まとめ/") + QLatin1String(links[i][0]),
-                 {u(captions[i]), u("%1の「%2」の学習へ進む").arg(lesson, u(links[i][1]))});
-    }
-    add("まとめ", "Label17", "ナトリウム、カリウム、バリウム、リチウム", "体心立方格子の物質例");
-    add("まとめ", "Label18", "アルミニウム、銅、銀", "面心立方格子の物質例");
-    add("まとめ", "Label19", "ベリリウム、マグネシウム、亜鉛", "六方最密構造の物質例");
-    add("まとめ", "Shape1", "表の外枠");
-    for (const char* shape : {"Shape2", "Shape3", "Shape4", "Shape5", "Shape6", "Shape7", "Shape8"})
-        add("まとめ", shape, "表の罫線");
-    return t;
-}
-
 // Fractions and places are spelled as they are read aloud: Japanese speech
 // engines may read "1/8" as a date.
 QString fraction(const cell::Atom& a) {
@@ -226,11 +150,6 @@ QString siteName(cell::Structure s, cell::Site site) {
 
 AccessibleText pictureText(const QString& picture) {
     return pictureTable().value(picture);
-}
-
-AccessibleText elementText(const QString& screen, const QString& element) {
-    static const Table table = buildElementTable();
-    return table.value(screen + '/' + element);
 }
 
 AccessibleText markerText(cell::Structure s, int index) {

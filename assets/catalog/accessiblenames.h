@@ -1,9 +1,8 @@
 #pragma once
 
-// What a screen reader says for each element: one table for every picture of
-// the catalog, every text panel and every element whose caption alone does
-// not say what it is. Names are short Japanese phrases; a description adds
-// what the picture teaches.
+// What a screen reader says for each picture of the catalog (the button faces
+// aside: a button is named by its word) and for the changing elements. Names are short Japanese
+// phrases; a description adds what the picture teaches.
 
 #include <QString>
 
@@ -19,11 +18,6 @@ struct AccessibleText {
 // A picture of the catalog by its name; an empty name for a picture the
 // table does not know.
 AccessibleText pictureText(const QString& picture);
-
-// An element named for its place on a screen rather than for its picture:
-// text panels by their role (説明, 問題, 答え ...), the summary's cells. The
-// screen by its form name, the element by its control name; empty if none.
-AccessibleText elementText(const QString& screen, const QString& element);
 
 // The interior viewers: the marker on atom `index` and the part of that atom
 // that lies inside the cell, e.g. "頂点の原子 1/8 (1/9)".

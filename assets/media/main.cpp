@@ -2,6 +2,7 @@
 // pictures, the marks and the shipped questions file into the first folder,
 // the sounds as WAV into the second.
 #include "drillcrystal.h"
+#include "drillmedianames.h"
 #include "drillpictures.h"
 #include "gifwriter.h"
 #include "sounds.h"
@@ -80,12 +81,13 @@ int main(int argc, char** argv) {
     for (const auto* list : {&drill::drillCrystals(), &drill::shelfCrystals()})
         for (const drill::Crystal& c : *list)
             ok = ok && gif(DrillPictures::question(c), QString::fromStdString(c.picture));
-    ok = ok && gif(DrillPictures::rightMark(), QStringLiteral("maru.gif")) &&
-         gif(DrillPictures::wrongMark(), QStringLiteral("batu.gif")) &&
-         writeQuestionsFile(pictures.filePath(QStringLiteral("問題.txt")), &error) &&
-         wav(Sounds::chime(), QStringLiteral("o.wav")) &&
-         wav(Sounds::buzzer(), QStringLiteral("x.wav")) &&
-         wav(Sounds::fanfare(), QStringLiteral("gokaku.wav"));
+    const auto name = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    ok = ok && gif(DrillPictures::rightMark(), name(kRightMarkFile)) &&
+         gif(DrillPictures::wrongMark(), name(kWrongMarkFile)) &&
+         writeQuestionsFile(pictures.filePath(name(kQuestionsFileName)), &error) &&
+         wav(Sounds::chime(), name(kRightSoundFile)) &&
+         wav(Sounds::buzzer(), name(kWrongSoundFile)) &&
+         wav(Sounds::fanfare(), name(kPassSoundFile));
     if (!ok) {
         std::fprintf(stderr, "media-maker: %s\n", qPrintable(error));
         return 1;

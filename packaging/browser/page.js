@@ -37,7 +37,7 @@
   $('restart').addEventListener('click', () => location.reload());
 
   // Called by the program (src/app/platformtuning_browser.cpp and
-  // src/shell/platformservices_browser.cpp).
+  // src/services/platformservices_browser.cpp).
   globalThis.mirosutaPage = {
     screenShown(formName, caption) {
       state.screen = formName;

@@ -6,10 +6,12 @@
 #include "radiusscreens.h"
 #include "shellscreens.h"
 
-void registerAllScreens() {
-    Navigator& n = Navigator::instance();
-    registerShellScreens(n);
-    registerLatticeScreens(n);
-    registerRadiusScreens(n);
-    registerDrillScreens(n);
+void registerAllScreens(Navigator& navigator) {
+    const AddScreen add = [&navigator](ScreenId id, ScreenFactory make) {
+        navigator.registerScreen(id, std::move(make));
+    };
+    registerShellScreens(add);
+    registerLatticeScreens(add);
+    registerRadiusScreens(add);
+    registerDrillScreens(add);
 }

@@ -1,4 +1,6 @@
 #pragma once
 
+class Navigator;
+
 // Registers the twenty screens of the program with the navigator.
-void registerAllScreens();
+void registerAllScreens(Navigator& navigator);

@@ -11,8 +11,9 @@ int main(int argc, char** argv) {
     // The drill's sounds, from the sound module beside the executable;
     // declared after the application so that it goes first.
     LazySoundPlayer sound(QCoreApplication::applicationDirPath());
-    startProgram(sound, QCoreApplication::applicationDirPath());
-    if (Navigator::instance().ended())
-        return Navigator::instance().exitStatus();
+    Navigator navigator;
+    startProgram(navigator, sound, QCoreApplication::applicationDirPath());
+    if (navigator.ended())
+        return navigator.exitStatus();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "navigator.h"
+#include "screen.h"
 
 #include <QCoreApplication>
 
@@ -24,7 +25,10 @@ void tunePlatform() {
     // A page has no fonts of its own: the Mincho face comes first, for the
     // tests as for the program.
     prepareFonts();
-    QObject::connect(&Navigator::instance(), &Navigator::screenShown, QCoreApplication::instance(),
+}
+
+void followScreens(Navigator& navigator) {
+    QObject::connect(&navigator, &Navigator::screenShown, QCoreApplication::instance(),
                      [](Screen* s) {
                          mirosutaScreenShown(s->objectName().toUtf8().constData(),
                                              s->windowTitle().toUtf8().constData());

@@ -9,3 +9,5 @@ void tunePlatform() {
     // a fixed threshold gives them back to the system when a screen closes.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 }
+
+void followScreens(Navigator&) {}

@@ -2,3 +2,5 @@
 
 // The system's allocator and Qt's defaults serve as they are.
 void tunePlatform() {}
+
+void followScreens(Navigator&) {}

@@ -8,15 +8,16 @@
 #include "programlook.h"
 #include "services.h"
 
-void startProgram(LazySoundPlayer& sound, const QString& baseFolder) {
+void startProgram(Navigator& navigator, LazySoundPlayer& sound, const QString& baseFolder) {
     tunePlatform();
     applyProgramLook();
     // On the desktop the font database takes a few milliseconds to read the
     // system's font set-up; let that overlap with building the first screen.
     prepareFonts();
-    registerAllScreens();
+    registerAllScreens(navigator);
+    followScreens(navigator);
     Services::setSound(&sound);
-    StartUp(baseFolder);
-    if (!Navigator::instance().ended())
+    navigator.startUp(baseFolder);
+    if (!navigator.ended())
         sound.prepareSoon();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drillmedianames.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -17,7 +19,8 @@ struct DrillQuestion {
     bool operator==(const DrillQuestion&) const = default;
 };
 
-inline const QString kQuestionsFile = QStringLiteral("\\画像\\問題.txt");
+inline const QString kQuestionsFile =
+    QStringLiteral("\\画像\\") + QString::fromUtf8(kQuestionsFileName);
 inline constexpr int kMaxQuestions = 20;
 
 // The five questions asked when there is no questions file.

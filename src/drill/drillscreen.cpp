@@ -3,10 +3,10 @@
 #include "accessiblenames.h"
 #include "basefolder.h"
 #include "contentpicture.h"
+#include "controls.h"
 #include "drillfiles.h"
 #include "drillquestions.h"
 #include "label.h"
-#include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
@@ -15,6 +15,8 @@
 
 #include <QTimer>
 #include <cmath>
+
+using namespace controls::drill;
 
 namespace {
 
@@ -27,33 +29,31 @@ const QColor kRed(255, 0, 0);
 DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     // Created back to front: the digits and "?" lie over the panel picture,
     // the mark over the question picture and the answer boxes.
-    m_image1 = addPicture("Image1", 240, 150, "title-drill");
-    m_image3 = addPicture("Image3", 8715, 195, "face-b");
-    m_list1 = addPanel("List1");
-    m_command1 = addButton("Command1", "btn-menu", "メニュー", twips(9690, 285, 1605, 750));
-    m_image2 = addPicture("Image2", 375, 1410, "question-panel");
-    m_label2 = addLabel("Label2", twips(1770, 1830, 300, 285), "1", 15.75, kRed);
-    m_image5 = addPicture("Image5", 975, 2325, QString());
+    m_image1 = addPicture(Image1, 240, 150, "title-drill");
+    m_image3 = addPicture(Image3, 8715, 195, "face-b");
+    m_list1 = addPanel(List1);
+    m_command1 = addButton(Command1, "btn-menu", "メニュー", twips(9690, 285, 1605, 750));
+    m_image2 = addPicture(Image2, 375, 1410, "question-panel");
+    m_label2 = addLabel(Label2, twips(1770, 1830, 300, 285), "1", 15.75, kRed);
+    m_image5 = addPicture(Image5, 975, 2325, QString());
     m_image5->setGeometry(twips(975, 2325, 5115, 3630));
-    m_image4[0] = addPicture(arrayName("Image4", 0), 6165, 4035, "qmark");
-    m_image4[1] = addPicture(arrayName("Image4", 1), 8415, 4035, "qmark", false);
+    m_image4[0] = addPicture(Image4[0], 6165, 4035, "qmark");
+    m_image4[1] = addPicture(Image4[1], 8415, 4035, "qmark", false);
     for (int box = 0; box < 2; ++box)
         nameElement(m_image4[box], drillAnswerBoxText(box));
-    m_label1[0] =
-        addLabel(arrayName("Label1", 0), twips(6195, 4080, 1455, 825), QString(), 42, kRed);
-    m_label1[1] =
-        addLabel(arrayName("Label1", 1), twips(8445, 4080, 1455, 825), QString(), 42, kRed);
+    m_label1[0] = addLabel(Label1[0], twips(6195, 4080, 1455, 825), QString(), 42, kRed);
+    m_label1[1] = addLabel(Label1[1], twips(8445, 4080, 1455, 825), QString(), 42, kRed);
     m_label1[0]->hide();
     m_label1[1]->hide();
-    m_image7 = addPicture("Image7", 1320, 3165, "face-a", false);
-    m_list2 = addPanel("List2");
+    m_image7 = addPicture(Image7, 1320, 3165, "face-a", false);
+    m_list2 = addPanel(List2);
     const int keyLeft[10] = {945, 1890, 2850, 3810, 4770, 5730, 6690, 7635, 8595, 9540};
     for (qint16 i = 0; i < 10; ++i) {
-        m_command2[i] = addButton(arrayName("Command2", i), keyName(i), QString::number(i),
+        m_command2[i] = addButton(Command2[i], keyName(i), QString::number(i),
                                   twips(keyLeft[i], 6045, 960, 690));
         connect(m_command2[i], &QAbstractButton::clicked, this, [this, i] { command2Click(i); });
     }
-    m_image6 = addPicture("Image6", 4200, 2490, QString(), false);
+    m_image6 = addPicture(Image6, 4200, 2490, QString(), false);
 
     m_game = new DrillGame(this);
     connect(m_game, &DrillGame::questionShown, this, &DrillScreen::showQuestion);
@@ -65,26 +65,19 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     connect(m_game, &DrillGame::finished, this, &DrillScreen::showEnd);
 
     m_timer1 = new QTimer(this);
-    m_timer1->setObjectName("Timer1");
+    m_timer1->setObjectName(Timer1);
     connect(m_timer1, &QTimer::timeout, this, &DrillScreen::timer1Timer);
     // Runs before the navigator's move to the menu, which is wired later.
     connect(m_command1, &QAbstractButton::clicked, this, &DrillScreen::command1Click);
 }
 
 void DrillScreen::formLoad() {
-    if (!setAnswers())
-        return;
-    fill(m_list1);
-    if (ending())
-        return;
-    fill(m_list2);
-    if (ending())
+    if (!setAnswers() || !fill({m_list1, m_list2}))
         return;
     const QRect frame = m_image5->geometry();
-    m_boxTop = qint16(frame.top() * kTwipsPerPixel);
-    m_boxLeft = qint16(frame.left() * kTwipsPerPixel);
-    m_boxWidth = qint16(frame.width() * kTwipsPerPixel);
-    m_boxHeight = qint16(frame.height() * kTwipsPerPixel);
+    // Twips, as the design's 16-bit integers hold them.
+    m_box = QRect(qint16(frame.left() * kTwipsPerPixel), qint16(frame.top() * kTwipsPerPixel),
+                  qint16(frame.width() * kTwipsPerPixel), qint16(frame.height() * kTwipsPerPixel));
     setTimer1Interval(0);
     m_game->start();
 }
@@ -101,8 +94,8 @@ void DrillScreen::showQuestion() {
     nameElement(m_image5, drillQuestionText(ordinal));
     const int w = m_image5->width() * kTwipsPerPixel;
     const int h = m_image5->height() * kTwipsPerPixel;
-    m_questionLeft = m_boxLeft + (m_boxWidth - w) / 2.0;
-    m_questionTop = m_boxTop + (m_boxHeight - h) / 2.0;
+    m_questionLeft = m_box.left() + (m_box.width() - w) / 2.0;
+    m_questionTop = m_box.top() + (m_box.height() - h) / 2.0;
     m_image5->setGeometry(twipsToPixels(m_questionLeft), twipsToPixels(m_questionTop),
                           m_image5->width(), m_image5->height());
     m_image5->show();
@@ -141,8 +134,6 @@ void DrillScreen::showWrong() {
 }
 
 void DrillScreen::startPause() {
-    if (ending())
-        return;
     setTimer1Interval(kTickMilliseconds);
 }
 
@@ -191,7 +182,7 @@ bool DrillScreen::setAnswers() {
     QList<DrillQuestion> questions;
     const QString reason = readDrillQuestions(&questions);
     if (!reason.isEmpty()) {
-        ReportContentFailure(ContentPath(kQuestionsFile), reason);
+        giveUp(ContentPath(kQuestionsFile), reason);
         return false;
     }
     m_game->setQuestions(questions);
@@ -211,7 +202,7 @@ bool DrillScreen::loadPicture(Picture* element, const QString& relative) {
     QPixmap pixmap;
     const QString reason = loadContentPicture(path, &pixmap);
     if (!reason.isEmpty()) {
-        ReportContentFailure(path, reason);
+        giveUp(path, reason);
         return false;
     }
     element->setPicture(pixmap);
@@ -229,6 +220,11 @@ void DrillScreen::setTimer1Interval(int milliseconds) {
     }
 }
 
-bool DrillScreen::ending() {
-    return Navigator::instance().ended();
+void DrillScreen::giveUp(const QString& fullPath, const QString& reason) {
+    // The screen is closing: the game's further signals (the pause that
+    // follows a mark) must not start its ticks again.
+    disconnect(m_game, nullptr, this, nullptr);
+    m_game->stop();
+    setTimer1Interval(0);
+    ReportContentFailure(fullPath, reason);
 }

@@ -34,7 +34,7 @@ public:
     qint16 asked(int question) const { return m_game->asked(question); }
     qint16 entryStep() const { return m_game->entryStep(); }
     qint16 lastCorrect() const { return m_game->lastCorrect(); }
-    QRect boxTwips() const { return QRect(m_boxLeft, m_boxTop, m_boxWidth, m_boxHeight); }
+    QRect boxTwips() const { return m_box; }
     // Where the question picture was put, in twips; a half twip can result.
     double questionLeftTwips() const { return m_questionLeft; }
     double questionTopTwips() const { return m_questionTop; }
@@ -51,23 +51,22 @@ private:
     void clearEntry();
     void showEnd();
     // Reads the questions of this visit; false when they could not be read,
-    // which has been reported and is ending the program.
+    // which has been reported (giveUp).
     bool setAnswers();
 
     void showMark(const QString& sound, const QString& picture, bool right);
     // Loads a content picture into the element; false when it could not be
-    // read, which has been reported and is ending the program.
+    // read, which has been reported (giveUp).
     bool loadPicture(Picture* element, const QString& relative);
     // Interval 0 means no ticks at all, unlike a zero-interval QTimer.
     void setTimer1Interval(int milliseconds);
-    static bool ending();
+    // Reports a file the visit cannot go on without, after which the game
+    // drives the screen no more.
+    void giveUp(const QString& fullPath, const QString& reason);
 
     DrillGame* m_game;
 
-    qint16 m_boxTop = 0;
-    qint16 m_boxLeft = 0;
-    qint16 m_boxWidth = 0;
-    qint16 m_boxHeight = 0;
+    QRect m_box; // where the question picture is centred, in twips
 
     double m_questionLeft = 0;
     double m_questionTop = 0;

@@ -2,9 +2,8 @@
 
 #include "drillscreen.h"
 #include "drillstartscreen.h"
-#include "navigator.h"
 
-void registerDrillScreens(Navigator& navigator) {
-    navigator.registerScreen(ScreenId::DrillStart, [] { return new DrillStartScreen; });
-    navigator.registerScreen(ScreenId::Drill, [] { return new DrillScreen; });
+void registerDrillScreens(const AddScreen& add) {
+    add(ScreenId::DrillStart, [] { return new DrillStartScreen; });
+    add(ScreenId::Drill, [] { return new DrillScreen; });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class Navigator;
+#include "screen.h"
 
 // Registers ドリル開始 and ドリル.
-void registerDrillScreens(Navigator& navigator);
+void registerDrillScreens(const AddScreen& add);

@@ -11,17 +11,6 @@ constexpr int kPlateLeft = 240, kPlateAboveButtons = 30;
 
 } // namespace
 
-ScreenId lessonScreen(cell::Structure s, Lesson lesson) {
-    using S = ScreenId;
-    // By structure, each chain in its order.
-    static const ScreenId chains[][4] = {
-        {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours},
-        {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours},
-        {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours},
-    };
-    return chains[std::size_t(s)][std::size_t(lesson)];
-}
-
 QRect bottomButton(const Screen& screen, int column) {
     const QSize client = screen.info().clientTwips;
     const int menuLeft = client.width() - kRightMargin - kButtonWidth;

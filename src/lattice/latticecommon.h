@@ -8,12 +8,6 @@
 
 class Screen;
 
-// The four screens of each structure's lesson chain, in the chain's order.
-enum class Lesson { Intro, Interior, Atoms, Neighbours };
-
-// The screen of a lesson for a structure: lessonScreen(Fcc, Atoms) == FccAtoms.
-ScreenId lessonScreen(cell::Structure s, Lesson lesson);
-
 // The bottom-right row of word buttons shared by the lesson screens: column 0
 // holds 実行 (or 次に進む in its place), column 1 メニュー. Pixels, from the
 // screen's own client size so that the narrower windows keep the same margins.

@@ -1,10 +1,13 @@
 #include "latticeinteriorscreen.h"
 
 #include "accessiblenames.h"
+#include "controls.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturecatalog.h"
 #include "twips.h"
+
+using namespace controls::latticeInterior;
 
 namespace {
 
@@ -20,8 +23,8 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
     // One marker and one piece for each atom of the cell model, in its order.
     const int n = cell::pieceCount(s);
     // The ball-and-stick drawing on the right, the empty cell on the left.
-    Picture* image1 = addPicture("Image1", 6210, 0, pictureName("ballstick", s));
-    Picture* image2 = addPicture("Image2", 810, 0, pictureName("emptycell", s));
+    Picture* image1 = addPicture(Image1, 6210, 0, pictureName("ballstick", s));
+    Picture* image2 = addPicture(Image2, 810, 0, pictureName("emptycell", s));
 
     // Both drawings share one camera, so the model's atom centres and piece
     // boxes hold for either picture once offset by its place on the screen.
@@ -32,8 +35,8 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
         const cell::Point2 c = cell::atomCentre(s, i);
         const int left = image1->x() + qRound(c.x - marker.width() / 2);
         const int top = image1->y() + qRound(c.y - marker.height() / 2);
-        Picture* m = addPicture(arrayName("Image3", i), pixelsToTwips(left), pixelsToTwips(top),
-                                "marker", false);
+        Picture* m =
+            addPicture(Image3[i], pixelsToTwips(left), pixelsToTwips(top), "marker", false);
         // Taken with Space or Enter as with a click; named after its atom.
         m->setKind(ClickableLabel::Kind::Button);
         nameElement(m, markerText(s, i));
@@ -42,24 +45,24 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
     }
     for (int i = 0; i < n; ++i) {
         const cell::Rect2 r = cell::pieceRect(s, i);
-        m_image4.push_back(addPicture(arrayName("Image4", i), pixelsToTwips(image2->x() + r.left),
+        m_image4.push_back(addPicture(Image4[i], pixelsToTwips(image2->x() + r.left),
                                       pixelsToTwips(image2->y() + r.top), pieceName(s, i), false));
     }
 
-    const QPoint plate = titlePlaceTwips(*this);
-    addPicture("Image5", plate.x(), 6300, pictureName("plate", s));
-    addPicture("Image6", 180, 4500, "face-a");
+    // Below the building text, lower than on the other lesson screens.
+    addTitlePlate(Image5, 6300);
+    addPicture(Image6, 180, 4500, "face-a");
     // The building and closing texts lie in the opening text's place, from its left edge.
-    m_list1 = addPanel("List1");
-    m_list2 = addPanel("List2");
-    m_list3 = addPanel("List3");
+    m_list1 = addPanel(List1);
+    m_list2 = addPanel(List2);
+    m_list3 = addPanel(List3);
 
     // 次に進む stands where 実行 stood, 再確認 above that place.
     const QRect runPlace = bottomButton(*this, 0);
-    m_command1 = addButton("Command1", "btn-run", "実行", runPlace);
-    auto* menu = addButton("Command2", "btn-menu", "メニュー", bottomButton(*this, 1));
-    m_command3 = addButton("Command3", "btn-next", "次に進む", runPlace, false);
-    m_command4 = addButton("Command4", "btn-again", "再確認",
+    m_command1 = addButton(Command1, "btn-run", "実行", runPlace);
+    auto* menu = addButton(Command2, "btn-menu", "メニュー", bottomButton(*this, 1));
+    m_command3 = addButton(Command3, "btn-next", "次に進む", runPlace, false);
+    m_command4 = addButton(Command4, "btn-again", "再確認",
                            runPlace.translated(0, -(runPlace.height() + 10)), false);
     connect(m_command1, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command1Click);
     connect(m_command4, &QAbstractButton::clicked, this, &LatticeInteriorScreen::command4Click);
@@ -75,9 +78,7 @@ LatticeInteriorScreen::LatticeInteriorScreen(cell::Structure s)
 void LatticeInteriorScreen::formLoad() {
     m_pieceCount = qint16(cell::pieceCount(structure()));
     m_clickCount = 0;
-    fill(m_list1);
-    fill(m_list2);
-    fill(m_list3);
+    fill({m_list1, m_list2, m_list3});
 }
 
 void LatticeInteriorScreen::command1Click() {

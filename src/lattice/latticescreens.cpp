@@ -5,17 +5,12 @@
 #include "latticeinteriorscreen.h"
 #include "latticeintroscreen.h"
 #include "latticeneighboursscreen.h"
-#include "navigator.h"
 
-void registerLatticeScreens(Navigator& navigator) {
+void registerLatticeScreens(const AddScreen& add) {
     for (cell::Structure s : cell::kAllStructures) {
-        navigator.registerScreen(lessonScreen(s, Lesson::Intro),
-                                 [s] { return new LatticeIntroScreen(s); });
-        navigator.registerScreen(lessonScreen(s, Lesson::Interior),
-                                 [s] { return new LatticeInteriorScreen(s); });
-        navigator.registerScreen(lessonScreen(s, Lesson::Atoms),
-                                 [s] { return new LatticeAtomsScreen(s); });
-        navigator.registerScreen(lessonScreen(s, Lesson::Neighbours),
-                                 [s] { return new LatticeNeighboursScreen(s); });
+        add(lessonScreen(s, Lesson::Intro), [s] { return new LatticeIntroScreen(s); });
+        add(lessonScreen(s, Lesson::Interior), [s] { return new LatticeInteriorScreen(s); });
+        add(lessonScreen(s, Lesson::Atoms), [s] { return new LatticeAtomsScreen(s); });
+        add(lessonScreen(s, Lesson::Neighbours), [s] { return new LatticeNeighboursScreen(s); });
     }
 }

@@ -7,6 +7,10 @@ LessonScreen::LessonScreen(cell::Structure s, Lesson lesson)
     : Screen(lessonScreen(s, lesson)), m_structure(s) {}
 
 Picture* LessonScreen::addTitlePlate(const QString& name) {
-    const QPoint plate = titlePlaceTwips(*this);
-    return addPicture(name, plate.x(), plate.y(), pictureName("plate", m_structure));
+    return addTitlePlate(name, titlePlaceTwips(*this).y());
+}
+
+Picture* LessonScreen::addTitlePlate(const QString& name, int topTwips) {
+    return addPicture(name, titlePlaceTwips(*this).x(), topTwips,
+                      pictureName("plate", m_structure));
 }

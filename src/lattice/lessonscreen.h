@@ -11,8 +11,10 @@ protected:
     LessonScreen(cell::Structure s, Lesson lesson);
 
     cell::Structure structure() const { return m_structure; }
-    // The structure's title plate at the bottom left, level with the buttons.
+    // The structure's title plate at the bottom left, level with the buttons,
+    // or at its own height where the lesson's text lies lower.
     Picture* addTitlePlate(const QString& name);
+    Picture* addTitlePlate(const QString& name, int topTwips);
 
 private:
     cell::Structure m_structure;

@@ -1,6 +1,6 @@
 #pragma once
 
-class Navigator;
+#include "screen.h"
 
 // Registers 半径開始, 面心半径 and 体心半径.
-void registerRadiusScreens(Navigator& navigator);
+void registerRadiusScreens(const AddScreen& add);

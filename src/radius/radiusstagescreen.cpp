@@ -1,11 +1,13 @@
 #include "radiusstagescreen.h"
 
+#include "controls.h"
 #include "navigationtable.h"
-#include "navigator.h"
 #include "picture.h"
 #include "picturebutton.h"
 
 #include <QtGlobal>
+
+using namespace controls::radius;
 
 const RadiusLesson& radiusLesson(ScreenId screen) {
     static const RadiusLesson lessons[] = {
@@ -25,22 +27,22 @@ RadiusStageScreen::RadiusStageScreen(ScreenId screen)
     constexpr bool hidden = false;
 
     // Opening: the cut-out cell, its text, guide face B looking back at it.
-    m_image2 = addPicture("Image2", 9210, 1650, "face-b");
-    m_image3 = addPicture("Image3", 300, 2055, m_lesson.cutaway);
-    m_list1 = addPanel("List1");
+    m_image2 = addPicture(Image2, 9210, 1650, "face-b");
+    m_image3 = addPicture(Image3, 300, 2055, m_lesson.cutaway);
+    m_list1 = addPanel(List1);
 
     // Stage 1 and stage 2 share the left and the right place: text, then the
     // derivation on the left; the drawing, then the labelled drawing on the right.
-    m_list2 = addPanel("List2");
-    m_image4 = addPicture("Image4", 1170, 1110, "face-a", hidden);
-    m_image5 = addPicture("Image5", 7410, 1260, m_lesson.drawing, hidden);
-    m_image6 = addPicture("Image6", 7410, 1260, m_lesson.labelled, hidden);
-    m_image7 = addPicture("Image7", 150, 6000, "face-a", hidden);
-    m_image8 = addPicture("Image8", 1170, 1140, m_lesson.derivation, hidden);
+    m_list2 = addPanel(List2);
+    m_image4 = addPicture(Image4, 1170, 1110, "face-a", hidden);
+    m_image5 = addPicture(Image5, 7410, 1260, m_lesson.drawing, hidden);
+    m_image6 = addPicture(Image6, 7410, 1260, m_lesson.labelled, hidden);
+    m_image7 = addPicture(Image7, 150, 6000, "face-a", hidden);
+    m_image8 = addPicture(Image8, 1170, 1140, m_lesson.derivation, hidden);
 
     if (m_lesson.closesLesson) {
-        m_image9 = addPicture("Image9", 900, 1260, "face-a", hidden);
-        m_list3 = addPanel("List3");
+        m_image9 = addPicture(Image9, 900, 1260, "face-a", hidden);
+        m_list3 = addPanel(List3);
     }
 
     addButtons();
@@ -54,11 +56,9 @@ RadiusStageScreen::RadiusStageScreen(ScreenId screen)
 
 void RadiusStageScreen::formLoad() {
     // The hidden panels are filled now too: nothing is read later.
-    fill(m_list1);
-    fill(m_list2);
-    if (m_list3)
-        fill(m_list3);
     m_clickCount = 0;
+    if (fill({m_list1, m_list2}) && m_list3)
+        fill(m_list3);
 }
 
 void RadiusStageScreen::command1Click() {
@@ -81,7 +81,7 @@ void RadiusStageScreen::command1Click() {
     }
     if (m_clickCount == 3) {
         if (!m_lesson.closesLesson) {
-            SwitchScreen(stagedTarget(id(), "Command1"));
+            SwitchScreen(stagedTarget(id(), Command1));
             return;
         }
         m_image6->hide();

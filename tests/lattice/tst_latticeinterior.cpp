@@ -234,7 +234,7 @@ void LatticeInteriorTest::missingTextEndsTheProgramAtLoad() {
     Harness h;
     h.content.remove(textPath(c, number));
     int shown = 0;
-    auto conn = connect(&Navigator::instance(), &Navigator::screenShown, this, [&] { ++shown; });
+    auto conn = connect(&h.navigator(), &Navigator::screenShown, this, [&] { ++shown; });
     h.open(c.interior);
     disconnect(conn);
     QCOMPARE(shown, 0);

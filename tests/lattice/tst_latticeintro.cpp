@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QPointer>
 #include <functional>
 
 using namespace latticetest;
@@ -37,6 +38,8 @@ private slots:
     void menuMidwayThenReentryStartsAgain();
     void missingStageTextEndsTheProgram_data();
     void missingStageTextEndsTheProgram();
+    void closingScreenShowsNoMoreOfTheStage_data();
+    void closingScreenShowsNoMoreOfTheStage();
 };
 
 void LatticeIntroTest::threePressesTellTheStages() {
@@ -185,6 +188,40 @@ void LatticeIntroTest::missingStageTextEndsTheProgram() {
                                      .arg(h.content.base(), QString::fromUtf8(c.folder))
                                      .arg(stage + 1));
     QVERIFY2(report.messages.first().contains(path), qPrintable(report.messages.first()));
+}
+
+void LatticeIntroTest::closingScreenShowsNoMoreOfTheStage_data() {
+    missingStageTextEndsTheProgram_data();
+}
+
+// After the report the screen is closing: the press must not go on to show
+// the rest of its stage on it.
+void LatticeIntroTest::closingScreenShowsNoMoreOfTheStage() {
+    QFETCH(int, row);
+    QFETCH(int, stage);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.intro);
+    h.content.remove(textPath(c, stage + 1));
+    for (int press = 1; press < stage; ++press)
+        h.click("Command1");
+    const QStringList stageElements =
+        stage == 1 ? QStringList{"Image3", "Image4", "List2"} : QStringList{"Image5", "List3"};
+    QList<QPointer<QWidget>> watched;
+    for (const QString& name : stageElements)
+        watched << h.element<QWidget>(name);
+    // Pressed without letting the closing screen go, so that it can be looked at.
+    auto* run = h.element<QAbstractButton>("Command1");
+    QVERIFY(run);
+    QTest::mouseClick(run, Qt::LeftButton, {}, run->rect().center());
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    for (qsizetype i = 0; i < watched.size(); ++i) {
+        QVERIFY2(watched[i], qPrintable(stageElements[i] + " is gone before its screen"));
+        QVERIFY2(watched[i]->isHidden(),
+                 qPrintable(stageElements[i] + " shown on a closing screen"));
+    }
+    Harness::flushDeletes();
+    QVERIFY(!h.current());
 }
 
 MIROSUTA_TEST_CLASS(LatticeIntroTest)

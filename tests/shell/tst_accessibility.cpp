@@ -143,8 +143,13 @@ private slots:
 void AccessibilityTest::everyCatalogPictureIsNamed() {
     for (const PictureEntry& e : pictureCatalog()) {
         const AccessibleText t = pictureText(e.name);
+        // A button face is named by the button's word, never by the table.
+        if (e.name.startsWith("btn-") || e.name.startsWith("key-")) {
+            QVERIFY2(t.name.isEmpty(), qPrintable(e.name));
+            continue;
+        }
         QVERIFY2(!t.name.isEmpty(), qPrintable(e.name));
-        QVERIFY2(hasJapanese(t.name) || e.name.startsWith("key-"), qPrintable(e.name));
+        QVERIFY2(hasJapanese(t.name), qPrintable(e.name));
         QVERIFY2(!looksLikeAssetName(t.name), qPrintable(e.name));
     }
     // Each marker names its own atom and place in the order.

@@ -51,14 +51,14 @@ struct PanelUse {
     bool filledAtLoad;
 };
 
-struct Lesson {
+struct LessonTexts {
     cell::Structure structure;
     QString folder;
     ScreenId intro, interior, atoms, neighbours;
 };
 
-const QList<Lesson>& lessons() {
-    static const QList<Lesson> all{
+const QList<LessonTexts>& lessons() {
+    static const QList<LessonTexts> all{
         {cell::Structure::Bcc, "体心立方", ScreenId::BccIntro, ScreenId::BccInterior,
          ScreenId::BccAtoms, ScreenId::BccNeighbours},
         {cell::Structure::Fcc, "面心立方", ScreenId::FccIntro, ScreenId::FccInterior,
@@ -69,7 +69,7 @@ const QList<Lesson>& lessons() {
     return all;
 }
 
-QString lessonFile(const Lesson& l, int n) {
+QString lessonFile(const LessonTexts& l, int n) {
     return QStringLiteral("\\説明\\%1\\msg%2.txt").arg(l.folder).arg(n);
 }
 
@@ -89,7 +89,7 @@ const QList<PanelUse>& panelUses() {
             {ScreenId::Drill, "List1", "\\説明\\ドリル\\msg2.txt", true},
             {ScreenId::Drill, "List2", "\\説明\\ドリル\\msg3.txt", true},
         };
-        for (const Lesson& l : lessons()) {
+        for (const LessonTexts& l : lessons()) {
             u << PanelUse{l.intro, "List1", lessonFile(l, 1), true}
               << PanelUse{l.intro, "List2", lessonFile(l, 2), false}
               << PanelUse{l.intro, "List3", lessonFile(l, 3), false}
@@ -421,7 +421,7 @@ void ContentTest::linesFitTheirPanel() {
     if (filledAtLoad)
         QCOMPARE(p->lines(), lines); // the screen shows this file in this panel
     else
-        FillListFromFile(p, file);
+        QCOMPARE(FillListFromFile(p, file), QString());
     QVERIFY(h.errors.messages.isEmpty());
     QCOMPARE(p->lines(), lines);
 
@@ -443,7 +443,7 @@ void ContentTest::linesFitTheirPanel() {
 void ContentTest::lessonRows() {
     QTest::addColumn<cell::Structure>("structure");
     QTest::addColumn<QString>("folder");
-    for (const Lesson& l : lessons())
+    for (const LessonTexts& l : lessons())
         QTest::newRow(qPrintable(l.folder)) << l.structure << l.folder;
 }
 

@@ -112,7 +112,7 @@ void DamageTest::damagedTextFile() {
     }
     const bool fails = damage != "empty" && damage != "noise";
 
-    SwitchScreen(reader.screen);
+    h.navigator().switchScreen(reader.screen);
     Harness::flushDeletes();
     for (int i = 0; i < reader.presses && h.current(); ++i)
         h.click("Command1");
@@ -139,7 +139,7 @@ void DamageTest::damagedTextFile() {
 void DamageTest::contentFoldersMissingAltogether() {
     Harness h;
     QTemporaryDir empty;
-    StartUp(empty.path());
+    h.navigator().startUp(empty.path());
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);
@@ -180,7 +180,7 @@ void DamageTest::damagedDrillPicture() {
     const bool question = file.contains("mondai");
     const int number = question ? file.mid(file.indexOf("mondai") + 6, 1).toInt() : 1;
     h.random.values = {(number - 1) / 5.0 + 0.01};
-    SwitchScreen(ScreenId::Drill);
+    h.navigator().switchScreen(ScreenId::Drill);
     Harness::flushDeletes();
     if (!question && h.current()) {
         const bool right = file.contains("maru");
@@ -205,7 +205,7 @@ void DamageTest::folderWithSpacesAndJapanese() {
         QDir().mkpath(QFileInfo(base + rel).path());
         QVERIFY(QFile::copy(h.content.full(f), base + rel));
     }
-    StartUp(base + "/");
+    h.navigator().startUp(base + "/");
     QCOMPARE(BaseFolder(), base);
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.panelLines("List1"), QStringList{"\\説明\\メニュー\\msg1.txt"});

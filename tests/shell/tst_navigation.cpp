@@ -97,7 +97,7 @@ void NavigationTest::reentryRebuildsTheDesign() {
         for (const char* name : {"Command1", "Image3(0)", "Command2(1)"})
             if (h.shown(name) && !moves(name) && h.currentName() == screenInfo(id).formName)
                 h.click(name);
-    SwitchScreen(ScreenId::Menu);
+    h.navigator().switchScreen(ScreenId::Menu);
     Screen* again = h.open(id);
     QVERIFY(again);
     QCOMPARE(snapshot(again), designed);

@@ -114,7 +114,7 @@ void ShellTest::invalidBytesNeverCrash() {
 void ShellTest::startShowsItsTextsAndLeadsToTheMenu() {
     Harness h;
     h.content.writeLines("\\説明\\メニュー\\msg1.txt", {"ようこそ", "", "　字下げ"});
-    StartUp(h.content.base() + "/");
+    h.navigator().startUp(h.content.base() + "/");
     QCOMPARE(BaseFolder(), h.content.base());
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.current()->windowTitle(), QString("はじめに"));
@@ -146,9 +146,9 @@ void ShellTest::endButtonsEndTheProgram() {
     h.click(button);
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{0});
-    QVERIFY(Navigator::instance().ended());
+    QVERIFY(h.navigator().ended());
     // Nothing opens after the end.
-    SwitchScreen(ScreenId::Menu);
+    h.navigator().switchScreen(ScreenId::Menu);
     QVERIFY(!h.current());
 }
 
@@ -166,8 +166,8 @@ void ShellTest::missingStartTextEndsBeforeAnyScreen() {
     Harness h;
     h.content.remove("\\説明\\メニュー\\msg1.txt");
     int shown = 0;
-    auto c = QObject::connect(&Navigator::instance(), &Navigator::screenShown, [&] { ++shown; });
-    StartUp(h.content.base());
+    auto c = QObject::connect(&h.navigator(), &Navigator::screenShown, [&] { ++shown; });
+    h.navigator().startUp(h.content.base());
     QObject::disconnect(c);
     QCOMPARE(shown, 0);
     QVERIFY(!h.current());
@@ -197,7 +197,7 @@ void ShellTest::unreadableFileIsReportedWithPathAndReason() {
         QDir().mkpath(h.content.full(rel));
     else
         h.content.writeBytes(rel, QByteArray(kMaxTextFileBytes + 1, 'a'));
-    StartUp(h.content.base());
+    h.navigator().startUp(h.content.base());
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);

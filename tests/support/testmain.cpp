@@ -1,6 +1,5 @@
 #include "testmain.h"
 
-#include "allscreens.h"
 #include "platformtuning.h"
 #include "programlook.h"
 
@@ -21,7 +20,6 @@ int main(int argc, char** argv) {
     // The screens under test look, and their panels measure, as in the program.
     tunePlatform();
     applyProgramLook();
-    registerAllScreens();
     int failures = 0;
     // MIROSUTA_TEST_CLASS=Name runs one class only (handy while working on it).
     const QByteArray only = qgetenv("MIROSUTA_TEST_CLASS");

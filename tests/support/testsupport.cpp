@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "allscreens.h"
 #include "basefolder.h"
 #include "textpanel.h"
 
@@ -106,13 +107,13 @@ Harness::Harness() {
     Services::setClock(&clock);
     Services::setRandom(&random);
     Services::setSound(&sound);
-    Navigator::instance().reset();
     flushDeletes();
+    newRun();
     SetBaseFolder(content.base());
 }
 
 Harness::~Harness() {
-    Navigator::instance().reset();
+    m_navigator.reset();
     flushDeletes();
     Services::setErrorReport(nullptr);
     Services::setProgramExit(nullptr);
@@ -121,14 +122,21 @@ Harness::~Harness() {
     Services::setSound(nullptr);
 }
 
+void Harness::newRun() {
+    m_navigator.reset();
+    flushDeletes();
+    m_navigator = std::make_unique<Navigator>();
+    registerAllScreens(*m_navigator);
+}
+
 Screen* Harness::open(ScreenId id) {
-    SwitchScreen(id);
+    m_navigator->switchScreen(id);
     flushDeletes();
     return current();
 }
 
 Screen* Harness::current() const {
-    return Navigator::instance().current();
+    return m_navigator->current();
 }
 
 QString Harness::currentName() const {

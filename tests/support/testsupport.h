@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <memory>
 
 class RecordingErrorReport : public ErrorReport {
 public:
@@ -83,8 +84,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Installs the fakes and points BaseFolder at a fresh content folder (the test
-// main registers every screen). Restores the defaults when it goes.
+// Installs the fakes, points BaseFolder at a fresh content folder and builds a
+// navigator of its own with every screen. Restores the defaults when it goes.
 class Harness {
 public:
     Harness();
@@ -97,6 +98,10 @@ public:
     ScriptedRandom random;
     RecordingSoundPlayer sound;
 
+    Navigator& navigator() const { return *m_navigator; }
+    // A new run of the program after it has ended: a fresh navigator.
+    void newRun();
+
     Screen* open(ScreenId id); // SwitchScreen from nowhere
     Screen* current() const;
     QString currentName() const; // form name, empty if none
@@ -108,4 +113,8 @@ public:
     bool shown(const QString& name) const; // exists and not hidden
     QStringList panelLines(const QString& name) const;
     static void flushDeletes();
+
+private:
+    // Last, so that it and its open screen go first.
+    std::unique_ptr<Navigator> m_navigator;
 };

@@ -55,6 +55,8 @@ public:
 };
 
 StillClock g_clock;
+// The tour's own navigator, made in main().
+Navigator* g_navigator = nullptr;
 
 void flush() {
     QCoreApplication::processEvents();
@@ -62,7 +64,7 @@ void flush() {
 }
 
 void click(const QString& name) {
-    Screen* s = Navigator::instance().current();
+    Screen* s = g_navigator->current();
     QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
     if (!w || w->isHidden()) {
         qWarning("cannot click %s", qPrintable(name));
@@ -74,7 +76,7 @@ void click(const QString& name) {
 
 void endPause() {
     g_clock.now += 3.0;
-    if (Screen* s = Navigator::instance().current())
+    if (Screen* s = g_navigator->current())
         if (auto* t = s->findChild<QTimer*>("Timer1"); t && t->isActive())
             QMetaObject::invokeMethod(t, "timeout");
     flush();
@@ -83,7 +85,7 @@ void endPause() {
 bool g_write = true;
 
 void shoot(const QDir& out, const QString& name) {
-    Screen* s = Navigator::instance().current();
+    Screen* s = g_navigator->current();
     if (!s || !g_write)
         return;
     QPixmap p = s->grab();
@@ -103,11 +105,11 @@ QString markers(int from, int to) {
 bool writeLayout(const QString& file) {
     QJsonObject screens;
     for (const ScreenInfo& info : allScreens()) {
-        if (!Navigator::instance().isRegistered(info.id))
+        if (!g_navigator->isRegistered(info.id))
             continue;
-        SwitchScreen(info.id);
+        g_navigator->switchScreen(info.id);
         flush();
-        Screen* s = Navigator::instance().current();
+        Screen* s = g_navigator->current();
         if (!s)
             continue;
         QJsonObject elements;
@@ -153,7 +155,9 @@ int main(int argc, char** argv) {
     Services::setProgramExit(&noExit);
     Services::setClock(&g_clock);
     Services::setRandom(&draw);
-    registerAllScreens();
+    Navigator navigator;
+    g_navigator = &navigator;
+    registerAllScreens(navigator);
     const bool ownContent = argc > 2 && !layout;
     SetBaseFolder(ownContent ? QDir(QString::fromLocal8Bit(argv[2])).absolutePath()
                              : QCoreApplication::applicationDirPath() + "/../out");
@@ -179,9 +183,9 @@ int main(int argc, char** argv) {
           << Tour{ScreenId::DrillStart, {}};
 
     for (const Tour& t : tours) {
-        if (!Navigator::instance().isRegistered(t.id))
+        if (!g_navigator->isRegistered(t.id))
             continue;
-        SwitchScreen(t.id);
+        g_navigator->switchScreen(t.id);
         flush();
         const QString name = screenInfo(t.id).formName;
         shoot(out, name + "-0");
@@ -193,12 +197,12 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (Navigator::instance().isRegistered(ScreenId::Drill)) {
+    if (g_navigator->isRegistered(ScreenId::Drill)) {
         // The draws give the questions in the order of the list; each is
         // answered as its line says.
-        SwitchScreen(ScreenId::Drill);
+        g_navigator->switchScreen(ScreenId::Drill);
         flush();
-        auto* drill = qobject_cast<DrillScreen*>(Navigator::instance().current());
+        auto* drill = qobject_cast<DrillScreen*>(g_navigator->current());
         if (!drill)
             return 1;
         const DrillGame& game = drill->game();

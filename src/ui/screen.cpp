@@ -1,9 +1,10 @@
 #include "screen.h"
 
 #include "accessiblenames.h"
+#include "basefolder.h"
+#include "elementnames.h"
 #include "fonts.h"
 #include "label.h"
-#include "navigator.h"
 #include "paneldesign.h"
 #include "picture.h"
 #include "picturebutton.h"
@@ -55,7 +56,7 @@ QString Screen::arrayName(const QString& name, int index) {
 void Screen::closeEvent(QCloseEvent* e) {
     // The close box of the one open window ends the program.
     e->ignore();
-    Navigator::instance().closeBoxPressed(this);
+    emit closeRequested();
 }
 
 Picture* Screen::addPicture(const QString& name, int left, int top, const QString& picture,
@@ -70,7 +71,7 @@ Picture* Screen::addPicture(const QString& name, int left, int top, const QStrin
     } else {
         p->resize(0, 0);
     }
-    nameElement(p, elementText(info().formName, name));
+    nameElement(p, elementText(m_id, name));
     p->setVisible(visible);
     return p;
 }
@@ -86,7 +87,7 @@ PictureButton* Screen::addButton(const QString& name, const QString& picture, co
 
 TextPanel* Screen::addPanel(const QString& name) {
     TextPanel* t = buildPanel(panelDesign(m_id, name), this);
-    nameElement(t, elementText(info().formName, name));
+    nameElement(t, elementText(m_id, name));
     return t;
 }
 
@@ -100,7 +101,7 @@ Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption,
     l->setFont(minchoFont(points));
     l->setAlignment(align);
     l->setColours(text, ground);
-    nameElement(l, elementText(info().formName, name));
+    nameElement(l, elementText(m_id, name));
     return l;
 }
 
@@ -108,7 +109,7 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     auto* s = new Shape(outline, this);
     s->setObjectName(name);
     s->setGeometry(rect);
-    nameElement(s, elementText(info().formName, name));
+    nameElement(s, elementText(m_id, name));
     return s;
 }
 
@@ -127,7 +128,7 @@ QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& capt
             .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
             .arg(captionColour.name()));
     f->setFocusPolicy(Qt::NoFocus);
-    nameElement(f, elementText(info().formName, name));
+    nameElement(f, elementText(m_id, name));
     return f;
 }
 
@@ -153,6 +154,18 @@ void Screen::giveKeyboardFocus(QWidget* w) {
         w->setFocus(Qt::TabFocusReason);
 }
 
-void Screen::fill(TextPanel* panel) {
-    FillListFromFile(panel, panelDesign(m_id, panel->objectName()).file);
+bool Screen::fill(TextPanel* panel) {
+    const QString& file = panelDesign(m_id, panel->objectName()).file;
+    const QString reason = FillListFromFile(panel, file);
+    if (reason.isEmpty())
+        return true;
+    ReportContentFailure(ContentPath(file), reason);
+    return false;
+}
+
+bool Screen::fill(std::initializer_list<TextPanel*> panels) {
+    for (TextPanel* p : panels)
+        if (!fill(p))
+            return false;
+    return true;
 }

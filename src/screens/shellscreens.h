@@ -1,6 +1,6 @@
 #pragma once
 
-class Navigator;
+#include "screen.h"
 
 // Registers スタート, メニュー and まとめ.
-void registerShellScreens(Navigator& navigator);
+void registerShellScreens(const AddScreen& add);

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class TextPanel;
-
 // The encodings a teacher's editor writes.
 enum class TextEncoding {
     Cp932,   // Shift_JIS as Windows writes it: the shipped texts
@@ -44,11 +42,6 @@ QString DecodeContentText(QByteArrayView bytes, QStringList* lines, TextEncoding
 
 // Why a content file could not be read, in Japanese; empty when it can be.
 QString ReadContentFile(const QString& fullPath, QByteArray* bytes);
-
-// Empties the panel, then adds every line of BaseFolder + relative as one item.
-// A file that cannot be read or shown is reported with its full path and ends
-// the program.
-void FillListFromFile(TextPanel* panel, const QString& relative);
 
 // Larger content texts are refused as damaged rather than filling a panel for minutes.
 inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;

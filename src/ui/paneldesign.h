@@ -17,7 +17,6 @@ struct PanelDesign {
     QRect twips;  // left, top, width, height in twips
     TextPanel::Ground ground;
     bool shownAtStart; // visible when the screen opens
-    bool filledAtLoad; // filled by the screen's load step (else by a click)
 };
 
 // Every text panel of the program: one per explanation text, forty-two in all.

@@ -13,12 +13,12 @@
 struct NavigationRow {
     ScreenId screen;
     QString element;
-    QString face;
     std::optional<ScreenId> target; // none: ends the program
     bool staged;                    // the screen's handler decides when
 };
 
 const std::vector<NavigationRow>& navigationTable();
 
-// The target of a staged move, e.g. stagedTarget(BccIntro, "Command1") == BccInterior.
+// The target of a staged move, e.g.
+// stagedTarget(BccIntro, controls::latticeIntro::Command1) == BccInterior.
 ScreenId stagedTarget(ScreenId screen, const QString& element);

@@ -4,6 +4,10 @@
 #include <QString>
 #include <array>
 
+namespace cell {
+enum class Structure;
+}
+
 // The twenty screens of the program, each known by its form name.
 enum class ScreenId {
     Start,         // スタート
@@ -39,3 +43,9 @@ struct ScreenInfo {
 
 const std::array<ScreenInfo, kScreenCount>& allScreens();
 const ScreenInfo& screenInfo(ScreenId id);
+
+// The four screens of each structure's lesson chain, in the chain's order.
+enum class Lesson { Intro, Interior, Atoms, Neighbours };
+
+// The screen of a lesson for a structure: lessonScreen(Fcc, Atoms) == FccAtoms.
+ScreenId lessonScreen(cell::Structure s, Lesson lesson);

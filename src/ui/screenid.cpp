@@ -31,3 +31,14 @@ const std::array<ScreenInfo, kScreenCount>& allScreens() {
 const ScreenInfo& screenInfo(ScreenId id) {
     return allScreens()[std::size_t(id)];
 }
+
+ScreenId lessonScreen(cell::Structure s, Lesson lesson) {
+    using S = ScreenId;
+    // By structure (cell::Structure's order), each chain in its order.
+    static const ScreenId chains[][4] = {
+        {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours},
+        {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours},
+        {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours},
+    };
+    return chains[std::size_t(s)][std::size_t(lesson)];
+}

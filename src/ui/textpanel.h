@@ -25,3 +25,8 @@ public:
 private:
     Ground m_ground;
 };
+
+// Empties the panel, then adds every line of BaseFolder + relative as one item.
+// Returns why the file cannot be read or shown, in Japanese (the panel stays
+// empty), or an empty string when it is filled.
+QString FillListFromFile(TextPanel* panel, const QString& relative);

@@ -1,6 +1,8 @@
 #include "textpanel.h"
 
+#include "basefolder.h"
 #include "fonts.h"
+#include "textloader.h"
 
 #include <QScrollBar>
 #include <QStyle>
@@ -77,4 +79,21 @@ QStringList TextPanel::lines() const {
     for (int i = 0; i < count(); ++i)
         out << item(i)->text();
     return out;
+}
+
+QString FillListFromFile(TextPanel* panel, const QString& relative) {
+    panel->clear();
+    QByteArray bytes;
+    const QString reason = ReadContentFile(ContentPath(relative), &bytes);
+    if (!reason.isEmpty())
+        return reason;
+    QStringList lines;
+    const QString damage = DecodeContentText(bytes, &lines);
+    if (!damage.isEmpty())
+        return damage;
+    // One repaint for the whole file rather than one per line.
+    panel->setUpdatesEnabled(false);
+    panel->addItems(lines);
+    panel->setUpdatesEnabled(true);
+    return {};
 }

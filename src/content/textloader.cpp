@@ -1,8 +1,6 @@
 #include "textloader.h"
 
 #include "basefolder.h"
-#include "navigator.h"
-#include "textpanel.h"
 
 #include "contentfile.h"
 
@@ -309,25 +307,4 @@ QString ReadContentFile(const QString& fullPath, QByteArray* bytes) {
     if (bytes->size() > kMaxTextFileBytes)
         return contentProblemText(ContentProblem::TooLarge);
     return {};
-}
-
-void FillListFromFile(TextPanel* panel, const QString& relative) {
-    const QString path = ContentPath(relative);
-    panel->clear();
-    QByteArray bytes;
-    const QString reason = ReadContentFile(path, &bytes);
-    if (!reason.isEmpty()) {
-        ReportContentFailure(path, reason);
-        return;
-    }
-    QStringList lines;
-    const QString damage = DecodeContentText(bytes, &lines);
-    if (!damage.isEmpty()) {
-        ReportContentFailure(path, damage);
-        return;
-    }
-    // One repaint for the whole file rather than one per line.
-    panel->setUpdatesEnabled(false);
-    panel->addItems(lines);
-    panel->setUpdatesEnabled(true);
 }

@@ -10,12 +10,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-Navigator& Navigator::instance() {
-    static Navigator n;
-    return n;
+Navigator::~Navigator() {
+    delete m_current;
 }
 
-void Navigator::registerScreen(ScreenId id, Factory factory) {
+Screen* Navigator::current() const {
+    return m_current;
+}
+
+void Navigator::registerScreen(ScreenId id, std::function<Screen*()> factory) {
     m_factories[std::size_t(id)] = std::move(factory);
 }
 
@@ -42,10 +45,10 @@ void Navigator::switchScreen(ScreenId target) {
     if (m_ended)
         return;
     closeCurrent();
-    const Factory& make = m_factories[std::size_t(target)];
+    const auto& make = m_factories[std::size_t(target)];
     Q_ASSERT_X(make, "switchScreen", "screen not registered");
     Screen* s = make();
-    wirePlainMoves(s);
+    wireScreen(s);
     m_current = s;
     s->formLoad();
     if (m_ended) {
@@ -70,15 +73,27 @@ void Navigator::switchScreen(ScreenId target) {
     emit screenShown(s);
 }
 
+void Navigator::wireScreen(Screen* screen) {
+    connect(screen, &Screen::switchRequested, this, &Navigator::switchScreen);
+    connect(screen, &Screen::contentFailed, this, &Navigator::reportContentFailure);
+    // The close box of the one open window ends the program; a screen that
+    // is already closing asks in vain.
+    connect(screen, &Screen::closeRequested, this, [this, screen] {
+        if (screen == m_current)
+            endProgram();
+    });
+    wirePlainMoves(screen);
+}
+
 void Navigator::wirePlainMoves(Screen* screen) {
     for (const NavigationRow& row : navigationTable()) {
         if (row.screen != screen->id() || row.staged)
             continue;
-        auto go = [target = row.target] {
+        auto go = [this, target = row.target] {
             if (target)
-                SwitchScreen(*target);
+                switchScreen(*target);
             else
-                EndProgram();
+                endProgram();
         };
         QObject* element = screen->findChild<QObject*>(row.element);
         if (auto* b = qobject_cast<QAbstractButton*>(element))
@@ -104,39 +119,14 @@ void Navigator::endProgram() {
     finish(0);
 }
 
-void Navigator::fail(const QString& message) {
+void Navigator::reportContentFailure(const QString& fullPath, const QString& reason) {
     if (m_ended)
         return;
     m_ended = true;
-    Services::errorReport().report(message);
-    closeCurrent();
-    finish(1);
-}
-
-void Navigator::closeBoxPressed(Screen* screen) {
-    if (screen == m_current)
-        endProgram();
-}
-
-void Navigator::reset() {
-    closeCurrent();
-    m_ended = false;
-    m_exitStatus = 0;
-}
-
-void StartUp(const QString& executableFolder) {
-    Navigator::instance().startUp(executableFolder);
-}
-void SwitchScreen(ScreenId target) {
-    Navigator::instance().switchScreen(target);
-}
-void EndProgram() {
-    Navigator::instance().endProgram();
-}
-
-void ReportContentFailure(const QString& fullPath, const QString& reason) {
-    Navigator::instance().fail(
+    Services::errorReport().report(
         QStringLiteral(
             "教材ファイルを読み込めませんでした。\n\n%1\n\n%2\n\nプログラムを終了します。")
             .arg(fullPath, reason));
+    closeCurrent();
+    finish(1);
 }

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
 
 class Picture;
@@ -31,6 +32,12 @@ public:
 
     // The name of element i of a control array: "Image3(4)".
     static QString arrayName(const QString& name, int index);
+
+signals:
+    // What the screen asks of whoever opened it (the navigator decides).
+    void switchRequested(ScreenId target);
+    void closeRequested();
+    void contentFailed(const QString& fullPath, const QString& reason);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -61,13 +68,27 @@ protected:
     // while the keyboard is in use; a mouse user's focus stays where it was.
     static void giveKeyboardFocus(QWidget* w);
 
-    // FillListFromFile on a panel of this screen, from the text its design names.
-    void fill(TextPanel* panel);
+    // FillListFromFile on a panel of this screen, from the text its design
+    // names. False when the text could not be shown: that has been reported,
+    // the screen is closing and the caller stops.
+    bool fill(TextPanel* panel);
+    // The panels in turn, up to the first that fails.
+    bool fill(std::initializer_list<TextPanel*> panels);
+
+    // The program's own names for what a screen asks.
+    void SwitchScreen(ScreenId target) { emit switchRequested(target); }
+    void ReportContentFailure(const QString& fullPath, const QString& reason) {
+        emit contentFailed(fullPath, reason);
+    }
 
 private:
     ScreenId m_id;
     QPointer<QWidget> m_firstFocus;
 };
+
+// How a family of screens hands each of its screens to whoever opens them.
+using ScreenFactory = std::function<Screen*()>;
+using AddScreen = std::function<void(ScreenId, ScreenFactory)>;
 
 // Twips rectangle shorthand for designs: QRect of pixels from twips.
 QRect twips(int left, int top, int width, int height);
