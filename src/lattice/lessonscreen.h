@@ -13,8 +13,8 @@ protected:
     cell::Structure structure() const { return m_structure; }
     // The structure's title plate at the bottom left, level with the buttons,
     // or at its own height where the lesson's text lies lower.
-    Picture* addTitlePlate(const QString& name);
-    Picture* addTitlePlate(const QString& name, int topTwips);
+    Picture* addTitlePlate(ControlName name);
+    Picture* addTitlePlate(ControlName name, int topTwips);
 
 private:
     cell::Structure m_structure;

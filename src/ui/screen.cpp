@@ -59,7 +59,7 @@ void Screen::closeEvent(QCloseEvent* e) {
     emit closeRequested();
 }
 
-Picture* Screen::addPicture(const QString& name, int left, int top, const QString& picture,
+Picture* Screen::addPicture(ControlName name, int left, int top, const QString& picture,
                             bool visible, QWidget* parent) {
     auto* p = new Picture(parent ? parent : this);
     p->setObjectName(name);
@@ -76,7 +76,7 @@ Picture* Screen::addPicture(const QString& name, int left, int top, const QStrin
     return p;
 }
 
-PictureButton* Screen::addButton(const QString& name, const QString& picture, const QString& word,
+PictureButton* Screen::addButton(ControlName name, const QString& picture, const QString& word,
                                  QRect rect, bool visible) {
     auto* b = new PictureButton(PictureStore::pixmap(picture), word, this);
     b->setObjectName(name);
@@ -85,13 +85,13 @@ PictureButton* Screen::addButton(const QString& name, const QString& picture, co
     return b;
 }
 
-TextPanel* Screen::addPanel(const QString& name) {
+TextPanel* Screen::addPanel(ControlName name) {
     TextPanel* t = buildPanel(panelDesign(m_id, name), this);
     nameElement(t, elementText(m_id, name));
     return t;
 }
 
-Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption, double points,
+Label* Screen::addLabel(ControlName name, QRect rect, const QString& caption, double points,
                         const QColor& text, const QColor& ground, Qt::Alignment align,
                         QWidget* parent) {
     auto* l = new Label(parent ? parent : this);
@@ -105,7 +105,7 @@ Label* Screen::addLabel(const QString& name, QRect rect, const QString& caption,
     return l;
 }
 
-Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) {
+Shape* Screen::addShape(ControlName name, QRect rect, const QColor& outline) {
     auto* s = new Shape(outline, this);
     s->setObjectName(name);
     s->setGeometry(rect);
@@ -113,7 +113,7 @@ Shape* Screen::addShape(const QString& name, QRect rect, const QColor& outline) 
     return s;
 }
 
-QGroupBox* Screen::addFrame(const QString& name, QRect rect, const QString& caption, double points,
+QGroupBox* Screen::addFrame(ControlName name, QRect rect, const QString& caption, double points,
                             const QColor& captionColour) {
     auto* f = new QGroupBox(caption, this);
     f->setObjectName(name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlname.h"
 #include "screenid.h"
 #include "textpanel.h"
 
@@ -44,17 +45,17 @@ protected:
 
     // A picture at its natural size with its top left corner at (left, top);
     // an empty picture name leaves the element without a picture.
-    Picture* addPicture(const QString& name, int left, int top, const QString& picture,
+    Picture* addPicture(ControlName name, int left, int top, const QString& picture,
                         bool visible = true, QWidget* parent = nullptr);
-    PictureButton* addButton(const QString& name, const QString& picture, const QString& word,
+    PictureButton* addButton(ControlName name, const QString& picture, const QString& word,
                              QRect twips, bool visible = true);
     // The screen's text panel of that name, as its design says (paneldesign.h).
-    TextPanel* addPanel(const QString& name);
-    Label* addLabel(const QString& name, QRect twips, const QString& caption, double points,
+    TextPanel* addPanel(ControlName name);
+    Label* addLabel(ControlName name, QRect twips, const QString& caption, double points,
                     const QColor& text, const QColor& ground = QColor(),
                     Qt::Alignment align = Qt::AlignCenter, QWidget* parent = nullptr);
-    Shape* addShape(const QString& name, QRect twips, const QColor& outline);
-    QGroupBox* addFrame(const QString& name, QRect twips, const QString& caption, double points,
+    Shape* addShape(ControlName name, QRect twips, const QColor& outline);
+    QGroupBox* addFrame(ControlName name, QRect twips, const QString& caption, double points,
                         const QColor& captionColour);
 
     void setFocusOrder(std::initializer_list<QWidget*> order);
