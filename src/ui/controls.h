@@ -4,177 +4,98 @@
 
 // Every screen's control names, once: the screens build their elements by
 // them, and the navigation table, the panel designs and the screen-reader
-// names refer to the elements by them. One namespace per screen class.
+// names refer to the elements by them. One namespace per screen class; a
+// name a screen does not have does not compile.
 namespace controls {
 
-#define MIROSUTA_CONTROL(name)                                                                     \
-    inline constexpr ControlName name {                                                            \
-#name                                                                                      \
-    }
+// The constant and its text are spelled by one token, so they cannot differ.
+#define MIROSUTA_NAMED(name) name(#name)
 
-namespace start { // スタート
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(Command1); // メニュー
-MIROSUTA_CONTROL(Command2); // 終了
+namespace start { // スタート: Command1 メニュー, Command2 終了
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2), MIROSUTA_NAMED(Command1),
+    MIROSUTA_NAMED(Command2);
 } // namespace start
 
-namespace menu { // メニュー
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(Command1); // 体心立方
-MIROSUTA_CONTROL(Command2); // 面心立方
-MIROSUTA_CONTROL(Command3); // 六方最密
-MIROSUTA_CONTROL(Command4); // まとめ
-MIROSUTA_CONTROL(Command5); // ドリル
-MIROSUTA_CONTROL(Command6); // 原子半径
-MIROSUTA_CONTROL(Command7); // 終了
+// メニュー: Command1 体心立方, Command2 面心立方, Command3 六方最密, Command4 まとめ,
+// Command5 ドリル, Command6 原子半径, Command7 終了.
+namespace menu {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2),
+    MIROSUTA_NAMED(Command3), MIROSUTA_NAMED(Command4), MIROSUTA_NAMED(Command5),
+    MIROSUTA_NAMED(Command6), MIROSUTA_NAMED(Command7);
 } // namespace menu
 
-namespace summary { // まとめ
-MIROSUTA_CONTROL(Shape1);
-MIROSUTA_CONTROL(Shape2);
-MIROSUTA_CONTROL(Shape3);
-MIROSUTA_CONTROL(Shape4);
-MIROSUTA_CONTROL(Shape5);
-MIROSUTA_CONTROL(Shape6);
-MIROSUTA_CONTROL(Shape7);
-MIROSUTA_CONTROL(Shape8);
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(Command1); // メニュー
-// The row and column headers.
-MIROSUTA_CONTROL(Label1);
-MIROSUTA_CONTROL(Label2);
-MIROSUTA_CONTROL(Label3);
-MIROSUTA_CONTROL(Label4);
-MIROSUTA_CONTROL(Label5);
-MIROSUTA_CONTROL(Label6);
-MIROSUTA_CONTROL(Label7);
-// The links: the names, the atom counts, the neighbour counts.
-MIROSUTA_CONTROL(Label8);
-MIROSUTA_CONTROL(Label9);
-MIROSUTA_CONTROL(Label10);
-MIROSUTA_CONTROL(Label11);
-MIROSUTA_CONTROL(Label12);
-MIROSUTA_CONTROL(Label13);
-MIROSUTA_CONTROL(Label14);
-MIROSUTA_CONTROL(Label15);
-MIROSUTA_CONTROL(Label16);
-// The metals.
-MIROSUTA_CONTROL(Label17);
-MIROSUTA_CONTROL(Label18);
-MIROSUTA_CONTROL(Label19);
+// まとめ: Label1-7 the row and column headers; Label8-16 the links (the names,
+// the atom counts, the neighbour counts); Label17-19 the metals; Command1 メニュー.
+namespace summary {
+inline constexpr ControlName MIROSUTA_NAMED(Shape1), MIROSUTA_NAMED(Shape2), MIROSUTA_NAMED(Shape3),
+    MIROSUTA_NAMED(Shape4), MIROSUTA_NAMED(Shape5), MIROSUTA_NAMED(Shape6), MIROSUTA_NAMED(Shape7),
+    MIROSUTA_NAMED(Shape8);
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(List1), MIROSUTA_NAMED(Command1);
+inline constexpr ControlName MIROSUTA_NAMED(Label1), MIROSUTA_NAMED(Label2), MIROSUTA_NAMED(Label3),
+    MIROSUTA_NAMED(Label4), MIROSUTA_NAMED(Label5), MIROSUTA_NAMED(Label6), MIROSUTA_NAMED(Label7),
+    MIROSUTA_NAMED(Label8), MIROSUTA_NAMED(Label9), MIROSUTA_NAMED(Label10),
+    MIROSUTA_NAMED(Label11), MIROSUTA_NAMED(Label12), MIROSUTA_NAMED(Label13),
+    MIROSUTA_NAMED(Label14), MIROSUTA_NAMED(Label15), MIROSUTA_NAMED(Label16),
+    MIROSUTA_NAMED(Label17), MIROSUTA_NAMED(Label18), MIROSUTA_NAMED(Label19);
 } // namespace summary
 
-namespace latticeIntro { // 体心開始, 面心開始, 六方開始
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(List3);
-MIROSUTA_CONTROL(Command1); // 実行
-MIROSUTA_CONTROL(Command2); // メニュー
+// 体心開始, 面心開始, 六方開始: Command1 実行, Command2 メニュー.
+namespace latticeIntro {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2),
+    MIROSUTA_NAMED(List3), MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2);
 } // namespace latticeIntro
 
-namespace latticeInterior { // 体心内部, 面心内部, 六方内部
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3); // the markers, an array
-MIROSUTA_CONTROL(Image4); // the pieces, an array
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(Image6);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(List3);
-MIROSUTA_CONTROL(Command1); // 実行
-MIROSUTA_CONTROL(Command2); // メニュー
-MIROSUTA_CONTROL(Command3); // 次に進む
-MIROSUTA_CONTROL(Command4); // 再確認
+// 体心内部, 面心内部, 六方内部: Image3 the markers and Image4 the pieces, both
+// arrays; Command1 実行, Command2 メニュー, Command3 次に進む, Command4 再確認.
+namespace latticeInterior {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(Image6), MIROSUTA_NAMED(List1),
+    MIROSUTA_NAMED(List2), MIROSUTA_NAMED(List3), MIROSUTA_NAMED(Command1),
+    MIROSUTA_NAMED(Command2), MIROSUTA_NAMED(Command3), MIROSUTA_NAMED(Command4);
 } // namespace latticeInterior
 
-namespace latticeAtoms { // 体心原子, 面心原子, 六方原子
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(Frame1);
-// The hint pictures in the frame, as many as the structure has.
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(Image6);
-MIROSUTA_CONTROL(Image7);
-MIROSUTA_CONTROL(Command1); // 実行
-MIROSUTA_CONTROL(Command2); // メニュー
-MIROSUTA_CONTROL(Command3); // 次に進む
+// 体心原子, 面心原子, 六方原子: Image4-7 the hint pictures in Frame1, as many as
+// the structure has; Command1 実行, Command2 メニュー, Command3 次に進む.
+namespace latticeAtoms {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2), MIROSUTA_NAMED(Frame1), MIROSUTA_NAMED(Image4),
+    MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(Image6), MIROSUTA_NAMED(Image7),
+    MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2), MIROSUTA_NAMED(Command3);
 } // namespace latticeAtoms
 
-namespace latticeNeighbours { // 体心隣接, 面心隣接, 六方隣接
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(Command1); // 実行
-MIROSUTA_CONTROL(Command2); // メニュー
+// 体心隣接, 面心隣接, 六方隣接: Command1 実行, Command2 メニュー.
+namespace latticeNeighbours {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2), MIROSUTA_NAMED(Command1),
+    MIROSUTA_NAMED(Command2);
 } // namespace latticeNeighbours
 
-namespace radius { // 半径開始, 面心半径, 体心半径
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4);
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(Image6);
-MIROSUTA_CONTROL(Image7);
-MIROSUTA_CONTROL(Image8);
-MIROSUTA_CONTROL(Image9);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(List3);
-MIROSUTA_CONTROL(Command1); // 次に進む
-MIROSUTA_CONTROL(Command2); // メニュー
+// 半径開始, 面心半径, 体心半径: Command1 次に進む, Command2 メニュー.
+namespace radius {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(Image6), MIROSUTA_NAMED(Image7),
+    MIROSUTA_NAMED(Image8), MIROSUTA_NAMED(Image9), MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2),
+    MIROSUTA_NAMED(List3), MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2);
 } // namespace radius
 
-namespace drillStart { // ドリル開始
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(Command1); // 実行
-MIROSUTA_CONTROL(Command2); // メニュー
+namespace drillStart { // ドリル開始: Command1 実行, Command2 メニュー
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(List1),
+    MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2);
 } // namespace drillStart
 
-namespace drill { // ドリル
-MIROSUTA_CONTROL(Image1);
-MIROSUTA_CONTROL(Image2);
-MIROSUTA_CONTROL(Image3);
-MIROSUTA_CONTROL(Image4); // the "?" over the two answer boxes, an array
-MIROSUTA_CONTROL(Image5);
-MIROSUTA_CONTROL(Image6);
-MIROSUTA_CONTROL(Image7);
-MIROSUTA_CONTROL(Label1); // the two answer digits, an array
-MIROSUTA_CONTROL(Label2);
-MIROSUTA_CONTROL(List1);
-MIROSUTA_CONTROL(List2);
-MIROSUTA_CONTROL(Command1); // メニュー
-MIROSUTA_CONTROL(Command2); // the ten digit keys, an array
-MIROSUTA_CONTROL(Timer1);
+// ドリル: Image4 the "?" over the two answer boxes and Label1 the two answer
+// digits, both arrays; Command1 メニュー; Command2 the ten digit keys, an array.
+namespace drill {
+inline constexpr ControlName MIROSUTA_NAMED(Image1), MIROSUTA_NAMED(Image2), MIROSUTA_NAMED(Image3),
+    MIROSUTA_NAMED(Image4), MIROSUTA_NAMED(Image5), MIROSUTA_NAMED(Image6), MIROSUTA_NAMED(Image7),
+    MIROSUTA_NAMED(Label1), MIROSUTA_NAMED(Label2), MIROSUTA_NAMED(List1), MIROSUTA_NAMED(List2),
+    MIROSUTA_NAMED(Command1), MIROSUTA_NAMED(Command2), MIROSUTA_NAMED(Timer1);
 } // namespace drill
 
-#undef MIROSUTA_CONTROL
+#undef MIROSUTA_NAMED
 
 } // namespace controls
