@@ -100,9 +100,7 @@ void DrillScreen::showQuestion() {
                           m_image5->width(), m_image5->height());
     m_image5->show();
 
-    m_label1[0]->hide();
-    m_label1[1]->hide();
-    m_image4[0]->show();
+    showInstead({m_label1[0], m_label1[1]}, {m_image4[0]});
 }
 
 void DrillScreen::command2Click(qint16 index) {
@@ -150,25 +148,15 @@ void DrillScreen::endPause() {
 }
 
 void DrillScreen::showEnd() {
-    m_list1->hide();
-    m_image3->hide();
-    m_label2->hide();
-    m_image5->hide();
-    m_label1[0]->hide();
-    m_label1[1]->hide();
-    m_image4[1]->hide();
-    m_image4[0]->hide();
-    m_image7->show();
-    m_list2->show();
+    showInstead(
+        {m_list1, m_image3, m_label2, m_image5, m_label1[0], m_label1[1], m_image4[1], m_image4[0]},
+        {m_image7, m_list2});
     Services::sound().play(ContentPath(kPassSound));
 }
 
 void DrillScreen::clearEntry() {
     // Wrong: the same question waits for a new entry.
-    m_label1[0]->hide();
-    m_label1[1]->hide();
-    m_image4[1]->hide();
-    m_image4[0]->show();
+    showInstead({m_label1[0], m_label1[1], m_image4[1]}, {m_image4[0]});
 }
 
 void DrillScreen::command1Click() {

@@ -60,8 +60,5 @@ void LatticeAtomsScreen::formLoad() {
 }
 
 void LatticeAtomsScreen::command1Click() {
-    m_list1->hide();
-    m_list2->show();
-    m_command1->hide();
-    m_command3->show();
+    showInstead({m_list1, m_command1}, {m_list2, m_command3});
 }

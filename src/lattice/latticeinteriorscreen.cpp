@@ -84,34 +84,24 @@ void LatticeInteriorScreen::formLoad() {
 void LatticeInteriorScreen::command1Click() {
     ++m_clickCount;
     if (m_clickCount == 1) {
-        m_image3[0]->show();
-        m_command1->hide();
-        m_list1->hide();
-        m_list2->show();
+        showInstead({m_command1, m_list1}, {m_image3[0], m_list2});
         giveKeyboardFocus(m_image3[0]);
     }
 }
 
 void LatticeInteriorScreen::image3Click(qint16 index) {
-    m_image4[std::size_t(index)]->show();
-    m_image3[std::size_t(index)]->hide();
+    showInstead({m_image3[std::size_t(index)]}, {m_image4[std::size_t(index)]});
     if (index < m_pieceCount - 1) {
         m_image3[std::size_t(index) + 1]->show();
         giveKeyboardFocus(m_image3[std::size_t(index) + 1]);
     } else {
-        m_list2->hide();
-        m_list3->show();
-        m_command3->show();
-        m_command4->show();
+        showInstead({m_list2}, {m_list3, m_command3, m_command4});
         giveKeyboardFocus(m_command3);
     }
 }
 
 void LatticeInteriorScreen::command4Click() {
-    m_command3->hide();
-    m_command4->hide();
-    m_list3->hide();
-    m_list2->show();
+    showInstead({m_command3, m_command4, m_list3}, {m_list2});
     for (qint16 i = 1; i <= m_pieceCount; ++i)
         m_image4[std::size_t(i - 1)]->hide();
     m_image3[0]->show();

@@ -36,6 +36,7 @@ void LatticeIntroScreen::command1Click() {
     // reopening; one that cannot be shown ends the program and the stage stops.
     switch (++m_clickCount) {
     case 1:
+        // The face and the opening text go before the next text is read.
         m_image2->hide();
         m_list1->hide();
         if (!fill(m_list2))
@@ -47,9 +48,7 @@ void LatticeIntroScreen::command1Click() {
     case 2:
         if (!fill(m_list3))
             return;
-        m_list2->hide();
-        m_list3->show();
-        m_image5->show();
+        showInstead({m_list2}, {m_list3, m_image5});
         break;
     case 3:
         SwitchScreen(stagedTarget(id(), Command1));

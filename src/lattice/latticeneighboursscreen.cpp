@@ -41,9 +41,5 @@ void LatticeNeighboursScreen::formLoad() {
 }
 
 void LatticeNeighboursScreen::command1Click() {
-    m_list1->hide();
-    m_image3->hide();
-    m_list2->show();
-    m_image4->show();
-    m_command1->hide();
+    showInstead({m_list1, m_image3, m_command1}, {m_list2, m_image4});
 }

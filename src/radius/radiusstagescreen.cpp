@@ -64,32 +64,17 @@ void RadiusStageScreen::formLoad() {
 void RadiusStageScreen::command1Click() {
     ++m_clickCount;
     if (m_clickCount == 1) {
-        m_list1->hide();
-        m_image2->hide();
-        m_image3->hide();
-        m_list2->show();
-        m_image4->show();
-        m_image5->show();
+        showInstead({m_list1, m_image2, m_image3}, {m_list2, m_image4, m_image5});
     }
     if (m_clickCount == 2) {
-        m_list2->hide();
-        m_image4->hide();
-        m_image5->hide();
-        m_image6->show();
-        m_image7->show();
-        m_image8->show();
+        showInstead({m_list2, m_image4, m_image5}, {m_image6, m_image7, m_image8});
     }
     if (m_clickCount == 3) {
         if (!m_lesson.closesLesson) {
             SwitchScreen(stagedTarget(id(), Command1));
             return;
         }
-        m_image6->hide();
-        m_image7->hide();
-        m_image8->hide();
-        m_image9->show();
-        m_list3->show();
         // メニュー is left as the only way on, so the count stops at 3.
-        m_next->hide();
+        showInstead({m_image6, m_image7, m_image8, m_next}, {m_image9, m_list3});
     }
 }

@@ -141,6 +141,16 @@ void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
     }
 }
 
+void Screen::showInstead(std::initializer_list<QWidget*> gone,
+                         std::initializer_list<QWidget*> shown) {
+    // The new elements first: the focus that leaves a hidden element moves on
+    // along the Tab order to what is shown now.
+    for (QWidget* w : shown)
+        w->show();
+    for (QWidget* w : gone)
+        w->hide();
+}
+
 void Screen::nameElement(QWidget* w, const AccessibleText& text) {
     // An element the table does not name keeps what it has (a label its caption).
     if (!text.name.isEmpty())

@@ -69,6 +69,11 @@ protected:
     // while the keyboard is in use; a mouse user's focus stays where it was.
     static void giveKeyboardFocus(QWidget* w);
 
+    // A step of a lesson: the elements of the first list go, those of the
+    // second appear in their place.
+    static void showInstead(std::initializer_list<QWidget*> gone,
+                            std::initializer_list<QWidget*> shown);
+
     // FillListFromFile on a panel of this screen, from the text its design
     // names. False when the text could not be shown: that has been reported,
     // the screen is closing and the caller stops.
