@@ -1,5 +1,8 @@
 #include "picture.h"
 
+#include "picturecatalog.h"
+#include "picturestore.h"
+
 #include <QPainter>
 
 Picture::Picture(QWidget* parent) : ClickableLabel(parent) {
@@ -7,9 +10,39 @@ Picture::Picture(QWidget* parent) : ClickableLabel(parent) {
 }
 
 void Picture::setPicture(const QPixmap& pixmap) {
+    m_pending = false;
     m_picture = pixmap;
     setPixmap(pixmap);
     resize(pixmap.deviceIndependentSize().toSize());
+}
+
+void Picture::setProgramPicture(const QString& name) {
+    m_pictureName = name;
+    if (!isHidden()) {
+        setPicture(PictureStore::pixmap(name));
+        return;
+    }
+    // The catalog gives the size, so the element stands where it will show.
+    m_picture = QPixmap();
+    m_pending = true;
+    resize(pictureSize(name));
+}
+
+QPixmap Picture::picture() const {
+    readPending();
+    return m_picture;
+}
+
+void Picture::readPending() const {
+    if (!m_pending)
+        return;
+    m_pending = false;
+    const_cast<Picture*>(this)->setPicture(PictureStore::pixmap(m_pictureName));
+}
+
+void Picture::showEvent(QShowEvent* e) {
+    readPending();
+    ClickableLabel::showEvent(e);
 }
 
 void Picture::paintContents(QPaintEvent* e) {

@@ -10,17 +10,24 @@ class Picture : public ClickableLabel {
 public:
     explicit Picture(QWidget* parent = nullptr);
     void setPicture(const QPixmap& pixmap); // the element takes the picture's size
-    QPixmap picture() const { return m_picture; }
+    // One of the program's own pictures, by its name ("marker"). A hidden
+    // element reads it only when it is first shown or asked for, so a screen
+    // opens without decoding the pieces and marks the learner has not reached.
+    void setProgramPicture(const QString& name);
+    QPixmap picture() const;
 
-    // The program's own name of the picture shown ("marker"), empty for a
-    // picture read from the content folder.
-    void setPictureName(const QString& name) { m_pictureName = name; }
+    // The program's own name of the picture shown, empty for a picture read
+    // from the content folder.
     QString pictureName() const { return m_pictureName; }
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void paintContents(QPaintEvent* e) override;
 
 private:
-    QPixmap m_picture;
+    void readPending() const;
+
+    mutable QPixmap m_picture;
     QString m_pictureName;
+    mutable bool m_pending = false;
 };

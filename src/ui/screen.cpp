@@ -64,15 +64,15 @@ Picture* Screen::addPicture(ControlName name, int left, int top, const QString& 
     auto* p = new Picture(parent ? parent : this);
     p->setObjectName(name);
     p->move(twipsToPixels(left), twipsToPixels(top));
+    // Hidden first: a hidden element reads its picture when it is shown.
+    p->setVisible(visible);
     if (!picture.isEmpty()) {
-        p->setPicture(PictureStore::pixmap(picture));
-        p->setPictureName(picture);
+        p->setProgramPicture(picture);
         nameElement(p, pictureText(picture));
     } else {
         p->resize(0, 0);
     }
     nameElement(p, elementText(m_id, name));
-    p->setVisible(visible);
     return p;
 }
 
