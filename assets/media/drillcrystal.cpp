@@ -1,6 +1,9 @@
 #include "drillcrystal.h"
 
+#include "drillmedianames.h"
+
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace drill {
@@ -62,22 +65,22 @@ std::vector<Site> join(std::vector<Site> a, const std::vector<Site>& b) {
 std::vector<Crystal> makeCrystals() {
     std::vector<Crystal> v;
     // 1: CsCl, A at the body centre, B at the corners: 1 : 1.
-    v.push_back(
-        crystal("CsCl", {a(0.5, 0.5, 0.5), b(0, 0, 0)}, 0.3, 0.26, "mondai1.gif", "Cs", "Cl"));
+    v.push_back(crystal("CsCl", {a(0.5, 0.5, 0.5), b(0, 0, 0)}, 0.3, 0.26, kQuestionPictureFiles[0],
+                        "Cs", "Cl"));
     // 2: CaF2 (fluorite), A on the face-centred sites, B in the eight small cubes: 4 : 8.
     v.push_back(crystal("CaF2", join(fcc(Kind::A), tetrahedralAll(Kind::B)), 0.2, 0.16,
-                        "mondai2.gif", "Ca", "F"));
+                        kQuestionPictureFiles[1], "Ca", "F"));
     // 3: Cu2O (cuprite) with A = O at the corners and the centre, B = Cu inside: 2 : 4.
     v.push_back(crystal("Cu2O",
                         {a(0, 0, 0), a(0.5, 0.5, 0.5), b(0.25, 0.25, 0.25), b(0.75, 0.75, 0.25),
                          b(0.75, 0.25, 0.75), b(0.25, 0.75, 0.75)},
-                        0.2, 0.15, "mondai3.gif", "O", "Cu"));
+                        0.2, 0.15, kQuestionPictureFiles[2], "O", "Cu"));
     // 4: ReO3, A at the corners, B at the middles of the edges: 1 : 3.
     v.push_back(crystal("ReO3", {a(0, 0, 0), b(0.5, 0, 0), b(0, 0.5, 0), b(0, 0, 0.5)}, 0.2, 0.16,
-                        "mondai4.gif", "Re", "O"));
+                        kQuestionPictureFiles[3], "Re", "O"));
     // 5: NaCl (rock salt), A on the face-centred sites, B on the edges and at the centre: 4 : 4.
-    v.push_back(crystal("NaCl", join(fcc(Kind::A), octahedral(Kind::B)), 0.18, 0.18, "mondai5.gif",
-                        "Na", "Cl"));
+    v.push_back(crystal("NaCl", join(fcc(Kind::A), octahedral(Kind::B)), 0.18, 0.18,
+                        kQuestionPictureFiles[4], "Na", "Cl"));
     return v;
 }
 
@@ -175,9 +178,11 @@ const std::vector<Crystal>& shelfCrystals() {
 }
 
 // Checked against the crystals drawn by the picture maker and the tests.
+static_assert(std::size(kQuestionPictureFiles) == kShippedQuestionCount);
 const ShippedQuestion kShippedQuestions[kShippedQuestionCount] = {
-    {"mondai1.gif", {1, 1}}, {"mondai2.gif", {1, 2}}, {"mondai3.gif", {1, 2}},
-    {"mondai4.gif", {1, 3}}, {"mondai5.gif", {1, 1}},
+    {kQuestionPictureFiles[0], {1, 1}}, {kQuestionPictureFiles[1], {1, 2}},
+    {kQuestionPictureFiles[2], {1, 2}}, {kQuestionPictureFiles[3], {1, 3}},
+    {kQuestionPictureFiles[4], {1, 1}},
 };
 
 int eighthsInside(cell::Vec3 p) {

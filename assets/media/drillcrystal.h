@@ -28,7 +28,7 @@ struct Crystal {
     std::vector<Site> sites() const; // every atom that touches the cube [0, 1]^3
 };
 
-// The five questions, in the order of their picture numbers (mondai1 to mondai5).
+// The five questions, in the order of their picture numbers (kQuestionPictureFiles).
 const std::vector<Crystal>& drillCrystals();
 
 // More crystals for teachers to choose from, drawn the same way into the
