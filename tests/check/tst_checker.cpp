@@ -376,8 +376,9 @@ void CheckerTest::widthIsMeasuredInThePanel() {
     QVERIFY(design);
     // As wide as the screen's own panel takes: that panel, built by its screen.
     Harness h;
-    h.open(design->screen);
-    auto* panel = h.element<TextPanel>(design->name);
+    // The panel named in the program's own table, so looked up by that name.
+    Screen* screen = h.open(design->screen);
+    auto* panel = screen ? screen->findChild<TextPanel*>(design->name) : nullptr;
     QVERIFY(panel);
     const QFontMetrics fm(panel->font());
     // The text begins after the margin and runs to the panel's inner edge.
@@ -426,8 +427,9 @@ void CheckerTest::checkerProcessMeasuresAsTheScreen() {
     for (int i = 1; i <= 40; ++i)
         lines << QStringLiteral("%1 行目").arg(i);
     Harness h;
-    h.open(design->screen);
-    auto* panel = h.element<TextPanel>(design->name);
+    // The panel named in the program's own table, so looked up by that name.
+    Screen* screen = h.open(design->screen);
+    auto* panel = screen ? screen->findChild<TextPanel*>(design->name) : nullptr;
     QVERIFY(panel);
     panel->clear();
     panel->addItems(lines);

@@ -96,7 +96,7 @@ inline DrillScreen* openDrill(Harness& h, double draw) {
 
 // The question whose picture is on screen, 0 if none matches.
 inline int shownQuestion(Harness& h) {
-    auto* image = h.element<QWidget>("Image5");
+    auto* image = h.element<QWidget>(controls::drill::Image5);
     for (int n = 1; image && n <= 5; ++n)
         if (image->size() == questionSize(n))
             return n;
@@ -104,7 +104,7 @@ inline int shownQuestion(Harness& h) {
 }
 
 inline void press(Harness& h, int digit) {
-    h.click(Screen::arrayName("Command2", digit));
+    h.click(controls::drill::Command2[digit]);
 }
 
 inline void enter(Harness& h, int a, int b) {
@@ -123,7 +123,7 @@ inline void answerWrong(Harness& h) {
 }
 
 inline QTimer* timer1(Harness& h) {
-    return h.element<QTimer>("Timer1");
+    return h.element<QTimer>(controls::drill::Timer1);
 }
 
 // One tick of Timer1 as the event loop would deliver it; false when the

@@ -44,6 +44,7 @@ void DrillPictureTest::questionPictureIsCentredInItsFrame_data() {
 }
 
 void DrillPictureTest::questionPictureIsCentredInItsFrame() {
+    using namespace controls::drill;
     QFETCH(QSize, pixels);
     QFETCH(double, left);
     QFETCH(double, top);
@@ -54,10 +55,10 @@ void DrillPictureTest::questionPictureIsCentredInItsFrame() {
     QCOMPARE(d->boxTwips(), QRect(975, 2325, 5115, 3630));
     QCOMPARE(d->questionLeftTwips(), left);
     QCOMPARE(d->questionTopTwips(), top);
-    const QRect placed = h.element<QWidget>("Image5")->geometry();
+    const QRect placed = h.element<QWidget>(Image5)->geometry();
     QCOMPARE(placed.size(), pixels);
     QVERIFY(qAbs(placed.x() * 15 - left) <= 7.5 && qAbs(placed.y() * 15 - top) <= 7.5);
-    QVERIFY(h.shown("Image5"));
+    QVERIFY(h.shown(Image5));
 }
 
 void DrillPictureTest::unreadablePictureEndsTheProgram_data() {
@@ -160,18 +161,20 @@ void DrillPictureTest::contentPictureLoader() {
 }
 
 void DrillPictureTest::overlaidElementsStackInFront_data() {
-    QTest::addColumn<QString>("front");
-    QTest::addColumn<QString>("back");
-    for (const char* under : {"Image5", "Label1(0)", "Label1(1)", "Image4(0)", "Image4(1)"})
-        QTest::addRow("mark over %s", under) << "Image6" << under;
-    for (const char* over : {"Label1(0)", "Label1(1)", "Image4(0)", "Image4(1)", "Label2", "Image5",
-                             "Command2(0)", "Command2(9)", "Image7", "List2"})
-        QTest::addRow("%s over the panel", over) << over << "Image2";
+    using namespace controls::drill;
+    QTest::addColumn<ControlName>("front");
+    QTest::addColumn<ControlName>("back");
+    for (ControlName under : {Image5, Label1[0], Label1[1], Image4[0], Image4[1]})
+        QTest::addRow("mark over %s", qPrintable(under.text())) << Image6 << under;
+    for (ControlName over : {Label1[0], Label1[1], Image4[0], Image4[1], Label2, Image5,
+                             Command2[0], Command2[9], Image7, List2})
+        QTest::addRow("%s over the panel", qPrintable(over.text())) << over << Image2;
 }
 
 void DrillPictureTest::overlaidElementsStackInFront() {
-    QFETCH(QString, front);
-    QFETCH(QString, back);
+    using namespace controls::drill;
+    QFETCH(ControlName, front);
+    QFETCH(ControlName, back);
     Harness h;
     writeDrillPictures(h);
     openDrill(h, 0.0);
@@ -179,34 +182,35 @@ void DrillPictureTest::overlaidElementsStackInFront() {
     QWidget* f = h.element<QWidget>(front);
     QWidget* b = h.element<QWidget>(back);
     QVERIFY(f && b);
-    QVERIFY(f->geometry().intersects(b->geometry()) || back != "Image2");
+    QVERIFY(f->geometry().intersects(b->geometry()) || back.text() != Image2.text());
     QVERIFY(stack.indexOf(f) > stack.indexOf(b));
 }
 
 void DrillPictureTest::startScreenLeadsIntoTheDrill_data() {
-    QTest::addColumn<QString>("button");
+    using namespace controls::drillStart;
+    QTest::addColumn<ControlName>("button");
     QTest::addColumn<QString>("target");
-    QTest::newRow("実行") << "Command1"
-                          << "ドリル";
-    QTest::newRow("メニュー") << "Command2"
-                              << "メニュー";
+    QTest::newRow("実行") << Command1 << "ドリル";
+    QTest::newRow("メニュー") << Command2 << "メニュー";
 }
 
 void DrillPictureTest::startScreenLeadsIntoTheDrill() {
-    QFETCH(QString, button);
+    QFETCH(ControlName, button);
     QFETCH(QString, target);
     Harness h;
     writeDrillPictures(h);
     h.content.writeLines("\\説明\\ドリル\\msg1.txt", {"ドリルの説明", "", "　字下げ"});
     h.open(ScreenId::DrillStart);
     QCOMPARE(h.currentName(), QString("ドリル開始"));
-    QCOMPARE(h.panelLines("List1"), (QStringList{"ドリルの説明", "", "　字下げ"}));
+    QCOMPARE(h.panelLines(controls::drillStart::List1),
+             (QStringList{"ドリルの説明", "", "　字下げ"}));
     h.click(button);
     QCOMPARE(h.currentName(), target);
     QVERIFY(h.errors.messages.isEmpty());
 }
 
 void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
+    using namespace controls::drill;
     // The program's player with the built sound module, and sounds that are
     // missing, a folder, or noise: the drill judges, shows its mark and
     // reports nothing.
@@ -219,9 +223,9 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     h.random.values = {0.0};
     h.open(ScreenId::Drill);
     QVERIFY(h.current());
-    h.click("Command2(2)");
-    h.click("Command2(4)"); // wrong: x.wav is noise
-    QVERIFY(h.shown("Image6"));
+    h.click(Command2[2]);
+    h.click(Command2[4]); // wrong: x.wav is noise
+    QVERIFY(h.shown(Image6));
     QVERIFY2(player.loaded(), "the sound module was not loaded");
     player.play(h.content.full("\\音\\o.wav"));
     player.play(h.content.full("\\音\\gokaku.wav"));
@@ -242,6 +246,7 @@ void DrillPictureTest::missingOrDamagedSoundModuleIsSilent_data() {
 }
 
 void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
+    using namespace controls::drill;
     QFETCH(QByteArray, module);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -256,9 +261,9 @@ void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
     player.prepareSoon();
     h.random.values = {0.0};
     h.open(ScreenId::Drill);
-    h.click("Command2(2)");
-    h.click("Command2(4)"); // judged: a sound is asked for
-    QVERIFY(h.shown("Image6"));
+    h.click(Command2[2]);
+    h.click(Command2[4]); // judged: a sound is asked for
+    QVERIFY(h.shown(Image6));
     QVERIFY(!player.loaded());
     QTest::qWait(400); // past the prepare delay: trying again changes nothing
     QVERIFY(!player.loaded());

@@ -4,6 +4,7 @@
 #include <QSet>
 
 using namespace drilltest;
+using namespace controls::drill;
 
 // Which question comes when: the draw, the next unasked question, the run of five.
 class DrillQuestionTest : public QObject {
@@ -39,14 +40,14 @@ void DrillQuestionTest::firstQuestionIsTheDrawnOne() {
     QCOMPARE(shownQuestion(h), question);
     QCOMPARE(d->questionNo(), question);
     QCOMPARE(d->askedCount(), 1);
-    QCOMPARE(h.element<QLabel>("Label2")->text(), QString("1"));
+    QCOMPARE(h.element<QLabel>(Label2)->text(), QString("1"));
     QCOMPARE(h.random.seeds.size(), 1);
     // The designed state around the first question.
-    QVERIFY(h.shown("Image5") && h.shown("Image4(0)") && h.shown("List1"));
-    for (const char* hidden : {"Image4(1)", "Label1(0)", "Label1(1)", "Image6", "Image7", "List2"})
-        QVERIFY2(!h.shown(hidden), hidden);
-    QCOMPARE(h.panelLines("List1"), QStringList{"\\説明\\ドリル\\msg2.txt"});
-    QCOMPARE(h.panelLines("List2"), QStringList{"\\説明\\ドリル\\msg3.txt"});
+    QVERIFY(h.shown(Image5) && h.shown(Image4[0]) && h.shown(List1));
+    for (ControlName hidden : {Image4[1], Label1[0], Label1[1], Image6, Image7, List2})
+        QVERIFY2(!h.shown(hidden), qPrintable(hidden.text()));
+    QCOMPARE(h.panelLines(List1), QStringList{"\\説明\\ドリル\\msg2.txt"});
+    QCOMPARE(h.panelLines(List2), QStringList{"\\説明\\ドリル\\msg3.txt"});
     QVERIFY(!timer1(h)->isActive());
     QVERIFY(h.sound.played.isEmpty());
 }
@@ -78,7 +79,7 @@ void DrillQuestionTest::drawStartsAtTheNextUnaskedQuestion() {
     }
     QCOMPARE(shownQuestion(h), expected);
     QCOMPARE(drill(h)->questionNo(), expected);
-    QCOMPARE(h.element<QLabel>("Label2")->text(), QString::number(answered.size() + 1));
+    QCOMPARE(h.element<QLabel>(Label2)->text(), QString::number(answered.size() + 1));
 }
 
 void DrillQuestionTest::everyDrawReseedsFromTheClock() {
@@ -115,7 +116,7 @@ void DrillQuestionTest::fiveRightAnswersEndTheDrill() {
     for (int i = 0; i < 5; ++i) {
         QVERIFY2(!seen.contains(shownQuestion(h)), "a question came twice");
         seen << shownQuestion(h);
-        QCOMPARE(h.element<QLabel>("Label2")->text(), QString::number(i + 1));
+        QCOMPARE(h.element<QLabel>(Label2)->text(), QString::number(i + 1));
         answerRight(h);
         endPause(h, i + 1 < 5 ? draws[i + 1] : 0.0);
     }
@@ -123,17 +124,17 @@ void DrillQuestionTest::fiveRightAnswersEndTheDrill() {
     QCOMPARE(d->askedCount(), 5);
     QCOMPARE(h.random.seeds.size(), 5);
     QVERIFY(!timer1(h)->isActive());
-    for (const char* hidden : {"List1", "Image3", "Label2", "Image5", "Label1(0)", "Label1(1)",
-                               "Image4(1)", "Image4(0)", "Image6"})
-        QVERIFY2(!h.shown(hidden), hidden);
-    QVERIFY(h.shown("Image7") && h.shown("List2") && h.shown("Command2(0)"));
+    for (ControlName hidden :
+         {List1, Image3, Label2, Image5, Label1[0], Label1[1], Image4[1], Image4[0], Image6})
+        QVERIFY2(!h.shown(hidden), qPrintable(hidden.text()));
+    QVERIFY(h.shown(Image7) && h.shown(List2) && h.shown(Command2[0]));
     QCOMPARE(h.sound.played.last(), h.content.full("\\音\\gokaku.wav"));
 
     // After the end the keys do nothing.
     const int sounds = h.sound.played.size();
     for (int digit : {1, 1, 7})
         press(h, digit);
-    QVERIFY(!h.shown("Label1(0)") && !h.shown("Image4(0)") && !h.shown("Image4(1)"));
+    QVERIFY(!h.shown(Label1[0]) && !h.shown(Image4[0]) && !h.shown(Image4[1]));
     QCOMPARE(h.sound.played.size(), sounds);
     QVERIFY(!timer1(h)->isActive());
     QCOMPARE(h.currentName(), QString("ドリル"));

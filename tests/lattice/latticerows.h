@@ -20,17 +20,17 @@ struct Copy {
     const char* key;    // picture names end in it
     const char* folder; // text folder below 説明
     ScreenId intro, interior, atoms, neighbours;
-    const char* menuButton; // its button on the main menu
+    ControlName menuButton; // its button on the main menu
 };
 
 inline const Copy& copyAt(int row) {
     static const Copy copies[] = {
         {cell::Structure::Bcc, "bcc", "体心立方", ScreenId::BccIntro, ScreenId::BccInterior,
-         ScreenId::BccAtoms, ScreenId::BccNeighbours, "Command1"},
+         ScreenId::BccAtoms, ScreenId::BccNeighbours, controls::menu::Command1},
         {cell::Structure::Fcc, "fcc", "面心立方", ScreenId::FccIntro, ScreenId::FccInterior,
-         ScreenId::FccAtoms, ScreenId::FccNeighbours, "Command2"},
+         ScreenId::FccAtoms, ScreenId::FccNeighbours, controls::menu::Command2},
         {cell::Structure::Hcp, "hcp", "六方最密", ScreenId::HcpIntro, ScreenId::HcpInterior,
-         ScreenId::HcpAtoms, ScreenId::HcpNeighbours, "Command3"},
+         ScreenId::HcpAtoms, ScreenId::HcpNeighbours, controls::menu::Command3},
     };
     return copies[row];
 }
@@ -60,22 +60,22 @@ inline QString picture(const Copy& c, const char* stem) {
 }
 
 // Empty when every named element is there with the expected visibility.
-inline QString visibilityMismatch(const Harness& h, const QStringList& shown,
-                                  const QStringList& hidden) {
+inline QString visibilityMismatch(const Harness& h, const ControlNames& shown,
+                                  const ControlNames& hidden) {
     QStringList bad;
-    for (const QString& n : shown)
+    for (ControlName n : shown)
         if (!h.shown(n))
-            bad << n + " should be shown";
-    for (const QString& n : hidden) {
+            bad << n.text() + " should be shown";
+    for (ControlName n : hidden) {
         if (!h.element<QWidget>(n))
-            bad << n + " is missing";
+            bad << n.text() + " is missing";
         else if (h.shown(n))
-            bad << n + " should be hidden";
+            bad << n.text() + " should be hidden";
     }
     return bad.join("; ");
 }
 
-inline QRect geometryOf(const Harness& h, const QString& name) {
+inline QRect geometryOf(const Harness& h, ControlName name) {
     const QWidget* w = h.element<QWidget>(name);
     return w ? w->geometry() : QRect();
 }

@@ -23,28 +23,28 @@ private slots:
 };
 
 void LatticeAnswersTest::atomsQuestionThenAnswer() {
+    using namespace controls::latticeAtoms;
     QFETCH(int, row);
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.atoms);
     QCOMPARE(h.currentName(), formName(c.atoms));
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command2"));
-    QCOMPARE(h.element<Picture>("Image2")->pictureName(), picture(c, "cutaway"));
-    const QStringList always{"Image1", "Image2", "Image3", "Frame1", "Command2"};
-    QString bad =
-        visibilityMismatch(h, always + QStringList{"List1", "Command1"}, {"List2", "Command3"});
+    QCOMPARE(h.current()->focusWidget()->objectName(), Command2.text());
+    QCOMPARE(h.element<Picture>(Image2)->pictureName(), picture(c, "cutaway"));
+    const ControlNames always{Image1, Image2, Image3, Frame1, Command2};
+    QString bad = visibilityMismatch(h, always + ControlNames{List1, Command1}, {List2, Command3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 7)});
-    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 8)});
-    QCOMPARE(geometryOf(h, "Command3"), geometryOf(h, "Command1"));
-    const QRect question = geometryOf(h, "List1"), answer = geometryOf(h, "List2");
+    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 7)});
+    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 8)});
+    QCOMPARE(geometryOf(h, Command3), geometryOf(h, Command1));
+    const QRect question = geometryOf(h, List1), answer = geometryOf(h, List2);
     QVERIFY(answer.contains(question));
     QVERIFY(answer.height() > question.height());
 
-    h.click("Command1");
-    bad = visibilityMismatch(h, always + QStringList{"List2", "Command3"}, {"List1", "Command1"});
+    h.click(Command1);
+    bad = visibilityMismatch(h, always + ControlNames{List2, Command3}, {List1, Command1});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    h.click("Command3");
+    h.click(Command3);
     QCOMPARE(h.currentName(), formName(c.neighbours));
 }
 
@@ -58,43 +58,44 @@ void LatticeAnswersTest::atomsHintFrameHoldsTheFractions_data() {
 }
 
 void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
+    using namespace controls::latticeAtoms;
     QFETCH(int, row);
     QFETCH(QStringList, hints);
     Harness h;
     h.open(copyAt(row).atoms);
-    auto* frame = h.element<QGroupBox>("Frame1");
+    auto* frame = h.element<QGroupBox>(Frame1);
     QVERIFY(frame);
     QCOMPARE(frame->title(), QString("ヒント"));
     QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QStringList inside;
     int right = -1;
-    for (int i = 0; i < 4; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(4 + i);
+    for (ControlName name : {Image4, Image5, Image6, Image7}) {
         auto* p = frame->findChild<Picture*>(name, Qt::FindDirectChildrenOnly);
         if (!p)
             continue;
         inside << p->pictureName();
         QCOMPARE(p->size(), QSize(110, 120));
-        QVERIFY2(frame->contentsRect().contains(p->geometry()), qPrintable(name));
+        QVERIFY2(frame->contentsRect().contains(p->geometry()), qPrintable(name.text()));
         QVERIFY2(p->x() > right, "side by side, in order");
         right = p->geometry().right();
     }
     QCOMPARE(inside, hints);
     // Below the cell picture and the text.
-    QVERIFY(frame->geometry().top() > geometryOf(h, "Image2").bottom());
-    QVERIFY(frame->geometry().top() > geometryOf(h, "List2").bottom());
-    h.click("Command1");
-    QVERIFY(h.shown("Frame1"));
+    QVERIFY(frame->geometry().top() > geometryOf(h, Image2).bottom());
+    QVERIFY(frame->geometry().top() > geometryOf(h, List2).bottom());
+    h.click(Command1);
+    QVERIFY(h.shown(Frame1));
     QCOMPARE(frame->findChildren<QWidget*>().size(), hints.size());
 }
 
 void LatticeAnswersTest::atomsPanelsAndFramesGrowWithTheStructure() {
+    using namespace controls::latticeAtoms;
     Harness h;
     int answer[3], frame[3];
     for (int i = 0; i < 3; ++i) {
         h.open(copyAt(i).atoms);
-        answer[i] = geometryOf(h, "List2").height();
-        frame[i] = geometryOf(h, "Frame1").width();
+        answer[i] = geometryOf(h, List2).height();
+        frame[i] = geometryOf(h, Frame1).width();
     }
     QVERIFY(answer[0] < answer[1]);
     QVERIFY(answer[1] < answer[2]);
@@ -103,33 +104,35 @@ void LatticeAnswersTest::atomsPanelsAndFramesGrowWithTheStructure() {
 }
 
 void LatticeAnswersTest::neighboursQuestionThenAnswer() {
+    using namespace controls::latticeNeighbours;
     QFETCH(int, row);
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.neighbours);
     QCOMPARE(h.currentName(), formName(c.neighbours));
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("List1"));
-    QCOMPARE(h.element<Picture>("Image3")->pictureName(), picture(c, "neighbour-q"));
-    QCOMPARE(h.element<Picture>("Image4")->pictureName(), picture(c, "neighbour-a"));
-    QString bad = visibilityMismatch(
-        h, {"Image1", "Image2", "List1", "Image3", "Command1", "Command2"}, {"List2", "Image4"});
+    QCOMPARE(h.current()->focusWidget()->objectName(), List1.text());
+    QCOMPARE(h.element<Picture>(Image3)->pictureName(), picture(c, "neighbour-q"));
+    QCOMPARE(h.element<Picture>(Image4)->pictureName(), picture(c, "neighbour-a"));
+    QString bad =
+        visibilityMismatch(h, {Image1, Image2, List1, Image3, Command1, Command2}, {List2, Image4});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 9)});
-    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 10)});
+    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 9)});
+    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 10)});
 
-    h.click("Command1");
-    bad = visibilityMismatch(h, {"Image1", "Image2", "List2", "Image4", "Command2"},
-                             {"List1", "Image3", "Command1"});
+    h.click(Command1);
+    bad =
+        visibilityMismatch(h, {Image1, Image2, List2, Image4, Command2}, {List1, Image3, Command1});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
 }
 
 void LatticeAnswersTest::neighboursAnswerPlaces() {
+    using namespace controls::latticeNeighbours;
     QFETCH(int, row);
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.neighbours);
-    const QRect question = geometryOf(h, "Image3"), answer = geometryOf(h, "Image4");
-    const QRect run = geometryOf(h, "Command1");
+    const QRect question = geometryOf(h, Image3), answer = geometryOf(h, Image4);
+    const QRect run = geometryOf(h, Command1);
     QCOMPARE(question.size(), QSize(260, 260));
     QCOMPARE(answer.left(), question.left());
     if (c.structure == cell::Structure::Bcc) {
@@ -141,7 +144,7 @@ void LatticeAnswersTest::neighboursAnswerPlaces() {
         QVERIFY(answer.bottom() < run.top());
         QVERIFY(run.top() - answer.bottom() <= 16);
     }
-    const QRect q = geometryOf(h, "List1"), a = geometryOf(h, "List2");
+    const QRect q = geometryOf(h, List1), a = geometryOf(h, List2);
     QVERIFY(a.contains(q));
     const double ratio = double(a.height()) / q.height();
     if (c.structure == cell::Structure::Bcc) {
@@ -168,14 +171,18 @@ void LatticeAnswersTest::answersAreReadAtLoad() {
     Harness h;
     const int number = atoms ? 8 : 10;
     h.content.writeLines(textPath(c, number), {"読み込み時の答え"});
+    const ControlName run =
+        atoms ? controls::latticeAtoms::Command1 : controls::latticeNeighbours::Command1;
+    const ControlName answer =
+        atoms ? controls::latticeAtoms::List2 : controls::latticeNeighbours::List2;
     h.open(atoms ? c.atoms : c.neighbours);
     h.content.writeLines(textPath(c, number), {"後から書き換えた答え"});
-    h.click("Command1");
-    QVERIFY(h.shown("List2"));
-    QCOMPARE(h.panelLines("List2"), QStringList{"読み込み時の答え"});
+    h.click(run);
+    QVERIFY(h.shown(answer));
+    QCOMPARE(h.panelLines(answer), QStringList{"読み込み時の答え"});
     // The edit shows at the next visit.
     h.open(atoms ? c.atoms : c.neighbours);
-    QCOMPARE(h.panelLines("List2"), QStringList{"後から書き換えた答え"});
+    QCOMPARE(h.panelLines(answer), QStringList{"後から書き換えた答え"});
 }
 
 MIROSUTA_TEST_CLASS(LatticeAnswersTest)

@@ -3,6 +3,12 @@
 
 using namespace latticetest;
 
+// The four screens of a lesson, in order.
+namespace intro = controls::latticeIntro;
+namespace interior = controls::latticeInterior;
+namespace atoms = controls::latticeAtoms;
+namespace neighbours = controls::latticeNeighbours;
+
 class LatticeChainTest : public QObject {
     Q_OBJECT
 
@@ -21,24 +27,24 @@ void LatticeChainTest::chainByClickingAndBackAgain() {
     for (int visit = 0; visit < 2; ++visit) {
         h.click(c.menuButton);
         QCOMPARE(h.currentName(), formName(c.intro));
-        QVERIFY(h.shown("List1"));
-        QVERIFY(!h.shown("List2"));
+        QVERIFY(h.shown(intro::List1));
+        QVERIFY(!h.shown(intro::List2));
         for (int press = 0; press < 3; ++press)
-            h.click("Command1");
+            h.click(intro::Command1);
         QCOMPARE(h.currentName(), formName(c.interior));
-        QVERIFY(!h.shown("Command3"));
-        h.click("Command1");
+        QVERIFY(!h.shown(interior::Command3));
+        h.click(interior::Command1);
         for (int i = 0; i < pieces(c); ++i)
-            h.click(Screen::arrayName("Image3", i));
-        h.click("Command3");
+            h.click(interior::Image3[i]);
+        h.click(interior::Command3);
         QCOMPARE(h.currentName(), formName(c.atoms));
-        QVERIFY(!h.shown("Command3"));
-        h.click("Command1");
-        h.click("Command3");
+        QVERIFY(!h.shown(atoms::Command3));
+        h.click(atoms::Command1);
+        h.click(atoms::Command3);
         QCOMPARE(h.currentName(), formName(c.neighbours));
-        h.click("Command1");
-        QVERIFY(!h.shown("Command1"));
-        h.click("Command2");
+        h.click(neighbours::Command1);
+        QVERIFY(!h.shown(neighbours::Command1));
+        h.click(neighbours::Command2);
         QCOMPARE(h.currentName(), QString("メニュー"));
     }
     QVERIFY(h.errors.messages.isEmpty());
@@ -49,29 +55,30 @@ void LatticeChainTest::panelsHoldTheirTexts_data() {
     // Full-width characters per line and rows the texts are written to.
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("screen"); // 0 開始, 1 内部, 2 原子, 3 隣接
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<ControlName>("panel");
     QTest::addColumn<int>("chars");
     QTest::addColumn<int>("rows");
     const int atomsAnswer[] = {9, 10, 11}, neighboursAnswer[] = {9, 12, 12};
     for (int i = 0; i < 3; ++i) {
         const char* f = copyAt(i).folder;
-        QTest::addRow("%s 開始 List1", f) << i << 0 << "List1" << 22 << 10;
-        QTest::addRow("%s 開始 List2", f) << i << 0 << "List2" << 22 << 12;
-        QTest::addRow("%s 開始 List3", f) << i << 0 << "List3" << 22 << 5;
-        QTest::addRow("%s 内部 List1", f) << i << 1 << "List1" << 26 << 6;
-        QTest::addRow("%s 内部 List2", f) << i << 1 << "List2" << 24 << 6;
-        QTest::addRow("%s 内部 List3", f) << i << 1 << "List3" << 26 << 6;
-        QTest::addRow("%s 原子 List1", f) << i << 2 << "List1" << 22 << 6;
-        QTest::addRow("%s 原子 List2", f) << i << 2 << "List2" << 22 << atomsAnswer[i];
-        QTest::addRow("%s 隣接 List1", f) << i << 3 << "List1" << 22 << 6;
-        QTest::addRow("%s 隣接 List2", f) << i << 3 << "List2" << 22 << neighboursAnswer[i];
+        QTest::addRow("%s 開始 List1", f) << i << 0 << intro::List1 << 22 << 10;
+        QTest::addRow("%s 開始 List2", f) << i << 0 << intro::List2 << 22 << 12;
+        QTest::addRow("%s 開始 List3", f) << i << 0 << intro::List3 << 22 << 5;
+        QTest::addRow("%s 内部 List1", f) << i << 1 << interior::List1 << 26 << 6;
+        QTest::addRow("%s 内部 List2", f) << i << 1 << interior::List2 << 24 << 6;
+        QTest::addRow("%s 内部 List3", f) << i << 1 << interior::List3 << 26 << 6;
+        QTest::addRow("%s 原子 List1", f) << i << 2 << atoms::List1 << 22 << 6;
+        QTest::addRow("%s 原子 List2", f) << i << 2 << atoms::List2 << 22 << atomsAnswer[i];
+        QTest::addRow("%s 隣接 List1", f) << i << 3 << neighbours::List1 << 22 << 6;
+        QTest::addRow("%s 隣接 List2", f)
+            << i << 3 << neighbours::List2 << 22 << neighboursAnswer[i];
     }
 }
 
 void LatticeChainTest::panelsHoldTheirTexts() {
     QFETCH(int, row);
     QFETCH(int, screen);
-    QFETCH(QString, panel);
+    QFETCH(ControlName, panel);
     QFETCH(int, chars);
     QFETCH(int, rows);
     const Copy& c = copyAt(row);

@@ -8,20 +8,20 @@
 #include <QDir>
 
 using namespace latticetest;
+using namespace controls::latticeInterior;
 
 namespace {
 
-QString marker(int i) {
-    return Screen::arrayName("Image3", i);
+ControlName marker(int i) {
+    return Image3[i];
 }
-QString piece(int i) {
-    return Screen::arrayName("Image4", i);
+ControlName piece(int i) {
+    return Image4[i];
 }
 
 // Building step k: marker k alone, pieces 0 to k - 1.
 QString buildingMismatch(const Harness& h, int n, int k) {
-    QStringList shown{"List2", "Command2"},
-        hidden{"List1", "List3", "Command1", "Command3", "Command4"};
+    ControlNames shown{List2, Command2}, hidden{List1, List3, Command1, Command3, Command4};
     for (int i = 0; i < n; ++i) {
         (i == k ? shown : hidden) << marker(i);
         (i < k ? shown : hidden) << piece(i);
@@ -30,8 +30,7 @@ QString buildingMismatch(const Harness& h, int n, int k) {
 }
 
 QString completeMismatch(const Harness& h, int n) {
-    QStringList shown{"List3", "Command3", "Command4", "Command2"},
-        hidden{"List1", "List2", "Command1"};
+    ControlNames shown{List3, Command3, Command4, Command2}, hidden{List1, List2, Command1};
     for (int i = 0; i < n; ++i) {
         hidden << marker(i);
         shown << piece(i);
@@ -71,18 +70,18 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
     QVERIFY(!h.element<QWidget>(marker(pieces(c))));
     QVERIFY(!h.element<QWidget>(piece(pieces(c))));
 
-    QStringList hidden{"List2", "List3", "Command3", "Command4"};
+    ControlNames hidden{List2, List3, Command3, Command4};
     for (int i = 0; i < pieces(c); ++i)
         hidden << marker(i) << piece(i);
-    const QString bad = visibilityMismatch(
-        h, {"Image1", "Image2", "Image5", "Image6", "List1", "Command1", "Command2"}, hidden);
+    const QString bad =
+        visibilityMismatch(h, {Image1, Image2, Image5, Image6, List1, Command1, Command2}, hidden);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
     // The hidden panels are filled at load, ready before they are shown.
-    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 4)});
-    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 5)});
-    QCOMPARE(h.panelLines("List3"), QStringList{textPath(c, 6)});
-    QCOMPARE(h.element<Picture>("Image2")->pictureName(), picture(c, "emptycell"));
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 4)});
+    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 5)});
+    QCOMPARE(h.panelLines(List3), QStringList{textPath(c, 6)});
+    QCOMPARE(h.element<Picture>(Image2)->pictureName(), picture(c, "emptycell"));
+    QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
 }
 
 void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
@@ -91,7 +90,7 @@ void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
     const int n = pieces(c);
     Harness h;
     h.open(c.interior);
-    h.click("Command1");
+    h.click(Command1);
     for (int round = 0; round < 3; ++round) {
         for (int k = 0; k < n; ++k) {
             const QString bad = buildingMismatch(h, n, k);
@@ -102,20 +101,20 @@ void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
         const QString bad = completeMismatch(h, n);
         QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("round %1: %2").arg(round).arg(bad)));
         if (round < 2)
-            h.click("Command4"); // back to step 0; 実行 stays gone
+            h.click(Command4); // back to step 0; 実行 stays gone
     }
     QCOMPARE(h.currentName(), formName(c.interior));
-    h.click("Command3");
+    h.click(Command3);
     QCOMPARE(h.currentName(), formName(c.atoms));
 
     // A new visit starts with the cell empty and 実行 back.
     h.open(c.interior);
-    QStringList hidden{"Command3", "Command4", "List2", "List3"};
+    ControlNames hidden{Command3, Command4, List2, List3};
     for (int i = 0; i < n; ++i)
         hidden << marker(i) << piece(i);
-    const QString bad = visibilityMismatch(h, {"Command1", "List1"}, hidden);
+    const QString bad = visibilityMismatch(h, {Command1, List1}, hidden);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    h.click("Command1");
+    h.click(Command1);
     QVERIFY(h.shown(marker(0)));
 }
 
@@ -124,31 +123,31 @@ void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.interior);
-    const QRect drawing = geometryOf(h, "Image1");
-    const QRect empty = geometryOf(h, "Image2");
+    const QRect drawing = geometryOf(h, Image1);
+    const QRect empty = geometryOf(h, Image2);
     QCOMPARE(drawing.size(), QSize(300, 280));
     QCOMPARE(empty.size(), QSize(300, 280));
     QVERIFY(!drawing.intersects(empty));
     // The ball-and-stick drawing as the screen shows it: corner atoms red,
     // the others magenta.
     const QImage balls =
-        h.element<Picture>("Image1")->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+        h.element<Picture>(Image1)->picture().toImage().convertToFormat(QImage::Format_ARGB32);
     const auto colourAt = [&](QPoint onScreen) {
         return QColor(balls.pixel(onScreen - drawing.topLeft()));
     };
     const QObjectList order = h.current()->children();
-    const auto place = [&](const QString& name) { return order.indexOf(h.element<QWidget>(name)); };
+    const auto place = [&](ControlName name) { return order.indexOf(h.element<QWidget>(name)); };
     for (int i = 0; i < pieces(c); ++i) {
         const QRect m = geometryOf(h, marker(i));
         QCOMPARE(m.size(), QSize(17, 17));
-        QVERIFY2(drawing.contains(m), qPrintable(marker(i)));
+        QVERIFY2(drawing.contains(m), qPrintable(marker(i).text()));
         const QColor under = colourAt(m.center());
         const bool corner =
             cell::model(c.structure).atoms[std::size_t(i)].site == cell::Site::Corner;
         const bool own = corner ? under.red() > 120 && under.green() < 90 && under.blue() < 90
                                 : under.red() > 110 && under.blue() > 100 && under.green() < 90;
-        QVERIFY2(own, qPrintable(marker(i) + " lies on " + under.name()));
-        QVERIFY2(place(marker(i)) > place("Image1"), qPrintable(marker(i)));
+        QVERIFY2(own, qPrintable(marker(i).text() + " lies on " + under.name()));
+        QVERIFY2(place(marker(i)) > place(Image1), qPrintable(marker(i).text()));
 
         // Piece i is the picture of atom i's part inside the cell, and lies
         // where the marker's atom lies in the empty cell (both drawings
@@ -157,11 +156,11 @@ void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
         QCOMPARE(h.element<Picture>(piece(i))->picture().toImage(),
                  PictureStore::pixmap(pieceName(c.structure, i)).toImage());
         const QPoint atom = m.center() - drawing.topLeft() + empty.topLeft();
-        QVERIFY2(p.adjusted(-1, -1, 1, 1).contains(atom), qPrintable(piece(i)));
-        QVERIFY2(empty.contains(p), qPrintable(piece(i)));
-        QVERIFY2(place(piece(i)) > place("Image2"), qPrintable(piece(i)));
+        QVERIFY2(p.adjusted(-1, -1, 1, 1).contains(atom), qPrintable(piece(i).text()));
+        QVERIFY2(empty.contains(p), qPrintable(piece(i).text()));
+        QVERIFY2(place(piece(i)) > place(Image2), qPrintable(piece(i).text()));
         if (i > 0)
-            QVERIFY2(place(piece(i)) > place(piece(i - 1)), qPrintable(piece(i)));
+            QVERIFY2(place(piece(i)) > place(piece(i - 1)), qPrintable(piece(i).text()));
     }
 }
 
@@ -170,21 +169,21 @@ void LatticeInteriorTest::buttonsShareAndFlankOnePlace() {
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.interior);
-    const QRect run = geometryOf(h, "Command1");
-    QCOMPARE(geometryOf(h, "Command3"), run);
+    const QRect run = geometryOf(h, Command1);
+    QCOMPARE(geometryOf(h, Command3), run);
     QCOMPARE(run.size(), QSize(107, 49));
     QVERIFY(run.left() > h.current()->width() / 2);
-    const QRect again = geometryOf(h, "Command4");
+    const QRect again = geometryOf(h, Command4);
     QVERIFY(again.bottom() < run.top());
     QCOMPARE(again.left(), run.left());
-    const QRect menu = geometryOf(h, "Command2");
+    const QRect menu = geometryOf(h, Command2);
     QVERIFY(menu.left() > run.right());
     QCOMPARE(menu.top(), run.top());
     QVERIFY(QRect(QPoint(0, 0), h.current()->size()).contains(menu));
 
     // The building and closing texts lie in the opening text's place, from its left edge.
-    const QRect opening = geometryOf(h, "List1"), building = geometryOf(h, "List2"),
-                closing = geometryOf(h, "List3");
+    const QRect opening = geometryOf(h, List1), building = geometryOf(h, List2),
+                closing = geometryOf(h, List3);
     QVERIFY(opening.contains(building));
     QVERIFY(opening.contains(closing));
     QCOMPARE(building.left(), opening.left());
@@ -203,7 +202,7 @@ void LatticeInteriorTest::hiddenMarkersTakeNoClicks() {
     clickWindowAt(h, centreOf(0));
     QVERIFY(!h.shown(piece(0)));
 
-    h.click("Command1");
+    h.click(Command1);
     clickWindowAt(h, centreOf(0)); // a real click on the visible marker works
     QVERIFY(h.shown(piece(0)));
     QVERIFY(h.shown(marker(1)));

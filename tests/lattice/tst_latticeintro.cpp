@@ -7,6 +7,7 @@
 #include <functional>
 
 using namespace latticetest;
+using namespace controls::latticeIntro;
 
 namespace {
 
@@ -48,32 +49,32 @@ void LatticeIntroTest::threePressesTellTheStages() {
     Harness h;
     h.open(c.intro);
     QCOMPARE(h.currentName(), formName(c.intro));
-    QCOMPARE(h.element<Picture>("Image4")->pictureName(), picture(c, "spheres"));
-    QCOMPARE(h.element<Picture>("Image5")->pictureName(), picture(c, "ballstick"));
+    QCOMPARE(h.element<Picture>(Image4)->pictureName(), picture(c, "spheres"));
+    QCOMPARE(h.element<Picture>(Image5)->pictureName(), picture(c, "ballstick"));
     QVERIFY(h.current()->focusWidget());
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+    QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
 
-    const QStringList always{"Image1", "Command1", "Command2"};
-    QString bad = visibilityMismatch(h, always + QStringList{"Image2", "List1"},
-                                     {"Image3", "Image4", "Image5", "List2", "List3"});
+    const ControlNames always{Image1, Command1, Command2};
+    QString bad = visibilityMismatch(h, always + ControlNames{Image2, List1},
+                                     {Image3, Image4, Image5, List2, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines("List1"), QStringList{textPath(c, 1)});
-    QVERIFY(h.panelLines("List2").isEmpty());
+    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 1)});
+    QVERIFY(h.panelLines(List2).isEmpty());
 
-    h.click("Command1");
-    bad = visibilityMismatch(h, always + QStringList{"Image3", "Image4", "List2"},
-                             {"Image2", "List1", "Image5", "List3"});
+    h.click(Command1);
+    bad = visibilityMismatch(h, always + ControlNames{Image3, Image4, List2},
+                             {Image2, List1, Image5, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines("List2"), QStringList{textPath(c, 2)});
-    QVERIFY(h.panelLines("List3").isEmpty());
+    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 2)});
+    QVERIFY(h.panelLines(List3).isEmpty());
 
-    h.click("Command1");
-    bad = visibilityMismatch(h, always + QStringList{"Image3", "Image4", "Image5", "List3"},
-                             {"Image2", "List1", "List2"});
+    h.click(Command1);
+    bad = visibilityMismatch(h, always + ControlNames{Image3, Image4, Image5, List3},
+                             {Image2, List1, List2});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines("List3"), QStringList{textPath(c, 3)});
+    QCOMPARE(h.panelLines(List3), QStringList{textPath(c, 3)});
 
-    h.click("Command1");
+    h.click(Command1);
     QCOMPARE(h.currentName(), formName(c.interior));
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -100,11 +101,11 @@ void LatticeIntroTest::stageTextIsReadAtThePress() {
     Harness h;
     h.open(c.intro);
     for (int press = 1; press < stage; ++press)
-        h.click("Command1");
+        h.click(Command1);
     // Edited after the screen was loaded (and after the earlier stages).
     h.content.writeLines(textPath(c, stage + 1), lines);
-    h.click("Command1");
-    const QString panel = stage == 1 ? "List2" : "List3";
+    h.click(Command1);
+    const ControlName panel = stage == 1 ? List2 : List3;
     QCOMPARE(h.panelLines(panel), lines);
     QVERIFY(h.shown(panel)); // an empty text still shows its (empty) panel
 }
@@ -126,21 +127,21 @@ void LatticeIntroTest::menuMidwayThenReentryStartsAgain() {
     h.click(c.menuButton);
     QCOMPARE(h.currentName(), formName(c.intro));
     for (int i = 0; i < presses; ++i)
-        h.click("Command1");
-    h.click("Command2");
+        h.click(Command1);
+    h.click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
 
     h.click(c.menuButton);
     QCOMPARE(h.currentName(), formName(c.intro));
-    QString bad = visibilityMismatch(h, {"Image1", "Image2", "List1", "Command1", "Command2"},
-                                     {"Image3", "Image4", "Image5", "List2", "List3"});
+    QString bad = visibilityMismatch(h, {Image1, Image2, List1, Command1, Command2},
+                                     {Image3, Image4, Image5, List2, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QVERIFY(h.panelLines("List2").isEmpty());
-    QVERIFY(h.panelLines("List3").isEmpty());
+    QVERIFY(h.panelLines(List2).isEmpty());
+    QVERIFY(h.panelLines(List3).isEmpty());
     // The counter starts again: the next press is stage 1, not a later one.
-    h.click("Command1");
+    h.click(Command1);
     QCOMPARE(h.currentName(), formName(c.intro));
-    bad = visibilityMismatch(h, {"Image3", "Image4", "List2"}, {"Image2", "List1", "Image5"});
+    bad = visibilityMismatch(h, {Image3, Image4, List2}, {Image2, List1, Image5});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
 }
 
@@ -162,22 +163,21 @@ void LatticeIntroTest::missingStageTextEndsTheProgram() {
     // Present at load, gone by the press.
     h.content.remove(textPath(c, stage + 1));
     for (int press = 1; press < stage; ++press)
-        h.click("Command1");
+        h.click(Command1);
     QVERIFY(h.exits.statuses.isEmpty());
 
     // What the learner sees while the error is reported: the file is read
     // first thing at stage 2, and after the face and the opening text have
     // gone at stage 1.
-    const QStringList always{"Image1", "Command1", "Command2"};
-    const QStringList shown =
-        stage == 1 ? always : always + QStringList{"Image3", "Image4", "List2"};
-    const QStringList hidden =
-        stage == 1 ? QStringList{"Image2", "List1", "Image3", "Image4", "Image5", "List2", "List3"}
-                   : QStringList{"Image2", "List1", "Image5", "List3"};
+    const ControlNames always{Image1, Command1, Command2};
+    const ControlNames shown = stage == 1 ? always : always + ControlNames{Image3, Image4, List2};
+    const ControlNames hidden =
+        stage == 1 ? ControlNames{Image2, List1, Image3, Image4, Image5, List2, List3}
+                   : ControlNames{Image2, List1, Image5, List3};
     QString seen = "not reported";
     WatchingReport report([&] { seen = visibilityMismatch(h, shown, hidden); });
     Services::setErrorReport(&report);
-    h.click("Command1");
+    h.click(Command1);
     Services::setErrorReport(&h.errors);
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{1});
@@ -204,21 +204,21 @@ void LatticeIntroTest::closingScreenShowsNoMoreOfTheStage() {
     h.open(c.intro);
     h.content.remove(textPath(c, stage + 1));
     for (int press = 1; press < stage; ++press)
-        h.click("Command1");
-    const QStringList stageElements =
-        stage == 1 ? QStringList{"Image3", "Image4", "List2"} : QStringList{"Image5", "List3"};
+        h.click(Command1);
+    const ControlNames stageElements =
+        stage == 1 ? ControlNames{Image3, Image4, List2} : ControlNames{Image5, List3};
     QList<QPointer<QWidget>> watched;
-    for (const QString& name : stageElements)
+    for (ControlName name : stageElements)
         watched << h.element<QWidget>(name);
     // Pressed without letting the closing screen go, so that it can be looked at.
-    auto* run = h.element<QAbstractButton>("Command1");
+    auto* run = h.element<QAbstractButton>(Command1);
     QVERIFY(run);
     QTest::mouseClick(run, Qt::LeftButton, {}, run->rect().center());
     QCOMPARE(h.exits.statuses, QList<int>{1});
     for (qsizetype i = 0; i < watched.size(); ++i) {
-        QVERIFY2(watched[i], qPrintable(stageElements[i] + " is gone before its screen"));
+        QVERIFY2(watched[i], qPrintable(stageElements[i].text() + " is gone before its screen"));
         QVERIFY2(watched[i]->isHidden(),
-                 qPrintable(stageElements[i] + " shown on a closing screen"));
+                 qPrintable(stageElements[i].text() + " shown on a closing screen"));
     }
     Harness::flushDeletes();
     QVERIFY(!h.current());

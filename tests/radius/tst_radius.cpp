@@ -7,11 +7,12 @@
 
 #include <QPointer>
 
+using namespace controls::radius;
+
 namespace {
 
-const QStringList kElements{"Image1", "Image2", "Image3",   "Image4",  "Image5",
-                            "Image6", "Image7", "Image8",   "Image9",  "List1",
-                            "List2",  "List3",  "Command1", "Command2"};
+const ControlNames kElements{Image1, Image2, Image3, Image4, Image5, Image6,   Image7,
+                             Image8, Image9, List1,  List2,  List3,  Command1, Command2};
 
 QString text(int n) {
     return QStringLiteral("\\説明\\原子半径\\msg%1.txt").arg(n);
@@ -19,7 +20,7 @@ QString text(int n) {
 
 QStringList shownElements(const Harness& h) {
     QStringList out;
-    for (const QString& name : kElements)
+    for (ControlName name : kElements)
         if (h.shown(name))
             out << name;
     return out;
@@ -28,19 +29,19 @@ QStringList shownElements(const Harness& h) {
 // Opens a radius screen the way the learner reaches it.
 void reach(Harness& h, ScreenId screen) {
     h.open(ScreenId::Menu);
-    h.click("Command6");
+    h.click(controls::menu::Command6);
     if (screen == ScreenId::RadiusIntro)
         return;
-    h.click("Command1");
+    h.click(Command1);
     if (screen == ScreenId::FccRadius)
         return;
     for (int i = 0; i < 3; ++i)
-        h.click("Command1");
+        h.click(Command1);
 }
 
 void press(Harness& h, int times) {
     for (int i = 0; i < times; ++i)
-        h.click("Command1");
+        h.click(Command1);
 }
 
 qint16 clickCount(const Harness& h) {
@@ -91,10 +92,9 @@ void RadiusTest::introLeadsOnAtOnce() {
     reach(h, ScreenId::RadiusIntro);
     QCOMPARE(h.currentName(), QString("半径開始"));
     QCOMPARE(h.current()->size(), QSize(766, 478));
-    QCOMPARE(shownElements(h),
-             (QStringList{"Image1", "Image2", "Image3", "List1", "Command1", "Command2"}));
-    QCOMPARE(h.panelLines("List1"), QStringList{text(1)});
-    h.click("Command1");
+    QCOMPARE(shownElements(h), (QStringList{Image1, Image2, Image3, List1, Command1, Command2}));
+    QCOMPARE(h.panelLines(List1), QStringList{text(1)});
+    h.click(Command1);
     QCOMPARE(h.currentName(), QString("面心半径"));
     QCOMPARE(clickCount(h), qint16(0));
     QVERIFY(h.errors.messages.isEmpty());
@@ -104,18 +104,18 @@ void RadiusTest::stages_data() {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("presses");
     QTest::addColumn<QStringList>("shown");
-    const QStringList buttons{"Command1", "Command2"};
+    const QStringList buttons{Command1, Command2};
     for (ScreenId s : {ScreenId::FccRadius, ScreenId::BccRadius}) {
         const char* name = s == ScreenId::FccRadius ? "面心半径" : "体心半径";
         QTest::addRow("%s opening", name)
-            << s << 0 << QStringList{"Image1", "Image2", "Image3", "List1"} + buttons;
+            << s << 0 << QStringList{Image1, Image2, Image3, List1} + buttons;
         QTest::addRow("%s stage 1", name)
-            << s << 1 << QStringList{"Image1", "Image4", "Image5", "List2"} + buttons;
+            << s << 1 << QStringList{Image1, Image4, Image5, List2} + buttons;
         QTest::addRow("%s stage 2", name)
-            << s << 2 << QStringList{"Image1", "Image6", "Image7", "Image8"} + buttons;
+            << s << 2 << QStringList{Image1, Image6, Image7, Image8} + buttons;
     }
     QTest::newRow("体心半径 closed")
-        << ScreenId::BccRadius << 3 << QStringList{"Image1", "Image9", "List3", "Command2"};
+        << ScreenId::BccRadius << 3 << QStringList{Image1, Image9, List3, Command2};
 }
 
 void RadiusTest::stages() {
@@ -130,10 +130,10 @@ void RadiusTest::stages() {
     QCOMPARE(clickCount(h), qint16(presses));
     // Every panel was filled at load from its own file, shown or not.
     const int first = screen == ScreenId::FccRadius ? 2 : 4; // msg number of List1
-    QCOMPARE(h.panelLines("List1"), QStringList{text(first)});
-    QCOMPARE(h.panelLines("List2"), QStringList{text(first + 1)});
+    QCOMPARE(h.panelLines(List1), QStringList{text(first)});
+    QCOMPARE(h.panelLines(List2), QStringList{text(first + 1)});
     if (screen == ScreenId::BccRadius)
-        QCOMPARE(h.panelLines("List3"), QStringList{text(first + 2)});
+        QCOMPARE(h.panelLines(List3), QStringList{text(first + 2)});
     QVERIFY(h.errors.messages.isEmpty());
 }
 
@@ -143,7 +143,7 @@ void RadiusTest::menuLeavesFromEveryState() {
     Harness h;
     reach(h, screen);
     press(h, presses);
-    h.click("Command2");
+    h.click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.exits.statuses.isEmpty());
 }
@@ -164,22 +164,22 @@ void RadiusTest::reentryStartsAtOpening() {
     reach(h, screen);
     const QStringList opening = shownElements(h);
     press(h, presses);
-    h.click("Command2");
+    h.click(Command2);
     h.content.writeLines(text(screen == ScreenId::FccRadius ? 2 : 4), {"二度目"});
     // Back in through the menu and 半径開始.
-    h.click("Command6");
+    h.click(controls::menu::Command6);
     QCOMPARE(h.currentName(), QString("半径開始"));
-    h.click("Command1");
+    h.click(Command1);
     if (screen == ScreenId::BccRadius)
         press(h, 3);
     QCOMPARE(h.currentName(), screenInfo(screen).formName);
     QCOMPARE(clickCount(h), qint16(0));
     QCOMPARE(shownElements(h), opening);
-    QCOMPARE(h.panelLines("List1"), QStringList{"二度目"});
-    h.click("Command1");
+    QCOMPARE(h.panelLines(List1), QStringList{"二度目"});
+    h.click(Command1);
     QCOMPARE(clickCount(h), qint16(1));
-    QVERIFY(h.shown("List2"));
-    QVERIFY(!h.shown("List1"));
+    QVERIFY(h.shown(List2));
+    QVERIFY(!h.shown(List1));
 }
 
 void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
@@ -188,62 +188,62 @@ void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
     press(h, 2);
     QPointer<Screen> fcc = h.current();
     const QStringList stage2 = shownElements(h);
-    auto* next = h.element<QWidget>("Command1");
+    auto* next = h.element<QWidget>(Command1);
     // Click without flushing, so the closed screen can still be looked at.
     QTest::mouseClick(next, Qt::LeftButton);
     QVERIFY(fcc);
     QCOMPARE(h.currentName(), QString("体心半径"));
     QStringList stillShown;
-    for (const QString& name : kElements)
+    for (ControlName name : kElements)
         if (auto* w = fcc->findChild<QWidget*>(name); w && !w->isHidden())
             stillShown << name;
     QCOMPARE(stillShown, stage2);
     Harness::flushDeletes();
     QVERIFY(!fcc);
     QCOMPARE(clickCount(h), qint16(0));
-    QCOMPARE(h.panelLines("List1"), QStringList{text(4)});
+    QCOMPARE(h.panelLines(List1), QStringList{text(4)});
 }
 
 void RadiusTest::bccCloseLeavesOnlyMenu() {
     Harness h;
     reach(h, ScreenId::BccRadius);
     press(h, 2);
-    const QPoint nextSpot = h.element<QWidget>("Command1")->geometry().center();
-    h.click("Command1");
+    const QPoint nextSpot = h.element<QWidget>(Command1)->geometry().center();
+    h.click(Command1);
     Screen* bcc = h.current();
     const QStringList closed = shownElements(h);
-    QCOMPARE(closed, (QStringList{"Image1", "Image9", "List3", "Command2"}));
+    QCOMPARE(closed, (QStringList{Image1, Image9, List3, Command2}));
     // A press where 次に進む stood, or on anything still shown but メニュー,
     // leaves the lesson closed.
     QWidget* under = bcc->childAt(nextSpot);
     QTest::mouseClick(under ? under : bcc, Qt::LeftButton, {},
                       under ? under->mapFrom(bcc, nextSpot) : nextSpot);
     Harness::flushDeletes();
-    for (const QString& name : closed)
-        if (name != "Command2")
+    for (ControlName name : kElements)
+        if (closed.contains(name) && name.text() != Command2.text())
             h.click(name);
     QCOMPARE(h.current(), bcc);
     QCOMPARE(shownElements(h), closed);
     QCOMPARE(clickCount(h), qint16(3));
-    h.click("Command2");
+    h.click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
 void RadiusTest::emptyTextGivesEmptyVisiblePanel_data() {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("presses");
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<ControlName>("panel");
     QTest::addColumn<int>("file");
-    QTest::newRow("半径開始 msg1") << ScreenId::RadiusIntro << 0 << "List1" << 1;
-    QTest::newRow("面心半径 msg3") << ScreenId::FccRadius << 1 << "List2" << 3;
-    QTest::newRow("体心半径 msg5") << ScreenId::BccRadius << 1 << "List2" << 5;
-    QTest::newRow("体心半径 msg6") << ScreenId::BccRadius << 3 << "List3" << 6;
+    QTest::newRow("半径開始 msg1") << ScreenId::RadiusIntro << 0 << List1 << 1;
+    QTest::newRow("面心半径 msg3") << ScreenId::FccRadius << 1 << List2 << 3;
+    QTest::newRow("体心半径 msg5") << ScreenId::BccRadius << 1 << List2 << 5;
+    QTest::newRow("体心半径 msg6") << ScreenId::BccRadius << 3 << List3 << 6;
 }
 
 void RadiusTest::emptyTextGivesEmptyVisiblePanel() {
     QFETCH(ScreenId, screen);
     QFETCH(int, presses);
-    QFETCH(QString, panel);
+    QFETCH(ControlName, panel);
     QFETCH(int, file);
     Harness h;
     h.content.writeBytes(text(file), QByteArray());
@@ -263,7 +263,7 @@ void RadiusTest::layoutOfEveryState() {
     press(h, presses);
     const QRect client = h.current()->rect();
     QList<QWidget*> shown;
-    for (const QString& name : kElements)
+    for (ControlName name : kElements)
         if (h.shown(name))
             shown << h.element<QWidget>(name);
     for (QWidget* w : shown) {
@@ -276,10 +276,10 @@ void RadiusTest::layoutOfEveryState() {
                      qPrintable(shown[i]->objectName() + " / " + shown[j]->objectName()));
 
     // メニュー in the bottom right corner, 次に進む straight above it.
-    const QRect menu = h.element<QWidget>("Command2")->geometry();
+    const QRect menu = h.element<QWidget>(Command2)->geometry();
     QVERIFY(client.right() - menu.right() <= 20);
     QVERIFY(client.bottom() - menu.bottom() <= 20);
-    const QRect next = h.element<QWidget>("Command1")->geometry();
+    const QRect next = h.element<QWidget>(Command1)->geometry();
     QCOMPARE(next.left(), menu.left());
     QVERIFY(next.bottom() < menu.top());
     QVERIFY(menu.top() - next.bottom() <= 15);
@@ -287,29 +287,28 @@ void RadiusTest::layoutOfEveryState() {
     // Each stage takes the places of the one before: the labelled drawing
     // covers the plain one, the derivation starts where the text did.
     if (screen != ScreenId::RadiusIntro) {
-        QCOMPARE(h.element<QWidget>("Image6")->geometry(),
-                 h.element<QWidget>("Image5")->geometry());
-        QCOMPARE(h.element<QWidget>("Image8")->x(), h.element<QWidget>("List2")->x());
+        QCOMPARE(h.element<QWidget>(Image6)->geometry(), h.element<QWidget>(Image5)->geometry());
+        QCOMPARE(h.element<QWidget>(Image8)->x(), h.element<QWidget>(List2)->x());
     }
 }
 
 void RadiusTest::panelsHoldTheirTexts_data() {
     QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<ControlName>("panel");
     QTest::addColumn<int>("chars");
     QTest::addColumn<int>("rows");
-    QTest::newRow("半径開始 List1") << ScreenId::RadiusIntro << "List1" << 26 << 12;
+    QTest::newRow("半径開始 List1") << ScreenId::RadiusIntro << List1 << 26 << 12;
     for (ScreenId s : {ScreenId::FccRadius, ScreenId::BccRadius}) {
         const char* name = s == ScreenId::FccRadius ? "面心半径" : "体心半径";
-        QTest::addRow("%s List1", name) << s << "List1" << 20 << 10;
-        QTest::addRow("%s List2", name) << s << "List2" << 20 << 12;
+        QTest::addRow("%s List1", name) << s << List1 << 20 << 10;
+        QTest::addRow("%s List2", name) << s << List2 << 20 << 12;
     }
-    QTest::newRow("体心半径 List3") << ScreenId::BccRadius << "List3" << 30 << 14;
+    QTest::newRow("体心半径 List3") << ScreenId::BccRadius << List3 << 30 << 14;
 }
 
 void RadiusTest::panelsHoldTheirTexts() {
     QFETCH(ScreenId, screen);
-    QFETCH(QString, panel);
+    QFETCH(ControlName, panel);
     QFETCH(int, chars);
     QFETCH(int, rows);
     Harness h;

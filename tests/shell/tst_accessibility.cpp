@@ -20,6 +20,12 @@ namespace {
 const ScreenId kInteriors[] = {ScreenId::BccInterior, ScreenId::FccInterior, ScreenId::HcpInterior};
 const ScreenId kAtoms[] = {ScreenId::BccAtoms, ScreenId::FccAtoms, ScreenId::HcpAtoms};
 
+// The summary's links, in the order of its table.
+const ControlName kSummaryLinks[] = {
+    controls::summary::Label8,  controls::summary::Label9,  controls::summary::Label10,
+    controls::summary::Label11, controls::summary::Label12, controls::summary::Label13,
+    controls::summary::Label14, controls::summary::Label15, controls::summary::Label16};
+
 bool isJapanese(QChar c) {
     const ushort u = c.unicode();
     return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
@@ -108,7 +114,7 @@ bool openActive(Harness& h, ScreenId id) {
 // Pushes the pause of the drill past its end.
 void endPause(Harness& h) {
     h.clock.now += 3.0;
-    if (auto* t = h.element<QTimer>("Timer1"); t && t->isActive())
+    if (auto* t = h.element<QTimer>(controls::drill::Timer1); t && t->isActive())
         QMetaObject::invokeMethod(t, "timeout");
     Harness::flushDeletes();
 }
@@ -185,28 +191,32 @@ void AccessibilityTest::everyCatalogPictureIsNamed() {
 }
 
 void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
+    namespace intro = controls::latticeIntro;
+    namespace interior = controls::latticeInterior;
+    namespace radius = controls::radius;
     // Each screen with the clicks that lead through its stages.
     struct Walk {
         ScreenId id;
-        QStringList clicks;
+        ControlNames clicks;
     };
-    QList<Walk> walks{{ScreenId::Start, {}},
-                      {ScreenId::Menu, {}},
-                      {ScreenId::Summary, {}},
-                      {ScreenId::RadiusIntro, {}},
-                      {ScreenId::DrillStart, {}},
-                      {ScreenId::FccRadius, {"Command1", "Command1"}},
-                      {ScreenId::BccRadius, {"Command1", "Command1", "Command1"}}};
+    QList<Walk> walks{
+        {ScreenId::Start, {}},
+        {ScreenId::Menu, {}},
+        {ScreenId::Summary, {}},
+        {ScreenId::RadiusIntro, {}},
+        {ScreenId::DrillStart, {}},
+        {ScreenId::FccRadius, {radius::Command1, radius::Command1}},
+        {ScreenId::BccRadius, {radius::Command1, radius::Command1, radius::Command1}}};
     for (int s = 0; s < 3; ++s) {
         const cell::Structure structure = cell::kAllStructures[std::size_t(s)];
-        QStringList build{"Command1"};
+        ControlNames build{interior::Command1};
         for (int i = 0; i < cell::pieceCount(structure); ++i)
-            build << Screen::arrayName("Image3", i);
-        build << "Command4"
-              << "Image3(0)";
-        walks << Walk{ScreenId(int(ScreenId::BccIntro) + s), {"Command1", "Command1"}}
-              << Walk{kInteriors[s], build} << Walk{kAtoms[s], {"Command1"}}
-              << Walk{ScreenId(int(ScreenId::BccNeighbours) + s), {"Command1"}};
+            build << interior::Image3[i];
+        build << interior::Command4 << interior::Image3[0];
+        walks << Walk{ScreenId(int(ScreenId::BccIntro) + s), {intro::Command1, intro::Command1}}
+              << Walk{kInteriors[s], build} << Walk{kAtoms[s], {controls::latticeAtoms::Command1}}
+              << Walk{ScreenId(int(ScreenId::BccNeighbours) + s),
+                      {controls::latticeNeighbours::Command1}};
     }
     QSet<ScreenId> seen;
     for (const Walk& w : walks) {
@@ -218,9 +228,9 @@ void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
         QCOMPARE(window->text(QAccessible::Name), h.current()->info().caption);
         QString faults = nameFaults(h.current(), "at opening");
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        for (const QString& c : w.clicks) {
+        for (ControlName c : w.clicks) {
             h.click(c);
-            faults = nameFaults(h.current(), "after " + c);
+            faults = nameFaults(h.current(), "after " + c.text());
             QVERIFY2(faults.isEmpty(), qPrintable(faults));
         }
     }
@@ -228,6 +238,7 @@ void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
 }
 
 void AccessibilityTest::everyStageOfTheDrillIsNamed() {
+    using namespace controls::drill;
     Harness h;
     h.random.values = {0.0}; // questions 1 to 5 in turn
     QVERIFY(h.open(ScreenId::Drill));
@@ -239,7 +250,7 @@ void AccessibilityTest::everyStageOfTheDrillIsNamed() {
         answers.append({q.answer.a, q.answer.b});
     for (const auto& a : answers) {
         for (int digit : a) {
-            h.click(Screen::arrayName("Command2", digit));
+            h.click(Command2[digit]);
             faults = nameFaults(h.current(), "after digit " + QString::number(digit));
             QVERIFY2(faults.isEmpty(), qPrintable(faults));
         }
@@ -247,34 +258,35 @@ void AccessibilityTest::everyStageOfTheDrillIsNamed() {
         faults = nameFaults(h.current(), "after the pause");
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
-    QVERIFY(h.shown("List2")); // the end
+    QVERIFY(h.shown(List2)); // the end
 }
 
 void AccessibilityTest::drillAnnouncesItsValues() {
+    using namespace controls::drill;
     // Qt tells a screen reader of every change of a name; the names must
     // follow the values shown.
     Harness h;
     h.random.values = {0.0};
     QVERIFY(h.open(ScreenId::Drill));
-    auto* ordinal = h.element<QWidget>("Label2");
-    auto* digitA = h.element<QWidget>("Label1(0)");
-    auto* digitB = h.element<QWidget>("Label1(1)");
-    auto* mark = h.element<QWidget>("Image6");
-    auto* question = h.element<QWidget>("Image5");
+    auto* ordinal = h.element<QWidget>(Label2);
+    auto* digitA = h.element<QWidget>(Label1[0]);
+    auto* digitB = h.element<QWidget>(Label1[1]);
+    auto* mark = h.element<QWidget>(Image6);
+    auto* question = h.element<QWidget>(Image5);
     QCOMPARE(nameOf(ordinal), QString("第1問"));
     QCOMPARE(nameOf(question), QString("第1問の結晶の図"));
-    QCOMPARE(nameOf(h.element<QWidget>("Image4(0)")), QString("Aの答えの欄「？」"));
+    QCOMPARE(nameOf(h.element<QWidget>(Image4[0])), QString("Aの答えの欄「？」"));
 
-    h.click("Command2(3)");
+    h.click(Command2[3]);
     QCOMPARE(nameOf(digitA), QString("Aの答え「3」"));
-    QCOMPARE(nameOf(h.element<QWidget>("Image4(1)")), QString("Bの答えの欄「？」"));
-    h.click("Command2(7)");
+    QCOMPARE(nameOf(h.element<QWidget>(Image4[1])), QString("Bの答えの欄「？」"));
+    h.click(Command2[7]);
     QCOMPARE(nameOf(digitB), QString("Bの答え「7」"));
     QCOMPARE(nameOf(mark), QString("不正解"));
     endPause(h);
-    h.click("Command2(1)");
+    h.click(Command2[1]);
     QCOMPARE(nameOf(digitA), QString("Aの答え「1」"));
-    h.click("Command2(1)");
+    h.click(Command2[1]);
     QCOMPARE(nameOf(mark), QString("正解"));
     QCOMPARE(nameOf(ordinal), QString("第1問"));
     endPause(h);
@@ -290,34 +302,35 @@ void AccessibilityTest::interiorIsBuiltWithKeysAlone_data() {
 }
 
 void AccessibilityTest::interiorIsBuiltWithKeysAlone() {
+    using namespace controls::latticeInterior;
     QFETCH(int, row);
     const cell::Structure s = cell::kAllStructures[std::size_t(row)];
     const int n = cell::pieceCount(s);
     Harness h;
     QVERIFY(openActive(h, kInteriors[row]));
-    QCOMPARE(focusedName(), QString("Command1"));
+    QCOMPARE(focusedName(), Command1.text());
     press(Qt::Key_Space); // 実行
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < n; ++i) {
-            const QString marker = Screen::arrayName("Image3", i);
-            QCOMPARE(focusedName(), marker);
+            const ControlName marker = Image3[i];
+            QCOMPARE(focusedName(), marker.text());
             QAccessibleInterface* a = accessibleOf(focused());
             QCOMPARE(a->role(), QAccessible::Button);
             QCOMPARE(a->text(QAccessible::Name), markerText(s, i).name);
             QVERIFY(a->state().focused);
             press(i % 2 ? Qt::Key_Return : Qt::Key_Space);
-            QVERIFY(h.shown(Screen::arrayName("Image4", i)));
+            QVERIFY(h.shown(Image4[i]));
             QVERIFY(!h.shown(marker));
         }
-        QVERIFY(h.shown("List3"));
-        QCOMPARE(focusedName(), QString("Command3"));
+        QVERIFY(h.shown(List3));
+        QCOMPARE(focusedName(), Command3.text());
         if (round == 0) {
             // Tab on to 再確認 and build the cell once more.
             press(Qt::Key_Tab);
-            QCOMPARE(focusedName(), QString("Command4"));
+            QCOMPARE(focusedName(), Command4.text());
             press(Qt::Key_Space);
             for (int i = 0; i < n; ++i)
-                QVERIFY(!h.shown(Screen::arrayName("Image4", i)));
+                QVERIFY(!h.shown(Image4[i]));
         }
     }
     press(Qt::Key_Space); // 次に進む
@@ -329,21 +342,22 @@ void AccessibilityTest::markersFollowTheScreensFocusOrder_data() {
 }
 
 void AccessibilityTest::markersFollowTheScreensFocusOrder() {
+    using namespace controls::latticeInterior;
     QFETCH(int, row);
     Harness h;
     QVERIFY(openActive(h, kInteriors[row]));
     press(Qt::Key_Space);
     press(Qt::Key_Space); // the first piece is in; the second marker waits
-    QCOMPARE(focusedName(), QString("Image3(1)"));
+    QCOMPARE(focusedName(), Image3[1].text());
     // Tab goes round the screen's own stops, then back to the marker.
     QStringList stops;
     for (int i = 0; i < 3; ++i) {
         press(Qt::Key_Tab);
         stops << focusedName();
     }
-    QCOMPARE(stops, (QStringList{"Command2", "List2", "Image3(1)"}));
+    QCOMPARE(stops, (QStringList{Command2, List2, Image3[1]}));
     press(Qt::Key_Backtab);
-    QCOMPARE(focusedName(), QString("List2"));
+    QCOMPARE(focusedName(), List2.text());
 }
 
 void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere_data() {
@@ -351,14 +365,15 @@ void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere_data() {
 }
 
 void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere() {
+    using namespace controls::latticeInterior;
     QFETCH(int, row);
     const int n = cell::pieceCount(cell::kAllStructures[std::size_t(row)]);
     Harness h;
     QVERIFY(openActive(h, kInteriors[row]));
-    h.click("Command1");
+    h.click(Command1);
     const QString afterRun = focusedName();
-    QVERIFY(afterRun != "Image3(0)");
-    auto* marker = h.element<Picture>("Image3(0)");
+    QVERIFY(afterRun != Image3[0].text());
+    auto* marker = h.element<Picture>(Image3[0]);
     const QImage plain = marker->grab().toImage();
     // A marker given the focus shows no frame while the mouse is in use ...
     marker->setFocus(Qt::OtherFocusReason);
@@ -368,32 +383,33 @@ void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere() {
     QTest::keyClick(marker, Qt::Key_Shift);
     QVERIFY(ClickableLabel::keyboardInUse());
     QVERIFY(marker->grab().toImage() != plain);
-    h.element<QWidget>("Command2")->setFocus(Qt::OtherFocusReason);
+    h.element<QWidget>(Command2)->setFocus(Qt::OtherFocusReason);
 
     // Clicks give the markers no focus and move it nowhere.
     for (int i = 0; i < n; ++i) {
-        h.click(Screen::arrayName("Image3", i));
+        h.click(Image3[i]);
         QVERIFY(!ClickableLabel::keyboardInUse());
-        QCOMPARE(focusedName(), QString("Command2"));
+        QCOMPARE(focusedName(), Command2.text());
     }
-    QVERIFY(h.shown("Command3"));
-    QCOMPARE(focusedName(), QString("Command2"));
+    QVERIFY(h.shown(Command3));
+    QCOMPARE(focusedName(), Command2.text());
 }
 
 void AccessibilityTest::screenReaderPressesTheMarker() {
+    using namespace controls::latticeInterior;
     Harness h;
     QVERIFY(h.open(ScreenId::BccInterior));
-    h.click("Command1");
-    QAccessibleInterface* a = accessibleOf(h.element<QWidget>("Image3(0)"));
+    h.click(Command1);
+    QAccessibleInterface* a = accessibleOf(h.element<QWidget>(Image3[0]));
     QAccessibleActionInterface* actions = a->actionInterface();
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(h.shown("Image4(0)"));
-    QVERIFY(h.shown("Image3(1)"));
+    QVERIFY(h.shown(Image4[0]));
+    QVERIFY(h.shown(Image3[1]));
     // A hidden marker cannot be pressed.
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(!h.shown("Image4(1)"));
+    QVERIFY(!h.shown(Image4[1]));
 }
 
 void AccessibilityTest::summaryLinksFollowByKeys_data() {
@@ -408,19 +424,20 @@ void AccessibilityTest::summaryLinksFollowByKeys_data() {
     const char* captions[9] = {"体心立方格子", "面心立方格子", "六方最密構造", "２　個", "４　個",
                                "６　個",       "８　個",       "１２個",       "１２個"};
     for (int i = 0; i < 9; ++i)
-        QTest::newRow(qPrintable(QStringLiteral("Label%1").arg(8 + i)))
+        QTest::newRow(qPrintable(kSummaryLinks[i].text()))
             << i + 2 << QString::fromUtf8(captions[i]) << targets[i]
             << int(i % 2 ? Qt::Key_Space : Qt::Key_Return);
 }
 
 void AccessibilityTest::summaryLinksFollowByKeys() {
+    using namespace controls::summary;
     QFETCH(int, tabs);
     QFETCH(QString, caption);
     QFETCH(ScreenId, target);
     QFETCH(int, key);
     Harness h;
     QVERIFY(openActive(h, ScreenId::Summary));
-    QCOMPARE(focusedName(), QString("Command1"));
+    QCOMPARE(focusedName(), Command1.text());
     for (int i = 0; i < tabs; ++i)
         press(Qt::Key_Tab);
     QAccessibleInterface* a = accessibleOf(focused());
@@ -432,6 +449,7 @@ void AccessibilityTest::summaryLinksFollowByKeys() {
 }
 
 void AccessibilityTest::summaryLinksComeAfterThePanel() {
+    using namespace controls::summary;
     Harness h;
     QVERIFY(openActive(h, ScreenId::Summary));
     QStringList stops;
@@ -439,18 +457,18 @@ void AccessibilityTest::summaryLinksComeAfterThePanel() {
         press(Qt::Key_Tab);
         stops << focusedName();
     }
-    QCOMPARE(stops, (QStringList{"List1", "Label8", "Label9", "Label10", "Label11", "Label12",
-                                 "Label13", "Label14", "Label15", "Label16", "Command1"}));
+    QCOMPARE(stops, (QStringList{List1, Label8, Label9, Label10, Label11, Label12, Label13, Label14,
+                                 Label15, Label16, Command1}));
     // The other cells, the pictures and the banner take no focus.
-    for (const QString& name : {"Label1", "Label17", "Image1", "Image4", "Image5"})
+    for (ControlName name : {Label1, Label17, Image1, Image4, Image5})
         QCOMPARE(h.element<QWidget>(name)->focusPolicy(), Qt::NoFocus);
 }
 
 void AccessibilityTest::summaryLinksLookAsPlainLabels() {
     Harness h;
     QVERIFY(h.open(ScreenId::Summary));
-    for (int n = 8; n <= 16; ++n) {
-        auto* link = h.element<Label>(QStringLiteral("Label%1").arg(n));
+    for (ControlName name : kSummaryLinks) {
+        auto* link = h.element<Label>(name);
         QVERIFY(!link->hasFocus());
         // The same cell as a label that takes no focus, drawn off to the side.
         Label plain(h.current());

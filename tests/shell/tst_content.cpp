@@ -46,7 +46,7 @@ QStringList shippedLines(const QString& relative) {
 // at load (the 開始 screens fill List2 and List3 on a press of 実行).
 struct PanelUse {
     ScreenId screen;
-    QString panel;
+    ControlName panel;
     QString file;
     bool filledAtLoad;
 };
@@ -76,30 +76,31 @@ QString lessonFile(const LessonTexts& l, int n) {
 const QList<PanelUse>& panelUses() {
     static const QList<PanelUse> uses = [] {
         QList<PanelUse> u{
-            {ScreenId::Start, "List1", "\\説明\\メニュー\\msg1.txt", true},
-            {ScreenId::Start, "List2", "\\説明\\メニュー\\msg2.txt", true},
-            {ScreenId::Summary, "List1", "\\説明\\まとめ\\msg1.txt", true},
-            {ScreenId::RadiusIntro, "List1", "\\説明\\原子半径\\msg1.txt", true},
-            {ScreenId::FccRadius, "List1", "\\説明\\原子半径\\msg2.txt", true},
-            {ScreenId::FccRadius, "List2", "\\説明\\原子半径\\msg3.txt", true},
-            {ScreenId::BccRadius, "List1", "\\説明\\原子半径\\msg4.txt", true},
-            {ScreenId::BccRadius, "List2", "\\説明\\原子半径\\msg5.txt", true},
-            {ScreenId::BccRadius, "List3", "\\説明\\原子半径\\msg6.txt", true},
-            {ScreenId::DrillStart, "List1", "\\説明\\ドリル\\msg1.txt", true},
-            {ScreenId::Drill, "List1", "\\説明\\ドリル\\msg2.txt", true},
-            {ScreenId::Drill, "List2", "\\説明\\ドリル\\msg3.txt", true},
+            {ScreenId::Start, controls::start::List1, "\\説明\\メニュー\\msg1.txt", true},
+            {ScreenId::Start, controls::start::List2, "\\説明\\メニュー\\msg2.txt", true},
+            {ScreenId::Summary, controls::summary::List1, "\\説明\\まとめ\\msg1.txt", true},
+            {ScreenId::RadiusIntro, controls::radius::List1, "\\説明\\原子半径\\msg1.txt", true},
+            {ScreenId::FccRadius, controls::radius::List1, "\\説明\\原子半径\\msg2.txt", true},
+            {ScreenId::FccRadius, controls::radius::List2, "\\説明\\原子半径\\msg3.txt", true},
+            {ScreenId::BccRadius, controls::radius::List1, "\\説明\\原子半径\\msg4.txt", true},
+            {ScreenId::BccRadius, controls::radius::List2, "\\説明\\原子半径\\msg5.txt", true},
+            {ScreenId::BccRadius, controls::radius::List3, "\\説明\\原子半径\\msg6.txt", true},
+            {ScreenId::DrillStart, controls::drillStart::List1, "\\説明\\ドリル\\msg1.txt", true},
+            {ScreenId::Drill, controls::drill::List1, "\\説明\\ドリル\\msg2.txt", true},
+            {ScreenId::Drill, controls::drill::List2, "\\説明\\ドリル\\msg3.txt", true},
         };
         for (const LessonTexts& l : lessons()) {
-            u << PanelUse{l.intro, "List1", lessonFile(l, 1), true}
-              << PanelUse{l.intro, "List2", lessonFile(l, 2), false}
-              << PanelUse{l.intro, "List3", lessonFile(l, 3), false}
-              << PanelUse{l.interior, "List1", lessonFile(l, 4), true}
-              << PanelUse{l.interior, "List2", lessonFile(l, 5), true}
-              << PanelUse{l.interior, "List3", lessonFile(l, 6), true}
-              << PanelUse{l.atoms, "List1", lessonFile(l, 7), true}
-              << PanelUse{l.atoms, "List2", lessonFile(l, 8), true}
-              << PanelUse{l.neighbours, "List1", lessonFile(l, 9), true}
-              << PanelUse{l.neighbours, "List2", lessonFile(l, 10), true};
+            u << PanelUse{l.intro, controls::latticeIntro::List1, lessonFile(l, 1), true}
+              << PanelUse{l.intro, controls::latticeIntro::List2, lessonFile(l, 2), false}
+              << PanelUse{l.intro, controls::latticeIntro::List3, lessonFile(l, 3), false}
+              << PanelUse{l.interior, controls::latticeInterior::List1, lessonFile(l, 4), true}
+              << PanelUse{l.interior, controls::latticeInterior::List2, lessonFile(l, 5), true}
+              << PanelUse{l.interior, controls::latticeInterior::List3, lessonFile(l, 6), true}
+              << PanelUse{l.atoms, controls::latticeAtoms::List1, lessonFile(l, 7), true}
+              << PanelUse{l.atoms, controls::latticeAtoms::List2, lessonFile(l, 8), true}
+              << PanelUse{l.neighbours, controls::latticeNeighbours::List1, lessonFile(l, 9), true}
+              << PanelUse{l.neighbours, controls::latticeNeighbours::List2, lessonFile(l, 10),
+                          true};
         }
         return u;
     }();
@@ -392,18 +393,18 @@ void ContentTest::shippedTextIsWellFormed() {
 
 void ContentTest::linesFitTheirPanel_data() {
     QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<ControlName>("panel");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("filledAtLoad");
     for (const PanelUse& u : panelUses())
         QTest::newRow(
-            qPrintable(screenInfo(u.screen).formName + " " + u.panel + " " + u.file.mid(4)))
+            qPrintable(screenInfo(u.screen).formName + " " + u.panel.text() + " " + u.file.mid(4)))
             << u.screen << u.panel << u.file << u.filledAtLoad;
 }
 
 void ContentTest::linesFitTheirPanel() {
     QFETCH(ScreenId, screen);
-    QFETCH(QString, panel);
+    QFETCH(ControlName, panel);
     QFETCH(QString, file);
     QFETCH(bool, filledAtLoad);
     Harness h;

@@ -115,7 +115,7 @@ void DamageTest::damagedTextFile() {
     h.navigator().switchScreen(reader.screen);
     Harness::flushDeletes();
     for (int i = 0; i < reader.presses && h.current(); ++i)
-        h.click("Command1");
+        h.click(controls::latticeIntro::Command1);
 
     if (fails) {
         QCOMPARE(h.exits.statuses, QList<int>{1});
@@ -184,8 +184,8 @@ void DamageTest::damagedDrillPicture() {
     Harness::flushDeletes();
     if (!question && h.current()) {
         const bool right = file.contains("maru");
-        h.click("Command2(1)");
-        h.click(right ? "Command2(1)" : "Command2(9)");
+        h.click(controls::drill::Command2[1]);
+        h.click(controls::drill::Command2[right ? 1 : 9]);
     }
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);
@@ -208,8 +208,8 @@ void DamageTest::folderWithSpacesAndJapanese() {
     h.navigator().startUp(base + "/");
     QCOMPARE(BaseFolder(), base);
     QCOMPARE(h.currentName(), QString("スタート"));
-    QCOMPARE(h.panelLines("List1"), QStringList{"\\説明\\メニュー\\msg1.txt"});
-    h.click("Command1");
+    QCOMPARE(h.panelLines(controls::start::List1), QStringList{"\\説明\\メニュー\\msg1.txt"});
+    h.click(controls::start::Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.errors.messages.isEmpty());
 }

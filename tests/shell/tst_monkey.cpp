@@ -15,7 +15,7 @@ namespace {
 
 // The name under which the drill's pause is let pass: the clock moves on past
 // the pause and the timer ticks.
-const QString kTick = QStringLiteral("Timer1");
+const QString kTick = controls::drill::Timer1;
 
 // The named elements of a screen, found once per state or click.
 QList<QWidget*> elementsOf(const Screen* s) {
@@ -77,7 +77,9 @@ QStringList faultsAfterPress(Harness& h, const QList<QWidget*>& elements) {
     h.errors.messages.clear();
     h.exits.statuses.clear();
     if (Screen* s = h.current(); s && s->objectName().endsWith("内部")) {
-        static const QRegularExpression marker(QStringLiteral("^Image3\\(\\d+\\)$"));
+        static const QRegularExpression marker(
+            "^" + QRegularExpression::escape(controls::latticeInterior::Image3.text()) +
+            "\\(\\d+\\)$");
         int markers = 0;
         for (const QWidget* w : elements)
             markers += marker.match(w->objectName()).hasMatch() && !w->isHidden();
@@ -181,9 +183,10 @@ Walk walkScreen(Harness& h, ScreenId id) {
             Press p;
             p.path = path;
             p.element = name;
-            if (const auto* b = h.element<QAbstractButton>(name))
+            // Names found on the screen at run time, so looked up directly.
+            if (const auto* b = h.current()->findChild<QAbstractButton*>(name))
                 p.face = b->text();
-            else if (const auto* l = h.element<QLabel>(name))
+            else if (const auto* l = h.current()->findChild<QLabel*>(name))
                 p.face = l->text();
             press(h, name);
             const Screen* now = h.current();

@@ -93,8 +93,13 @@ void NavigationTest::reentryRebuildsTheDesign() {
                 return true;
         return false;
     };
+    // What advances a screen in place: Command1 (実行 or 次に進む on the screens
+    // that have one), an interior's first marker, a drill key.
+    const ControlName advancing[] = {controls::latticeIntro::Command1,
+                                     controls::latticeInterior::Image3[0],
+                                     controls::drill::Command2[1]};
     for (int press = 0; press < 2 && h.currentName() == screenInfo(id).formName; ++press)
-        for (const char* name : {"Command1", "Image3(0)", "Command2(1)"})
+        for (ControlName name : advancing)
             if (h.shown(name) && !moves(name) && h.currentName() == screenInfo(id).formName)
                 h.click(name);
     h.navigator().switchScreen(ScreenId::Menu);

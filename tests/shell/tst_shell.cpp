@@ -112,6 +112,7 @@ void ShellTest::invalidBytesNeverCrash() {
 }
 
 void ShellTest::startShowsItsTextsAndLeadsToTheMenu() {
+    using namespace controls::start;
     Harness h;
     h.content.writeLines("\\説明\\メニュー\\msg1.txt", {"ようこそ", "", "　字下げ"});
     h.navigator().startUp(h.content.base() + "/");
@@ -119,28 +120,28 @@ void ShellTest::startShowsItsTextsAndLeadsToTheMenu() {
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.current()->windowTitle(), QString("はじめに"));
     QCOMPARE(h.current()->size(), QSize(768, 480));
-    QCOMPARE(h.panelLines("List1"), (QStringList{"ようこそ", "", "　字下げ"}));
-    QCOMPARE(h.panelLines("List2"), QStringList{"\\説明\\メニュー\\msg2.txt"});
+    QCOMPARE(h.panelLines(List1), (QStringList{"ようこそ", "", "　字下げ"}));
+    QCOMPARE(h.panelLines(List2), QStringList{"\\説明\\メニュー\\msg2.txt"});
     QVERIFY(h.current()->focusWidget());
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
-    auto* b = h.element<PictureButton>("Command1");
+    QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
+    auto* b = h.element<PictureButton>(Command1);
     QVERIFY(b);
     QCOMPARE(b->accessibleName(), QString("メニュー"));
-    h.click("Command1");
+    h.click(Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.errors.messages.isEmpty());
 }
 
 void ShellTest::endButtonsEndTheProgram_data() {
     QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("button");
-    QTest::newRow("スタート 終了") << ScreenId::Start << "Command2";
-    QTest::newRow("メニュー 終了") << ScreenId::Menu << "Command7";
+    QTest::addColumn<ControlName>("button");
+    QTest::newRow("スタート 終了") << ScreenId::Start << controls::start::Command2;
+    QTest::newRow("メニュー 終了") << ScreenId::Menu << controls::menu::Command7;
 }
 
 void ShellTest::endButtonsEndTheProgram() {
     QFETCH(ScreenId, screen);
-    QFETCH(QString, button);
+    QFETCH(ControlName, button);
     Harness h;
     h.open(screen);
     h.click(button);

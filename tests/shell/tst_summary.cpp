@@ -6,14 +6,18 @@
 
 #include <QPointer>
 
+using namespace controls::summary;
+
 namespace {
 
 const QString kSummaryText = "\\説明\\まとめ\\msg1.txt";
 
 QStringList captions(const Harness& h) {
     QStringList out;
-    for (int i = 1; i <= 19; ++i)
-        out << h.element<Label>(QStringLiteral("Label%1").arg(i))->text();
+    for (ControlName label :
+         {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
+          Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19})
+        out << h.element<Label>(label)->text();
     return out;
 }
 
@@ -36,14 +40,14 @@ void SummaryTest::opensWithFocusOnMenu() {
     Harness h;
     h.content.writeLines(kSummaryText, {"三つの構造", "　を比べよう"});
     h.open(ScreenId::Menu);
-    h.click("Command4");
+    h.click(controls::menu::Command4);
     QCOMPARE(h.currentName(), QString("まとめ"));
     QCOMPARE(h.current()->windowTitle(), QString("ミロスタのまとめ"));
     QCOMPARE(h.current()->size(), QSize(768, 480));
-    QCOMPARE(h.panelLines("List1"), (QStringList{"三つの構造", "　を比べよう"}));
-    QCOMPARE(h.element<TextPanel>("List1")->ground(), TextPanel::Ground::Blue);
+    QCOMPARE(h.panelLines(List1), (QStringList{"三つの構造", "　を比べよう"}));
+    QCOMPARE(h.element<TextPanel>(List1)->ground(), TextPanel::Ground::Blue);
     QVERIFY(h.current()->focusWidget());
-    QCOMPARE(h.current()->focusWidget()->objectName(), QString("Command1"));
+    QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
     // Links look like every other cell; Tab reaches them, a click gives them
     // no focus.
     for (Label* l : h.current()->findChildren<Label*>()) {
@@ -52,36 +56,27 @@ void SummaryTest::opensWithFocusOnMenu() {
         QVERIFY(!l->font().underline());
         QVERIFY(!l->testAttribute(Qt::WA_SetCursor));
     }
-    h.click("Command1");
+    h.click(Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
 void SummaryTest::linksLeadToTheirLessons_data() {
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<ControlName>("label");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<ScreenId>("target");
-    QTest::newRow("BCC name") << "Label8"
-                              << "体心立方格子" << ScreenId::BccInterior;
-    QTest::newRow("FCC name") << "Label9"
-                              << "面心立方格子" << ScreenId::FccInterior;
-    QTest::newRow("HCP name") << "Label10"
-                              << "六方最密構造" << ScreenId::HcpInterior;
-    QTest::newRow("BCC atoms") << "Label11"
-                               << "２　個" << ScreenId::BccAtoms;
-    QTest::newRow("FCC atoms") << "Label12"
-                               << "４　個" << ScreenId::FccAtoms;
-    QTest::newRow("HCP atoms") << "Label13"
-                               << "６　個" << ScreenId::HcpAtoms;
-    QTest::newRow("BCC neighbours") << "Label14"
-                                    << "８　個" << ScreenId::BccNeighbours;
-    QTest::newRow("FCC neighbours") << "Label15"
-                                    << "１２個" << ScreenId::FccNeighbours;
-    QTest::newRow("HCP neighbours") << "Label16"
-                                    << "１２個" << ScreenId::HcpNeighbours;
+    QTest::newRow("BCC name") << Label8 << "体心立方格子" << ScreenId::BccInterior;
+    QTest::newRow("FCC name") << Label9 << "面心立方格子" << ScreenId::FccInterior;
+    QTest::newRow("HCP name") << Label10 << "六方最密構造" << ScreenId::HcpInterior;
+    QTest::newRow("BCC atoms") << Label11 << "２　個" << ScreenId::BccAtoms;
+    QTest::newRow("FCC atoms") << Label12 << "４　個" << ScreenId::FccAtoms;
+    QTest::newRow("HCP atoms") << Label13 << "６　個" << ScreenId::HcpAtoms;
+    QTest::newRow("BCC neighbours") << Label14 << "８　個" << ScreenId::BccNeighbours;
+    QTest::newRow("FCC neighbours") << Label15 << "１２個" << ScreenId::FccNeighbours;
+    QTest::newRow("HCP neighbours") << Label16 << "１２個" << ScreenId::HcpNeighbours;
 }
 
 void SummaryTest::linksLeadToTheirLessons() {
-    QFETCH(QString, label);
+    QFETCH(ControlName, label);
     QFETCH(QString, caption);
     QFETCH(ScreenId, target);
     Harness h;
@@ -94,18 +89,15 @@ void SummaryTest::linksLeadToTheirLessons() {
 }
 
 void SummaryTest::otherCellsChangeNothing_data() {
-    QTest::addColumn<QString>("element");
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 17, 18, 19})
-        QTest::addRow("Label%d", i) << QStringLiteral("Label%1").arg(i);
-    for (int i = 1; i <= 5; ++i)
-        QTest::addRow("Image%d", i) << QStringLiteral("Image%1").arg(i);
-    for (int i = 1; i <= 8; ++i)
-        QTest::addRow("Shape%d", i) << QStringLiteral("Shape%1").arg(i);
-    QTest::newRow("List1") << "List1";
+    QTest::addColumn<ControlName>("element");
+    for (ControlName element : {Label1,  Label2,  Label3, Label4, Label5, Label6, Label7, Label17,
+                                Label18, Label19, Image1, Image2, Image3, Image4, Image5, Shape1,
+                                Shape2,  Shape3,  Shape4, Shape5, Shape6, Shape7, Shape8, List1})
+        QTest::newRow(qPrintable(element.text())) << element;
 }
 
 void SummaryTest::otherCellsChangeNothing() {
-    QFETCH(QString, element);
+    QFETCH(ControlName, element);
     Harness h;
     h.content.writeLines(kSummaryText, {"一行目", "二行目"});
     h.open(ScreenId::Summary);
@@ -116,7 +108,7 @@ void SummaryTest::otherCellsChangeNothing() {
     QVERIFY(summary);
     QCOMPARE(h.current(), summary.data());
     QCOMPARE(captions(h), before);
-    QCOMPARE(h.panelLines("List1"), (QStringList{"一行目", "二行目"}));
+    QCOMPARE(h.panelLines(List1), (QStringList{"一行目", "二行目"}));
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
 }
@@ -126,9 +118,9 @@ void SummaryTest::emptyTextLeavesTheTableWorking() {
     h.content.writeBytes(kSummaryText, QByteArray());
     h.open(ScreenId::Summary);
     QCOMPARE(h.currentName(), QString("まとめ"));
-    QVERIFY(h.shown("List1"));
-    QCOMPARE(h.element<TextPanel>("List1")->count(), 0);
-    h.click("Label16");
+    QVERIFY(h.shown(List1));
+    QCOMPARE(h.element<TextPanel>(List1)->count(), 0);
+    h.click(Label16);
     QCOMPARE(h.current()->id(), ScreenId::HcpNeighbours);
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -137,18 +129,18 @@ void SummaryTest::reentryRefillsThePanel() {
     Harness h;
     h.content.writeLines(kSummaryText, {"最初の文"});
     h.open(ScreenId::Menu);
-    h.click("Command4");
+    h.click(controls::menu::Command4);
     const QStringList table = captions(h);
-    h.click("Label12");
+    h.click(Label12);
     QCOMPARE(h.current()->id(), ScreenId::FccAtoms);
     h.content.writeLines(kSummaryText, {"書き換えた文", "もう一行"});
-    h.click("Command2");
+    h.click(controls::latticeAtoms::Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
-    h.click("Command4");
+    h.click(controls::menu::Command4);
     QCOMPARE(h.currentName(), QString("まとめ"));
-    QCOMPARE(h.panelLines("List1"), (QStringList{"書き換えた文", "もう一行"}));
+    QCOMPARE(h.panelLines(List1), (QStringList{"書き換えた文", "もう一行"}));
     QCOMPARE(captions(h), table);
-    h.click("Label15");
+    h.click(Label15);
     QCOMPARE(h.current()->id(), ScreenId::FccNeighbours);
 }
 

@@ -22,16 +22,16 @@ private slots:
 
 void TextRoomTest::rowIsCutAtTheRoom_data() {
     QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<ControlName>("panel");
     QTest::addColumn<int>("rows");
-    QTest::newRow("スタート List1") << ScreenId::Start << "List1" << 1;
-    QTest::newRow("スタート List1, scrolling") << ScreenId::Start << "List1" << 60;
-    QTest::newRow("ドリル List1, scrolling") << ScreenId::Drill << "List1" << 60;
+    QTest::newRow("スタート List1") << ScreenId::Start << controls::start::List1 << 1;
+    QTest::newRow("スタート List1, scrolling") << ScreenId::Start << controls::start::List1 << 60;
+    QTest::newRow("ドリル List1, scrolling") << ScreenId::Drill << controls::drill::List1 << 60;
 }
 
 void TextRoomTest::rowIsCutAtTheRoom() {
     QFETCH(ScreenId, screen);
-    QFETCH(QString, panel);
+    QFETCH(ControlName, panel);
     QFETCH(int, rows);
     Harness h;
     h.open(screen);

@@ -143,28 +143,28 @@ QString Harness::currentName() const {
     return current() ? current()->objectName() : QString();
 }
 
-void Harness::click(const QString& name) {
+void Harness::click(ControlName name) {
     Screen* s = current();
     QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
     if (!w) {
-        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("no element " + name.text()), __FILE__, __LINE__);
         return;
     }
     if (!w->isVisibleTo(s)) {
         // A learner cannot click what is hidden; a test that tries is wrong.
-        QTest::qFail(qPrintable("hidden element " + name), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("hidden element " + name.text()), __FILE__, __LINE__);
         return;
     }
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     flushDeletes();
 }
 
-bool Harness::shown(const QString& name) const {
+bool Harness::shown(ControlName name) const {
     QWidget* w = element<QWidget>(name);
     return w && !w->isHidden();
 }
 
-QStringList Harness::panelLines(const QString& name) const {
+QStringList Harness::panelLines(ControlName name) const {
     auto* p = element<TextPanel>(name);
     return p ? p->lines() : QStringList();
 }

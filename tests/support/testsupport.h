@@ -3,6 +3,7 @@
 // Fakes for the program's side effects and a harness that runs screens in a
 // throw-away content folder.
 
+#include "controls.h"
 #include "navigator.h"
 #include "screen.h"
 #include "services.h"
@@ -84,6 +85,9 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Several elements of one screen, as a helper's argument.
+using ControlNames = QList<ControlName>;
+
 // Installs the fakes, points BaseFolder at a fresh content folder and builds a
 // navigator of its own with every screen. Restores the defaults when it goes.
 class Harness {
@@ -105,16 +109,19 @@ public:
     Screen* open(ScreenId id); // SwitchScreen from nowhere
     Screen* current() const;
     QString currentName() const; // form name, empty if none
-    // Clicks the visible element of the open screen with that objectName.
-    void click(const QString& name);
-    template <class T> T* element(const QString& name) const {
+    // Clicks the visible element of the open screen with that name.
+    void click(ControlName name);
+    template <class T> T* element(ControlName name) const {
         return current() ? current()->findChild<T*>(name) : nullptr;
     }
-    bool shown(const QString& name) const; // exists and not hidden
-    QStringList panelLines(const QString& name) const;
+    bool shown(ControlName name) const; // exists and not hidden
+    QStringList panelLines(ControlName name) const;
     static void flushDeletes();
 
 private:
     // Last, so that it and its open screen go first.
     std::unique_ptr<Navigator> m_navigator;
 };
+
+// Data-driven tests name their elements in a column of this type.
+Q_DECLARE_METATYPE(ControlName)

@@ -11,6 +11,7 @@
 #include "allscreens.h"
 #include "basefolder.h"
 #include "cellmodel.h"
+#include "controls.h"
 #include "drillscreen.h"
 #include "latticecommon.h"
 #include "navigator.h"
@@ -63,11 +64,11 @@ void flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void click(const QString& name) {
+void click(ControlName name) {
     Screen* s = g_navigator->current();
     QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
     if (!w || w->isHidden()) {
-        qWarning("cannot click %s", qPrintable(name));
+        qWarning("cannot click %s", qPrintable(name.text()));
         return;
     }
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -77,7 +78,7 @@ void click(const QString& name) {
 void endPause() {
     g_clock.now += 3.0;
     if (Screen* s = g_navigator->current())
-        if (auto* t = s->findChild<QTimer*>("Timer1"); t && t->isActive())
+        if (auto* t = s->findChild<QTimer*>(controls::drill::Timer1); t && t->isActive())
             QMetaObject::invokeMethod(t, "timeout");
     flush();
 }
@@ -93,11 +94,12 @@ void shoot(const QDir& out, const QString& name) {
     qInfo("%s", qPrintable(name));
 }
 
-QString markers(int from, int to) {
-    QStringList names;
+// An interior's markers from..to - 1, clicked in turn.
+QList<ControlName> markers(int from, int to) {
+    QList<ControlName> names;
     for (int i = from; i < to; ++i)
-        names << Screen::arrayName("Image3", i);
-    return names.join(',');
+        names << controls::latticeInterior::Image3[i];
+    return names;
 }
 
 // Every named element of every screen as the screen opens: its rectangle in
@@ -167,19 +169,24 @@ int main(int argc, char** argv) {
     // Each stage is the clicks that lead to it from the previous one.
     struct Tour {
         ScreenId id;
-        QStringList stages;
+        QList<QList<ControlName>> stages;
     };
+    namespace intro = controls::latticeIntro;
+    namespace interior = controls::latticeInterior;
+    namespace atoms = controls::latticeAtoms;
+    namespace neighbours = controls::latticeNeighbours;
+    namespace radius = controls::radius;
     QList<Tour> tours{{ScreenId::Start, {}}, {ScreenId::Menu, {}}};
     for (cell::Structure s : cell::kAllStructures) {
-        tours << Tour{lessonScreen(s, Lesson::Intro), {"Command1", "Command1"}};
+        tours << Tour{lessonScreen(s, Lesson::Intro), {{intro::Command1}, {intro::Command1}}};
         tours << Tour{lessonScreen(s, Lesson::Interior),
-                      {"Command1", markers(0, 3), markers(3, cell::pieceCount(s))}};
-        tours << Tour{lessonScreen(s, Lesson::Atoms), {"Command1"}};
-        tours << Tour{lessonScreen(s, Lesson::Neighbours), {"Command1"}};
+                      {{interior::Command1}, markers(0, 3), markers(3, cell::pieceCount(s))}};
+        tours << Tour{lessonScreen(s, Lesson::Atoms), {{atoms::Command1}}};
+        tours << Tour{lessonScreen(s, Lesson::Neighbours), {{neighbours::Command1}}};
     }
     tours << Tour{ScreenId::Summary, {}} << Tour{ScreenId::RadiusIntro, {}}
-          << Tour{ScreenId::FccRadius, {"Command1", "Command1"}}
-          << Tour{ScreenId::BccRadius, {"Command1", "Command1", "Command1"}}
+          << Tour{ScreenId::FccRadius, {{radius::Command1}, {radius::Command1}}}
+          << Tour{ScreenId::BccRadius, {{radius::Command1}, {radius::Command1}, {radius::Command1}}}
           << Tour{ScreenId::DrillStart, {}};
 
     for (const Tour& t : tours) {
@@ -190,8 +197,8 @@ int main(int argc, char** argv) {
         const QString name = screenInfo(t.id).formName;
         shoot(out, name + "-0");
         int stage = 1;
-        for (const QString& clicks : t.stages) {
-            for (const QString& c : clicks.split(',', Qt::SkipEmptyParts))
+        for (const QList<ControlName>& clicks : t.stages) {
+            for (ControlName c : clicks)
                 click(c);
             shoot(out, QStringLiteral("%1-%2").arg(name).arg(stage++));
         }
@@ -209,16 +216,16 @@ int main(int argc, char** argv) {
         shoot(out, "ドリル-0");
         // 2 : 4 is never a right answer of the shipped questions.
         const bool twoFour = game.rightA() == 2 && game.rightB() == 4;
-        click(Screen::arrayName("Command2", twoFour ? 3 : 2));
+        click(controls::drill::Command2[twoFour ? 3 : 2]);
         shoot(out, "ドリル-1-A");
-        click("Command2(4)");
+        click(controls::drill::Command2[4]);
         shoot(out, "ドリル-2-wrong");
         endPause();
         for (int q = 0; q < game.questionCount(); ++q) {
             if (ownContent)
                 shoot(out, QStringLiteral("ドリル-問%1").arg(q + 1));
-            click(Screen::arrayName("Command2", game.rightA()));
-            click(Screen::arrayName("Command2", game.rightB()));
+            click(controls::drill::Command2[game.rightA()]);
+            click(controls::drill::Command2[game.rightB()]);
             if (q == 0)
                 shoot(out, "ドリル-3-right");
             endPause();
