@@ -2,6 +2,7 @@
 
 #include "allscreens.h"
 #include "basefolder.h"
+#include "drillfiles.h"
 #include "textpanel.h"
 
 #include <QDir>
@@ -41,14 +42,9 @@ QByteArray encodeCp932(const QStringList& lines) {
 
 QStringList allMediaFiles() {
     QStringList files;
-    for (int q = 1; q <= 5; ++q)
-        files << QStringLiteral("\\画像\\mondai%1.gif").arg(q);
-    files << "\\画像\\maru.gif"
-          << "\\画像\\batu.gif"
-          << "\\音\\o.wav"
-          << "\\音\\x.wav"
-          << "\\音\\gokaku.wav";
-    return files;
+    for (const char* picture : kQuestionPictureFiles)
+        files << QStringLiteral("\\画像\\") + QString::fromUtf8(picture);
+    return files + QStringList{kRightMarkPicture, kWrongMarkPicture} + drillSoundFiles();
 }
 
 ContentFolder::ContentFolder() {
