@@ -4,6 +4,10 @@
 // the catalog's pictures. A second argument, if given, draws only the pictures
 // whose names start with it (and writes no resource file).
 //
+//   picture-renderer --stored <outdir> [name-prefix]
+// stores every picture without deflate, for packs that are compressed whole
+// on their way over a network (the browser build's).
+//
 //   picture-renderer --scale FACTOR NAME FILE
 // draws one picture of the catalog at FACTOR times its size into FILE (the
 // browser build's home-screen icons).
@@ -39,8 +43,13 @@ bool writeResourceFile(const QDir& out, const QStringList& files) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    const bool stored = argc > 1 && qstrcmp(argv[1], "--stored") == 0;
+    if (stored) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: picture-renderer <outdir> [name-prefix]\n"
+        std::fprintf(stderr, "usage: picture-renderer [--stored] <outdir> [name-prefix]\n"
                              "       picture-renderer --scale <factor> <name> <file>\n");
         return 2;
     }
@@ -87,7 +96,9 @@ int main(int argc, char** argv) {
                 return 1;
             }
             const QString name = e.name + QLatin1String(suffixes[k]) + ".png";
-            if (const QString error = writeFastPng(img, out.filePath(name)); !error.isEmpty()) {
+            if (const QString error = writeFastPng(
+                    img, out.filePath(name), stored ? PngPacking::Stored : PngPacking::Fastest);
+                !error.isEmpty()) {
                 std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
                 return 1;
             }
