@@ -28,16 +28,14 @@ void Picture::setProgramPicture(const QString& name) {
     resize(pictureSize(name));
 }
 
-QPixmap Picture::picture() const {
+QPixmap Picture::picture() {
     readPending();
     return m_picture;
 }
 
-void Picture::readPending() const {
-    if (!m_pending)
-        return;
-    m_pending = false;
-    const_cast<Picture*>(this)->setPicture(PictureStore::pixmap(m_pictureName));
+void Picture::readPending() {
+    if (m_pending)
+        setPicture(PictureStore::pixmap(m_pictureName));
 }
 
 void Picture::showEvent(QShowEvent* e) {

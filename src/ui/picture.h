@@ -14,7 +14,7 @@ public:
     // element reads it only when it is first shown or asked for, so a screen
     // opens without decoding the pieces and marks the learner has not reached.
     void setProgramPicture(const QString& name);
-    QPixmap picture() const;
+    QPixmap picture(); // reads a pending picture
 
     // The program's own name of the picture shown, empty for a picture read
     // from the content folder.
@@ -25,9 +25,9 @@ protected:
     void paintContents(QPaintEvent* e) override;
 
 private:
-    void readPending() const;
+    void readPending();
 
-    mutable QPixmap m_picture;
+    QPixmap m_picture;
     QString m_pictureName;
-    mutable bool m_pending = false;
+    bool m_pending = false;
 };

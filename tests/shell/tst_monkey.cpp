@@ -98,11 +98,11 @@ public:
         // lead nowhere else, only right or wrong (the mark shown) does.
         const bool pause = pauseRuns(s);
         QString key = pause ? kTick : QString();
-        for (const QWidget* w : elements) {
+        for (QWidget* w : elements) {
             if (w->isHidden())
                 continue;
             key += w->objectName();
-            if (const auto* p = qobject_cast<const Picture*>(w))
+            if (auto* p = qobject_cast<Picture*>(w))
                 key += '#' + QString::number(pictureHash(p->picture()));
             else if (const auto* l = qobject_cast<const QLabel*>(w); l && !pause)
                 key += '=' + l->text();
