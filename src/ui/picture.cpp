@@ -18,7 +18,9 @@ void Picture::setPicture(const QPixmap& pixmap) {
 
 void Picture::setProgramPicture(const QString& name) {
     m_pictureName = name;
-    if (!isHidden()) {
+    // A new element counts as hidden until it or its window is shown; only
+    // one hidden on purpose waits.
+    if (!isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide)) {
         setPicture(PictureStore::pixmap(name));
         return;
     }

@@ -64,8 +64,9 @@ Picture* Screen::addPicture(ControlName name, int left, int top, const QString& 
     auto* p = new Picture(parent ? parent : this);
     p->setObjectName(name);
     p->move(twipsToPixels(left), twipsToPixels(top));
-    // Hidden first: a hidden element reads its picture when it is shown.
-    p->setVisible(visible);
+    // Hidden before it has a picture: a hidden element reads it when shown.
+    if (!visible)
+        p->hide();
     if (!picture.isEmpty()) {
         p->setProgramPicture(picture);
         nameElement(p, pictureText(picture));
@@ -73,6 +74,8 @@ Picture* Screen::addPicture(ControlName name, int left, int top, const QString& 
         p->resize(0, 0);
     }
     nameElement(p, elementText(m_id, name));
+    // Shown once it has its size, which spares Qt working one out from the font.
+    p->setVisible(visible);
     return p;
 }
 
