@@ -25,6 +25,15 @@ private:
     std::function<void()> m_look;
 };
 
+// Opens the lesson's first screen and presses on to the stage whose text
+// (present at load) is gone by the next press.
+void reachStageWithoutItsText(Harness& h, const Copy& c, int stage) {
+    h.open(c.intro);
+    h.content.remove(textPath(c, stage + 1));
+    for (int press = 1; press < stage; ++press)
+        h.click(Command1);
+}
+
 } // namespace
 
 class LatticeIntroTest : public QObject {
@@ -159,11 +168,7 @@ void LatticeIntroTest::missingStageTextEndsTheProgram() {
     QFETCH(int, stage);
     const Copy& c = copyAt(row);
     Harness h;
-    h.open(c.intro);
-    // Present at load, gone by the press.
-    h.content.remove(textPath(c, stage + 1));
-    for (int press = 1; press < stage; ++press)
-        h.click(Command1);
+    reachStageWithoutItsText(h, c, stage);
     QVERIFY(h.exits.statuses.isEmpty());
 
     // What the learner sees while the error is reported: the file is read
@@ -201,10 +206,7 @@ void LatticeIntroTest::closingScreenShowsNoMoreOfTheStage() {
     QFETCH(int, stage);
     const Copy& c = copyAt(row);
     Harness h;
-    h.open(c.intro);
-    h.content.remove(textPath(c, stage + 1));
-    for (int press = 1; press < stage; ++press)
-        h.click(Command1);
+    reachStageWithoutItsText(h, c, stage);
     const ControlNames stageElements =
         stage == 1 ? ControlNames{Image3, Image4, List2} : ControlNames{Image5, List3};
     QList<QPointer<QWidget>> watched;
