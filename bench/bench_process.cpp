@@ -45,10 +45,12 @@ int child(int tours) {
     QApplication app(childArgc, childArgv);
     app.setQuitOnLastWindowClosed(false);
     NoExit noExit;
-    Services::setProgramExit(&noExit);
-    // The program's own start, as main() does it.
+    // The program's own start, as main() does it, but for the exit.
     LazySoundPlayer sound(contentFolder());
-    Navigator navigator;
+    const SystemServices system(sound);
+    Services services = system.services();
+    Navigator navigator(
+        {QString(), {services.clock, services.random, sound, services.errorReport, noExit}});
     startProgram(navigator, sound, contentFolder());
     settleEvents();
     if (tours > 0) {

@@ -1,9 +1,9 @@
 // Screen switches and the text loader, measured offscreen against the built
 // content folder. Run: build/default/bench/bench_screens
-#include "allscreens.h"
-#include "basefolder.h"
 #include "contentpicture.h"
 #include "navigator.h"
+#include "screenclasses.h"
+#include "screendesign.h"
 #include "services.h"
 #include "textloader.h"
 #include "textpanel.h"
@@ -26,6 +26,10 @@ class NoExit : public ProgramExit {
 public:
     void exit(int) override {}
 };
+class NoSound : public SoundPlayer {
+public:
+    void play(const QString&) override {}
+};
 
 // The benchmarks' own navigator, made in main().
 Navigator* g_navigator = nullptr;
@@ -36,11 +40,7 @@ void flushDeletes() {
 
 void BM_SwitchScreen(benchmark::State& state) {
     const auto target = ScreenId(state.range(0));
-    if (!g_navigator->isRegistered(target)) {
-        state.SkipWithError("screen not registered");
-        return;
-    }
-    state.SetLabel(screenInfo(target).formName.toStdString());
+    state.SetLabel(screenDesign(target).formName.toStdString());
     for (auto _ : state) {
         // Each move closes the open screen and builds, loads and shows the target.
         g_navigator->switchScreen(target);
@@ -54,7 +54,7 @@ void BM_SwitchScreen(benchmark::State& state) {
 // The first visit: no picture of the screen decoded yet.
 void BM_SwitchScreenCold(benchmark::State& state) {
     const auto target = ScreenId(state.range(0));
-    state.SetLabel(screenInfo(target).formName.toStdString());
+    state.SetLabel(screenDesign(target).formName.toStdString());
     for (auto _ : state) {
         state.PauseTiming();
         QPixmapCache::clear();
@@ -125,15 +125,13 @@ TextFile& bigFile(bool utf8 = false) {
 // range(0): 0 for the CP932 file, 1 for the UTF-8 one.
 void BM_FillListFromFile(benchmark::State& state) {
     const bool utf8 = state.range(0) == 1;
-    const QString saved = BaseFolder();
-    SetBaseFolder(bigFile(utf8).dir.path());
+    const QString folder = bigFile(utf8).dir.path();
     TextPanel panel(TextPanel::Ground::Blue);
     panel.resize(400, 300);
     for (auto _ : state) {
-        FillListFromFile(&panel, "\\big.txt");
+        FillListFromFile(&panel, folder, "\\big.txt");
         benchmark::DoNotOptimize(panel.count());
     }
-    SetBaseFolder(saved);
     state.SetBytesProcessed(state.iterations() * QFileInfo(bigFile(utf8).path).size());
 }
 
@@ -177,12 +175,13 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     QuietReport report;
     NoExit noExit;
-    Services::setErrorReport(&report);
-    Services::setProgramExit(&noExit);
-    Navigator navigator;
+    NoSound silence;
+    const SystemServices system(silence);
+    Services services = system.services();
+    Navigator navigator({QStringLiteral(MIROSUTA_OUTPUT_DIR),
+                         {services.clock, services.random, silence, report, noExit}});
     g_navigator = &navigator;
-    registerAllScreens(navigator);
-    SetBaseFolder(QStringLiteral(MIROSUTA_OUTPUT_DIR));
+    registerScreenClasses(navigator);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -11,9 +11,10 @@ end screen, a visit without a network after the first, a teacher's edit of a
 text, and the screenshots docs/screens/browser-*.png. Each check prints one
 line; the last line counts them, and the exit status is 1 if any failed.
 
-Where the program's elements lie comes from the desktop screenshot tool
-(build/default/tools/screenshot-tour --layout FILE): the screens are the same
-768 x 480 designs in the browser, drawn at the page's scale.
+Where the program's elements lie, and the presses of each screen's stages,
+come from the desktop build's screens.json (written by the screenshot tool's
+--layout): the screens are the same 768 x 480 designs in the browser, drawn at
+the page's scale.
 """
 
 import argparse
@@ -633,16 +634,17 @@ class Layout:
             found.append(f"{name}({len(found)})")
         return found
 
+    def stages(self, screen):
+        """The screen's declared stages: the element pressed, and whether it leaves."""
+        return self.screens[screen]["stages"]
 
-def make_layout(build_default, into):
-    tool = Path(build_default) / "tools" / "screenshot-tour"
-    if not tool.exists():
-        raise RuntimeError(f"{tool} is missing: build it (scripts/setup.sh default) or give "
-                           "--layout")
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    subprocess.run([str(tool), "--layout", str(into)], check=True, env=env,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
-    return Layout(into)
+
+def built_layout(build_default):
+    path = Path(build_default) / "screens.json"
+    if not path.exists():
+        raise RuntimeError(f"{path} is missing: build it (scripts/setup.sh default "
+                           "screen-layout) or give --layout")
+    return Layout(path)
 
 
 class Program:
@@ -685,16 +687,16 @@ class Program:
         else:
             self.page.settle()
 
-    def press_until(self, element, target, most=6):
-        """Clicks a staged button until it moves on to the target screen."""
+    def through_stages(self, target):
+        """Presses the open screen's stages, as its declaration gives them, up to
+        the one that leaves it for the target."""
         here = self.screen
-        for _ in range(most):
-            self.click(element, screen=here)
-            time.sleep(0.2)
-            if self.screen == target:
-                self.page.settle()
+        for stage in self.layout.stages(here):
+            if stage["leaves"]:
+                self.click(stage["press"], target, screen=here)
                 return
-        raise AssertionError(f"{most} clicks of {element} on {here} did not reach {target}")
+            self.click(stage["press"], screen=here)
+        raise AssertionError(f"no stage of {here} leaves it for {target}")
 
     def shot(self):
         return Shot(self.page, self.page.screenshot())
@@ -956,7 +958,7 @@ def tour(results, args, layout):
 
         def intro():
             p.click("Command1", "体心開始")
-            p.press_until("Command1", "体心内部", most=3)
+            p.through_stages("体心内部")
 
         def by_clicks():
             before = p.shot()
@@ -968,10 +970,13 @@ def tour(results, args, layout):
             for marker in layout.array("体心内部", "Image3"):
                 p.click(marker)
             built = p.shot()
-            full = reference_difference(built, p.geometry, server.url, "体心内部-3")
-            half = reference_difference(built, p.geometry, server.url, "体心内部-2")
-            log(f"  体心内部 built: mean difference {full:.1f} from the desktop's 体心内部-3, "
-                f"{half:.1f} from 体心内部-2")
+            # The desktop's pictures of the whole cell (the last stage) and of
+            # three pieces in (実行 and three markers).
+            whole = f"体心内部-{len(layout.stages('体心内部'))}"
+            full = reference_difference(built, p.geometry, server.url, whole)
+            half = reference_difference(built, p.geometry, server.url, "体心内部-4")
+            log(f"  体心内部 built: mean difference {full:.1f} from the desktop's {whole}, "
+                f"{half:.1f} from 体心内部-4")
             if full > half:
                 built.save(Path(args.build) / "browser-tests" / "体心内部-not-built.png")
             expect(full < half, "the page looks more like the half-built cell")
@@ -1233,7 +1238,7 @@ def accessibility(results, args, layout):
                 expect(("button", "メニュー") in start, "no button メニュー on スタート")
                 p.click("Command1", "メニュー")
                 p.click("Command1", "体心開始")
-                p.press_until("Command1", "体心内部", most=3)
+                p.through_stages("体心内部")
                 p.click("Command1")
                 page.settle(0.5)
                 inside = [n for n in names() if n[1].startswith("頂点の原子")]
@@ -1266,7 +1271,8 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--site", default=str(ROOT / "build/browser/site"))
     ap.add_argument("--build", default=str(ROOT / "build/browser/program"))
-    ap.add_argument("--layout", help="the screenshot tool's --layout file (made if not given)")
+    ap.add_argument("--layout", help="the screenshot tool's --layout file (the desktop "
+                    "build's screens.json if not given)")
     ap.add_argument("--desktop-build", default=str(ROOT / "build/default"))
     ap.add_argument("--only", nargs="*", choices=CHECKS, help="run only these groups")
     ap.add_argument("--qt-class", nargs="*", help="run only these Qt test classes")
@@ -1284,11 +1290,7 @@ def main():
     if rest:
         layout = None
         try:
-            if args.layout:
-                layout = Layout(args.layout)
-            else:
-                tmp = Path(tempfile.mkdtemp(prefix="mirosuta-layout-"))
-                layout = make_layout(args.desktop_build, tmp / "layout.json")
+            layout = Layout(args.layout) if args.layout else built_layout(args.desktop_build)
         except Exception as e:
             results.check("layout of the screens", False, str(e))
         if not Path(args.site, "index.html").exists():

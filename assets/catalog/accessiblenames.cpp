@@ -59,57 +59,59 @@ QString u(const char* utf8) {
 
 Table buildPictureTable() {
     Table t;
-    auto add = [&](const QString& picture, const QString& name, const QString& description = {}) {
-        t.insert(picture, {name, description});
+    auto add = [&](PictureId picture, const QString& name, const QString& description = {}) {
+        t.insert(picture.fileName(), {name, description});
     };
-    add("title", u("ミロスタ 金属の結晶構造"));
-    add("icon", u("ミロスタ"));
-    add("face-a", u("案内役の顔"), u("右を向いている"));
-    add("face-b", u("案内役の顔"), u("左を向いている"));
-    add("plate-radius", u("原子半径の学習"));
-    add("banner-summary", u("構造のまとめ"));
-    add("title-drill", u("ミロスタドリル"));
-    add("marker", u("黄色い印"));
-    add("qmark", u("答えの欄「？」"));
-    add("question-panel", u("第何問かと問題文"),
+    add(pictures::Title, u("ミロスタ 金属の結晶構造"));
+    add(pictures::Icon, u("ミロスタ"));
+    add(pictures::FaceA, u("案内役の顔"), u("右を向いている"));
+    add(pictures::FaceB, u("案内役の顔"), u("左を向いている"));
+    add(pictures::PlateRadius, u("原子半径の学習"));
+    add(pictures::BannerSummary, u("構造のまとめ"));
+    add(pictures::TitleDrill, u("ミロスタドリル"));
+    add(pictures::Marker, u("黄色い印"));
+    add(pictures::QuestionMark, u("答えの欄「？」"));
+    add(pictures::QuestionPanel, u("第何問かと問題文"),
         u("次の結晶内のA原子（赤）とB原子（黄色）の割合を求めなさい。右の欄に A ： B "
           "の数字を入れる"));
-    add("hint-1", u("1個の原子"), u("球がまるごと1個"));
-    add("hint-half", u("2分の1個の原子"), u("二つに切った球の一つ"));
-    add("hint-quarter", u("4分の1個の原子"), u("四つに切った球の一つ"));
-    add("hint-eighth", u("8分の1個の原子"), u("八つに切った球の一つ"));
-    add("hint-sixth", u("6分の1個の原子"), u("六つに切った球の一つ"));
-    add("radius-atom", u("原子と原子半径 r"), u("原子の中心から表面までの長さが原子半径 r"));
-    add("radius-fcc-face", u("面心立方格子の一つの面"),
+    add(pictures::hint(1), u("1個の原子"), u("球がまるごと1個"));
+    add(pictures::hint(2), u("2分の1個の原子"), u("二つに切った球の一つ"));
+    add(pictures::hint(4), u("4分の1個の原子"), u("四つに切った球の一つ"));
+    add(pictures::hint(8), u("8分の1個の原子"), u("八つに切った球の一つ"));
+    add(pictures::hint(6), u("6分の1個の原子"), u("六つに切った球の一つ"));
+    add(pictures::RadiusAtom, u("原子と原子半径 r"), u("原子の中心から表面までの長さが原子半径 r"));
+    add(pictures::RadiusFccFace, u("面心立方格子の一つの面"),
         u("四隅に4分の1の円、中心に1個の円があり、面の対角線の上で接している"));
-    add("radius-fcc-labelled", u("面心立方格子の面の対角線 AB＝4r"),
+    add(pictures::RadiusFccLabelled, u("面心立方格子の面の対角線 AB＝4r"),
         u("一辺 a の正方形の対角線 AB の上に、原子半径 r が4つ並ぶ"));
-    add("radius-fcc-derivation", u("面心立方格子の原子半径の求め方"),
+    add(pictures::RadiusFccDerivation, u("面心立方格子の原子半径の求め方"),
         u("対角線の長さ AB＝4r。直角三角形 OAB に三平方の定理：(4r)²＝a²＋a²、16r²＝2a²、8r²＝a²"));
-    add("radius-bcc-hexagon", u("体心立方格子の体対角線を含む図"),
+    add(pictures::RadiusBccHexagon, u("体心立方格子の体対角線を含む図"),
         u("中心の原子と、体対角線の両端にある頂点の原子の一部が接している"));
-    add("radius-bcc-labelled", u("体心立方格子の体対角線 AC＝4r"),
+    add(pictures::RadiusBccLabelled, u("体心立方格子の体対角線 AC＝4r"),
         u("一辺 a の立方体の体対角線 AC の上に、原子半径 r が4つ並ぶ"));
-    add("radius-bcc-derivation", u("体心立方格子の原子半径の求め方"),
+    add(pictures::RadiusBccDerivation, u("体心立方格子の原子半径の求め方"),
         u("対角線の長さ AC＝4r。直角三角形 OAB で AB²＝2a²、直角三角形 ABC で (4r)²＝2a²＋a²、"
           "16r²＝3a²"));
 
     for (const StructureWords& w : kStructures) {
         const cell::Structure s = w.structure;
         const QString lattice = u(w.lattice);
-        add(pictureName("plate", s), u(w.title));
-        add(pictureName("cutaway", s), lattice + u("の切り出した単位格子"), u(w.cutaway));
-        add(pictureName("spheres", s), lattice + u("の剛体球モデル"), u(w.spheres));
-        add(pictureName("ballstick", s), lattice + u("の単位格子（球と棒の図）"), u(w.ballstick));
-        add(pictureName("emptycell", s), u("空の単位格子（%1）").arg(u(w.emptyShape)),
+        add(pictures::of(PictureKind::Plate, s), u(w.title));
+        add(pictures::of(PictureKind::Cutaway, s), lattice + u("の切り出した単位格子"),
+            u(w.cutaway));
+        add(pictures::of(PictureKind::Spheres, s), lattice + u("の剛体球モデル"), u(w.spheres));
+        add(pictures::of(PictureKind::BallStick, s), lattice + u("の単位格子（球と棒の図）"),
+            u(w.ballstick));
+        add(pictures::of(PictureKind::EmptyCell, s), u("空の単位格子（%1）").arg(u(w.emptyShape)),
             u("原子の、単位格子の内側にある部分をここに入れていく"));
-        add(pictureName("neighbour-q", s), u("「注目」の原子をもつ単位格子"),
+        add(pictures::of(PictureKind::NeighbourQuestion, s), u("「注目」の原子をもつ単位格子"),
             u("%1に注目。この原子に接している原子はいくつあるか").arg(u(w.focusAtom)));
-        add(pictureName("neighbour-a", s), u("「注目」の原子に接する原子を色分けした図"),
-            u(w.neighbours));
+        add(pictures::of(PictureKind::NeighbourAnswer, s),
+            u("「注目」の原子に接する原子を色分けした図"), u(w.neighbours));
         for (int i = 0; i < cell::pieceCount(s); ++i) {
             const AccessibleText piece = pieceText(s, i);
-            add(pieceName(s, i), piece.name, piece.description);
+            add(pictures::piece(s, i), piece.name, piece.description);
         }
     }
     return t;
@@ -150,6 +152,10 @@ QString siteName(cell::Structure s, cell::Site site) {
 
 AccessibleText pictureText(const QString& picture) {
     return pictureTable().value(picture);
+}
+
+AccessibleText pictureText(PictureId picture) {
+    return pictureText(picture.fileName());
 }
 
 AccessibleText markerText(cell::Structure s, int index) {

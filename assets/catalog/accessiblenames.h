@@ -4,6 +4,8 @@
 // aside: a button is named by its word) and for the changing elements. Names are short Japanese
 // phrases; a description adds what the picture teaches.
 
+#include "pictureid.h"
+
 #include <QString>
 
 namespace cell {
@@ -18,6 +20,7 @@ struct AccessibleText {
 // A picture of the catalog by its name; an empty name for a picture the
 // table does not know.
 AccessibleText pictureText(const QString& picture);
+AccessibleText pictureText(PictureId picture);
 
 // The interior viewers: the marker on atom `index` and the part of that atom
 // that lies inside the cell, e.g. "頂点の原子 1/8 (1/9)".

@@ -8,50 +8,51 @@ namespace {
 
 std::vector<PictureEntry> buildCatalog() {
     std::vector<PictureEntry> v;
-    auto add = [&](const QString& name, int w, int h) { v.push_back({name, QSize(w, h)}); };
+    auto add = [&](PictureId id, int w, int h) { v.push_back({id, id.fileName(), QSize(w, h)}); };
+    using namespace pictures;
 
-    add("title", 384, 76); // program title
-    add("icon", 32, 32);   // window icon
-    add("face-a", 62, 65); // guide face A, looking right
-    add("face-b", 62, 65); // guide face B, looking left
-    for (const char* b : {"btn-run", "btn-menu", "btn-next", "btn-again", "btn-end"})
-        add(b, 107, 49); // small orange word buttons
-    for (const char* b :
-         {"btn-bcc", "btn-fcc", "btn-hcp", "btn-summary", "btn-drill", "btn-radius"})
-        add(b, 189, 55);            // large blue lesson buttons
-    add("plate-radius", 300, 56);   // 原子半径の学習
-    add("banner-summary", 356, 68); // 構造のまとめ
-    add("title-drill", 356, 68);    // drill title
-    add("marker", 17, 17);
-    add("qmark", 101, 61);           // "?" over an answer box
-    add("question-panel", 715, 380); // drill question panel
+    add(Title, 384, 76); // program title
+    add(Icon, 32, 32);   // window icon
+    add(FaceA, 62, 65);
+    add(FaceB, 62, 65);
+    for (const WordButton* b = wordButtonsBegin(); b != wordButtonsEnd(); ++b) {
+        // Small orange word buttons, large blue lesson buttons.
+        const QSize size = b->style == ButtonStyle::Small ? QSize(107, 49) : QSize(189, 55);
+        add(face(b->word), size.width(), size.height());
+    }
+    add(PlateRadius, 300, 56);   // 原子半径の学習
+    add(BannerSummary, 356, 68); // 構造のまとめ
+    add(TitleDrill, 356, 68);    // drill title
+    add(Marker, 17, 17);
+    add(QuestionMark, 101, 61);
+    add(QuestionPanel, 715, 380);
     for (int d = 0; d < 10; ++d)
-        add(keyName(d), 64, 46);
-    for (const char* h : {"hint-1", "hint-half", "hint-quarter", "hint-eighth", "hint-sixth"})
-        add(h, 110, 120);
-    add("radius-atom", 220, 200);
-    add("radius-fcc-face", 260, 260);
-    add("radius-fcc-labelled", 260, 260);
-    add("radius-fcc-derivation", 400, 300);
-    add("radius-bcc-hexagon", 260, 260);
-    add("radius-bcc-labelled", 260, 260);
-    add("radius-bcc-derivation", 400, 330);
+        add(key(d), 64, 46);
+    for (int parts : {1, 2, 4, 8, 6})
+        add(hint(parts), 110, 120);
+    add(RadiusAtom, 220, 200);
+    add(RadiusFccFace, 260, 260);
+    add(RadiusFccLabelled, 260, 260);
+    add(RadiusFccDerivation, 400, 300);
+    add(RadiusBccHexagon, 260, 260);
+    add(RadiusBccLabelled, 260, 260);
+    add(RadiusBccDerivation, 400, 330);
 
     const QSize cutaway[] = {QSize(179, 189), QSize(174, 193), QSize(151, 184)};
     int i = 0;
     for (cell::Structure s : cell::kAllStructures) {
-        add(pictureName("plate", s), 232, 52); // structure title plate
-        add(pictureName("cutaway", s), cutaway[i].width(), cutaway[i].height());
-        add(pictureName("spheres", s), 285, 298); // hard-sphere block
+        add(of(PictureKind::Plate, s), 232, 52); // structure title plate
+        add(of(PictureKind::Cutaway, s), cutaway[i].width(), cutaway[i].height());
+        add(of(PictureKind::Spheres, s), 285, 298); // hard-sphere block
         const cell::Camera& cam = cell::lessonCamera(s);
-        add(pictureName("ballstick", s), cam.width, cam.height);
-        add(pictureName("emptycell", s), cam.width, cam.height);
-        add(pictureName("neighbour-q", s), 260, 260);
+        add(of(PictureKind::BallStick, s), cam.width, cam.height);
+        add(of(PictureKind::EmptyCell, s), cam.width, cam.height);
+        add(of(PictureKind::NeighbourQuestion, s), 260, 260);
         // The answer of the two close-packed structures shows two cells apart.
-        add(pictureName("neighbour-a", s), 260, s == cell::Structure::Bcc ? 260 : 400);
+        add(of(PictureKind::NeighbourAnswer, s), 260, s == cell::Structure::Bcc ? 260 : 400);
         for (int p = 0; p < cell::pieceCount(s); ++p) {
             const cell::Rect2 r = cell::pieceRect(s, p);
-            add(pieceName(s, p), r.width, r.height);
+            add(piece(s, p), r.width, r.height);
         }
         ++i;
     }
@@ -75,14 +76,6 @@ QSize pictureSize(const QString& name) {
     return sizes.value(name);
 }
 
-QString pictureName(const QString& stem, cell::Structure s) {
-    return stem + '-' + QString::fromStdString(cell::structureKey(s));
-}
-
-QString pieceName(cell::Structure s, int index) {
-    return pictureName("piece", s) + '-' + QString::number(index);
-}
-
-QString keyName(int digit) {
-    return QStringLiteral("key-%1").arg(digit);
+QSize pictureSize(PictureId id) {
+    return pictureSize(id.fileName());
 }

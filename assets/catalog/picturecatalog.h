@@ -1,26 +1,20 @@
 #pragma once
 
-// The pictures that belong to the screens: their names and their sizes in
+// The pictures that belong to the screens: their ids, names and sizes in
 // logical pixels. Each is stored at twice that size for high-DPI screens.
+
+#include "pictureid.h"
 
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
-namespace cell {
-enum class Structure;
-}
-
 struct PictureEntry {
-    QString name;
-    QSize size; // logical pixels (device pixel ratio 1)
+    PictureId id;
+    QString name; // id.fileName()
+    QSize size;   // logical pixels (device pixel ratio 1)
 };
 
 const std::vector<PictureEntry>& pictureCatalog();
+QSize pictureSize(PictureId id);
 QSize pictureSize(const QString& name); // invalid size for an unknown name
-
-// Names built from a structure, e.g. pictureName("plate", Bcc) == "plate-bcc".
-QString pictureName(const QString& stem, cell::Structure s);
-QString pieceName(cell::Structure s, int index);
-QString keyName(int digit);

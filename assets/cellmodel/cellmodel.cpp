@@ -34,10 +34,11 @@ void addCube(Cell& c) {
         for (int bit = 1; bit < 8; bit <<= 1)
             if (!(i & bit))
                 c.edges.push_back({i, i | bit});
+    c.translations = {Vec3{1, 0, 0}, Vec3{0, 1, 0}, Vec3{0, 0, 1}};
 }
 
 Cell makeBcc() {
-    Cell c{Structure::Bcc, std::sqrt(3.0) / 4.0, {}, {}, {}, {}};
+    Cell c{Structure::Bcc, std::sqrt(3.0) / 4.0, {}, {}, {}, {}, {}};
     c.atoms = {corner(1, 1, 0), corner(0, 1, 0),      corner(0, 1, 1),
                corner(1, 1, 1), inner(0.5, 0.5, 0.5), corner(1, 0, 0),
                corner(0, 0, 0), corner(0, 0, 1),      corner(1, 0, 1)};
@@ -46,7 +47,7 @@ Cell makeBcc() {
 }
 
 Cell makeFcc() {
-    Cell c{Structure::Fcc, std::sqrt(2.0) / 4.0, {}, {}, {}, {}};
+    Cell c{Structure::Fcc, std::sqrt(2.0) / 4.0, {}, {}, {}, {}, {}};
     c.atoms = {corner(1, 1, 0),   corner(1, 1, 1),   face(0.5, 1, 0.5), corner(0, 1, 0),
                corner(0, 1, 1),   face(0.5, 0.5, 0), face(1, 0.5, 0.5), face(0, 0.5, 0.5),
                face(0.5, 0.5, 1), corner(1, 0, 0),   corner(0, 0, 0),   face(0.5, 0, 0.5),
@@ -63,7 +64,7 @@ Vec3 hexCorner(int k, double z) {
 }
 
 Cell makeHcp() {
-    Cell c{Structure::Hcp, 0.5, {}, {}, {}, {}};
+    Cell c{Structure::Hcp, 0.5, {}, {}, {}, {}, {}};
     const double h = kHcpHeight;
     auto sixth = [](Vec3 p) { return Atom{p, Site::Corner, 1, 6}; };
     // The middle layer sits over the centres of alternate triangles of the hexagon.
@@ -106,6 +107,9 @@ Cell makeHcp() {
         c.edges.push_back({6 + k, 6 + (k + 1) % 6});
         c.edges.push_back({k, 6 + k});
     }
+    // Two sides of the hexagon's rhombus and the height: the prism is three
+    // primitive cells, and repeating its atoms by these fills the crystal.
+    c.translations = {hexCorner(0, 0), hexCorner(1, 0), Vec3{0, 0, h}};
     return c;
 }
 
@@ -155,6 +159,36 @@ double atomsPerCell(const Cell& c) {
     for (const Atom& a : c.atoms)
         n += double(a.fractionNum) / a.fractionDen;
     return n;
+}
+
+int neighbourCount(Structure s) {
+    const Cell& c = model(s);
+    const Vec3 focus = c.atoms.front().pos;
+    // Every atom of the cells around the focus atom's; a corner shared by
+    // several cells comes more than once, so positions are told apart below.
+    std::vector<Vec3> around;
+    for (int i = -2; i <= 2; ++i)
+        for (int j = -2; j <= 2; ++j)
+            for (int k = -2; k <= 2; ++k) {
+                const Vec3 shift =
+                    c.translations[0] * i + c.translations[1] * j + c.translations[2] * k;
+                for (const Atom& a : c.atoms)
+                    around.push_back(a.pos + shift);
+            }
+    constexpr double eps = 1e-6;
+    double nearest = std::numeric_limits<double>::max();
+    for (const Vec3& p : around)
+        if (const double d = (p - focus).length(); d > eps)
+            nearest = std::min(nearest, d);
+    std::vector<Vec3> touching;
+    for (const Vec3& p : around) {
+        if (std::abs((p - focus).length() - nearest) > eps)
+            continue;
+        if (std::none_of(touching.begin(), touching.end(),
+                         [&](const Vec3& q) { return (q - p).length() < eps; }))
+            touching.push_back(p);
+    }
+    return int(touching.size());
 }
 
 Vec3 Camera::right() const {

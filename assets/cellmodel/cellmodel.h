@@ -55,6 +55,7 @@ struct Cell {
     std::vector<Plane> planes;             // bounding planes of the cell
     std::vector<Vec3> corners;             // cell vertices
     std::vector<std::array<int, 2>> edges; // pairs of corner indexes
+    std::array<Vec3, 3> translations;      // the lattice repeats by these
     bool inside(Vec3 p, double eps = 1e-9) const;
 };
 
@@ -62,6 +63,10 @@ const Cell& model(Structure s);
 
 // Atoms per cell counted by the parts that lie inside (2, 4, 6).
 double atomsPerCell(const Cell& c);
+
+// How many atoms touch one atom of the crystal (8, 12, 12), counted in the
+// cell repeated about it.
+int neighbourCount(Structure s);
 
 // A parallel projection onto a picture of fixed pixel size.
 struct Camera {

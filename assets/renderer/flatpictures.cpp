@@ -332,61 +332,59 @@ QImage FlatPictures::structurePlate(cell::Structure s, QSize size) const {
     return done(img);
 }
 
-QImage FlatPictures::draw(const QString& name, QSize size) const {
+QImage FlatPictures::draw(PictureId id, QSize size) const {
     QImage img = blank(size, m_factor);
     QPainter p(&img);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(m_factor, m_factor);
-    struct Word {
-        const char* name;
-        const char* word;
-    };
-    static const Word small[] = {{"btn-run", "実行"},
-                                 {"btn-menu", "メニュー"},
-                                 {"btn-next", "次に進む"},
-                                 {"btn-again", "再確認"},
-                                 {"btn-end", "終了"}};
-    static const Word large[] = {{"btn-bcc", "体心立方"}, {"btn-fcc", "面心立方"},
-                                 {"btn-hcp", "六方最密"}, {"btn-summary", "まとめ"},
-                                 {"btn-drill", "ドリル"}, {"btn-radius", "原子半径"}};
-    for (const Word& w : small)
-        if (name == QLatin1String(w.name)) {
-            drawWordButton(p, size, palette::kButtonOrange, QString::fromUtf8(w.word), 21);
-            p.end();
-            return done(img);
-        }
-    for (const Word& w : large)
-        if (name == QLatin1String(w.name)) {
-            drawWordButton(p, size, palette::kButtonBlue, QString::fromUtf8(w.word), 27);
-            p.end();
-            return done(img);
-        }
-    if (name.startsWith("key-")) {
-        drawKey(p, size, name.mid(4).toInt());
-    } else if (name == "title") {
+    switch (id.kind) {
+    case PictureKind::WordFace: {
+        const WordButton& b = wordButton(Word(id.number));
+        if (b.style == ButtonStyle::Small)
+            drawWordButton(p, size, palette::kButtonOrange, QString::fromUtf8(b.text), 21);
+        else
+            drawWordButton(p, size, palette::kButtonBlue, QString::fromUtf8(b.text), 27);
+        break;
+    }
+    case PictureKind::Key:
+        drawKey(p, size, id.number);
+        break;
+    case PictureKind::Title:
         drawTitle(p, size, m_factor);
-    } else if (name == "icon") {
+        break;
+    case PictureKind::Icon:
         drawIcon(p, size, m_factor);
-    } else if (name == "face-a" || name == "face-b") {
-        drawGuide(p, size, name == "face-a", name == "face-b");
-    } else if (name == "marker") {
+        break;
+    case PictureKind::FaceA:
+    case PictureKind::FaceB:
+        drawGuide(p, size, id.kind == PictureKind::FaceA, id.kind == PictureKind::FaceB);
+        break;
+    case PictureKind::Marker:
         drawMarker(p, size);
-    } else if (name == "qmark") {
+        break;
+    case PictureKind::QuestionMark:
         drawQuestionMark(p, size);
-    } else if (name == "question-panel") {
+        break;
+    case PictureKind::QuestionPanel:
         drawQuestionPanel(p, size);
-    } else if (name == "plate-radius" || name == "banner-summary" || name == "title-drill") {
-        const bool drill = name == "title-drill";
+        break;
+    case PictureKind::PlateRadius:
+    case PictureKind::BannerSummary:
+    case PictureKind::TitleDrill: {
+        const bool drill = id.kind == PictureKind::TitleDrill;
+        const bool banner = id.kind == PictureKind::BannerSummary;
         const QColor base = drill ? QColor(10, 50, 170) : palette::kPlateBlue;
         plate(p, QRectF(1, 1, size.width() - 2, size.height() - 2), base,
-              name == "banner-summary" ? size.height() * 0.4 : 10, 2);
-        const QString word = name == "plate-radius"     ? QStringLiteral("原子半径の学習")
-                             : name == "banner-summary" ? QStringLiteral("構造のまとめ")
-                                                        : QStringLiteral("ミロスタドリル");
+              banner ? size.height() * 0.4 : 10, 2);
+        const QString word = drill    ? QStringLiteral("ミロスタドリル")
+                             : banner ? QStringLiteral("構造のまとめ")
+                                      : QStringLiteral("原子半径の学習");
         Lettering text(drill ? Face::Gothic : Face::Mincho, size.height() * 0.55, 0.07);
         text.colour(drill ? QColor(255, 235, 80) : Qt::white).halo(QColor(0, 20, 90), 1.5);
         text.drawCentred(p, word, QRectF(0, 0, size.width(), size.height()));
-    } else {
+        break;
+    }
+    default:
         p.end();
         return QImage();
     }

@@ -4,6 +4,7 @@
 // the drill's question panel and its "?" marker, the window icon.
 
 #include "cellmodel.h"
+#include "pictureid.h"
 
 #include <QImage>
 #include <QSize>
@@ -12,7 +13,7 @@
 class FlatPictures {
 public:
     explicit FlatPictures(double factor) : m_factor(factor) {}
-    QImage draw(const QString& name, QSize size) const;
+    QImage draw(PictureId id, QSize size) const;
     QImage structurePlate(cell::Structure s, QSize size) const;
 
 private:

@@ -5,62 +5,47 @@
 #include "flatpictures.h"
 #include "radiuspictures.h"
 
-#include <QRegularExpression>
-
-namespace {
-
-bool structureFrom(const QString& key, cell::Structure& s) {
-    for (cell::Structure t : cell::kAllStructures)
-        if (key == QString::fromStdString(cell::structureKey(t))) {
-            s = t;
-            return true;
-        }
-    return false;
-}
-
-} // namespace
-
 QImage PictureBook::draw(const PictureEntry& e) const {
     const CellPictures cells(m_factor);
     const FlatPictures flat(m_factor);
     const RadiusPictures radius(m_factor);
-    const QString& n = e.name;
-
-    static const QRegularExpression perStructure(QStringLiteral(
-        "^(ballstick|emptycell|cutaway|spheres|neighbour-q|neighbour-a|plate)-(bcc|fcc|hcp)$"));
-    static const QRegularExpression pieceName(QStringLiteral("^piece-(bcc|fcc|hcp)-(\\d+)$"));
-    cell::Structure s;
-    if (const auto m = perStructure.match(n); m.hasMatch() && structureFrom(m.captured(2), s)) {
-        const QString kind = m.captured(1);
-        if (kind == "ballstick")
-            return cells.ballStick(s);
-        if (kind == "emptycell")
-            return cells.emptyCell(s);
-        if (kind == "cutaway")
-            return cells.cutaway(s, e.size);
-        if (kind == "spheres")
-            return cells.sphereBlock(s, e.size);
-        if (kind == "neighbour-q")
-            return cells.neighbourQuestion(s, e.size);
-        if (kind == "neighbour-a")
-            return cells.neighbourAnswer(s, e.size);
+    const cell::Structure s = e.id.cellStructure();
+    switch (e.id.kind) {
+    case PictureKind::BallStick:
+        return cells.ballStick(s);
+    case PictureKind::EmptyCell:
+        return cells.emptyCell(s);
+    case PictureKind::Cutaway:
+        return cells.cutaway(s, e.size);
+    case PictureKind::Spheres:
+        return cells.sphereBlock(s, e.size);
+    case PictureKind::NeighbourQuestion:
+        return cells.neighbourQuestion(s, e.size);
+    case PictureKind::NeighbourAnswer:
+        return cells.neighbourAnswer(s, e.size);
+    case PictureKind::Plate:
         return flat.structurePlate(s, e.size);
-    }
-    if (const auto m = pieceName.match(n); m.hasMatch() && structureFrom(m.captured(1), s))
-        return cells.piece(s, m.captured(2).toInt());
-
-    if (n == "hint-1")
+    case PictureKind::Piece:
+        return cells.piece(s, e.id.number);
+    case PictureKind::HintWhole:
         return cells.hint(1, e.size);
-    if (n == "hint-half")
+    case PictureKind::HintHalf:
         return cells.hint(2, e.size);
-    if (n == "hint-quarter")
+    case PictureKind::HintQuarter:
         return cells.hint(4, e.size);
-    if (n == "hint-eighth")
+    case PictureKind::HintEighth:
         return cells.hint(8, e.size);
-    if (n == "hint-sixth")
+    case PictureKind::HintSixth:
         return cells.hint(6, e.size);
-
-    if (n.startsWith("radius-"))
-        return radius.draw(n, e.size);
-    return flat.draw(n, e.size);
+    case PictureKind::RadiusAtom:
+    case PictureKind::RadiusFccFace:
+    case PictureKind::RadiusFccLabelled:
+    case PictureKind::RadiusFccDerivation:
+    case PictureKind::RadiusBccHexagon:
+    case PictureKind::RadiusBccLabelled:
+    case PictureKind::RadiusBccDerivation:
+        return radius.draw(e.name, e.size);
+    default:
+        return flat.draw(e.id, e.size);
+    }
 }

@@ -1,6 +1,7 @@
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "program.h"
+#include "services.h"
 
 #include <QApplication>
 
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
     // The drill's sounds, from the sound module beside the executable;
     // declared after the application so that it goes first.
     LazySoundPlayer sound(QCoreApplication::applicationDirPath());
-    Navigator navigator;
+    const SystemServices services(sound);
+    Navigator navigator({QString(), services.services()});
     startProgram(navigator, sound, QCoreApplication::applicationDirPath());
     if (navigator.ended())
         return navigator.exitStatus();

@@ -1,12 +1,11 @@
 #include "program.h"
 
-#include "allscreens.h"
 #include "fonts.h"
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "platformtuning.h"
 #include "programlook.h"
-#include "services.h"
+#include "screenclasses.h"
 
 void startProgram(Navigator& navigator, LazySoundPlayer& sound, const QString& baseFolder) {
     tunePlatform();
@@ -14,9 +13,8 @@ void startProgram(Navigator& navigator, LazySoundPlayer& sound, const QString& b
     // On the desktop the font database takes a few milliseconds to read the
     // system's font set-up; let that overlap with building the first screen.
     prepareFonts();
-    registerAllScreens(navigator);
+    registerScreenClasses(navigator);
     followScreens(navigator);
-    Services::setSound(&sound);
     navigator.startUp(baseFolder);
     if (!navigator.ended())
         sound.prepareSoon();

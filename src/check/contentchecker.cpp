@@ -4,8 +4,9 @@
 #include "contentpicture.h"
 #include "drillfiles.h"
 #include "drillquestions.h"
-#include "paneldesign.h"
+#include "screendesign.h"
 #include "textloader.h"
+#include "textpanel.h"
 #include "wavformat.h"
 
 #include <QDir>
@@ -167,7 +168,7 @@ void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) c
     TextPanel* panel = buildPanel(design, &holder);
     panel->addItems(lines);
     const QString where =
-        QStringLiteral("「%1」の %2").arg(screenInfo(design.screen).formName, design.name);
+        QStringLiteral("「%1」の %2").arg(screenDesign(design.screen).formName, design.name);
     for (int i = 0; i < lines.size(); ++i) {
         const int cut = panel->cutOffPixels(lines[i]);
         if (cut > 0)

@@ -2,15 +2,14 @@
 
 #include <QString>
 
-// The folder that holds the executable, without a trailing separator. The only
-// program-wide variable.
-const QString& BaseFolder();
-void SetBaseFolder(const QString& folder);
+// The content folder is the folder that holds the executable, without a
+// trailing separator. It is set once at start-up and handed to each screen;
+// nothing keeps it globally.
 
 // A folder path ending in a separator (the root of a drive, "C:\") loses exactly
 // that one character; any other path stays whole.
 QString RootFolderRule(const QString& folder);
 
-// BaseFolder followed by a content path written with "\" separators, e.g.
+// The base folder followed by a content path written with "\" separators, e.g.
 // "\説明\メニュー\msg1.txt", mapped onto this platform's separator.
-QString ContentPath(const QString& relative);
+QString ContentPath(const QString& baseFolder, const QString& relative);

@@ -16,7 +16,8 @@ std::uint32_t seedFromClock(double seconds) {
 
 } // namespace
 
-DrillGame::DrillGame(QObject* parent) : QObject(parent) {}
+DrillGame::DrillGame(Clock& clock, RandomSource& random, QObject* parent)
+    : QObject(parent), m_clock(clock), m_random(random) {}
 
 qint32 DrillGame::wholeSeconds(double seconds) {
     const double below = std::floor(seconds);
@@ -47,9 +48,8 @@ DrillGame::Phase DrillGame::phase() const {
 }
 
 void DrillGame::drawQuestion() {
-    RandomSource& random = Services::random();
-    random.reseed(seedFromClock(Services::clock().secondsSinceMidnight()));
-    const double r = random.next();
+    m_random.reseed(seedFromClock(m_clock.secondsSinceMidnight()));
+    const double r = m_random.next();
     const int n = questionCount();
     m_questionNo = qint16(qBound(1, int(std::floor(n * r)) + 1, n));
     takeQuestion();
@@ -100,14 +100,14 @@ void DrillGame::judgeAnswer() {
     m_lastCorrect = m_answerA == m_rightA && m_answerB == m_rightB ? 1 : 0;
     emit judged(m_lastCorrect == 1);
     m_pausing = true;
-    m_pauseStart = wholeSeconds(Services::clock().secondsSinceMidnight());
+    m_pauseStart = wholeSeconds(m_clock.secondsSinceMidnight());
     emit pauseStarted();
 }
 
 bool DrillGame::tick() {
     if (!m_pausing)
         return false;
-    double elapsed = Services::clock().secondsSinceMidnight() - m_pauseStart;
+    double elapsed = m_clock.secondsSinceMidnight() - m_pauseStart;
     // The clock went past midnight during the pause. Rounding can put the
     // start up to half a second after the reading, so only a jump of about a
     // day counts.

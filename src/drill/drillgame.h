@@ -6,9 +6,12 @@
 #include <QObject>
 #include <QtGlobal>
 
+class Clock;
+class RandomSource;
+
 // The drill's rules without a window: which questions were asked, the order
 // they come in, the two-digit entry, the judging, the pause and the end. It
-// reads the clock and the random generator through Services and tells the
+// reads the clock and the random generator it is given and tells the
 // screen what changed through its signals; the screen only shows that.
 //
 // Questions are numbered 1 to questionCount() in the order of the list.
@@ -23,7 +26,7 @@ public:
         Finished,
     };
 
-    explicit DrillGame(QObject* parent = nullptr);
+    DrillGame(Clock& clock, RandomSource& random, QObject* parent = nullptr);
 
     // The questions of this visit; start() asks each of them once.
     void setQuestions(const QList<DrillQuestion>& questions);
@@ -80,6 +83,8 @@ private:
     void showQuestion();
     void judgeAnswer();
 
+    Clock& m_clock;
+    RandomSource& m_random;
     QList<DrillQuestion> m_questions;
     bool m_pausing = false;
 

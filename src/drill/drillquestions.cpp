@@ -188,8 +188,8 @@ QuestionList parseQuestions(QByteArrayView bytes, const PictureProblem& pictureP
     return out;
 }
 
-QString missingPicture(const QString& relative) {
-    const QFileInfo info(ContentPath(relative));
+QString missingPicture(const QString& baseFolder, const QString& relative) {
+    const QFileInfo info(ContentPath(baseFolder, relative));
     if (!info.exists())
         return contentProblemText(ContentProblem::NotFound);
     if (info.isDir())
@@ -197,8 +197,8 @@ QString missingPicture(const QString& relative) {
     return {};
 }
 
-QString readDrillQuestions(QList<DrillQuestion>* questions) {
-    const QString path = ContentPath(kQuestionsFile);
+QString readDrillQuestions(const QString& baseFolder, QList<DrillQuestion>* questions) {
+    const QString path = ContentPath(baseFolder, kQuestionsFile);
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
         *questions = shippedQuestions();
         return {};
@@ -207,7 +207,9 @@ QString readDrillQuestions(QList<DrillQuestion>* questions) {
     const QString reason = ReadContentFile(path, &bytes);
     if (!reason.isEmpty())
         return reason;
-    const QuestionList list = parseQuestions(bytes, missingPicture);
+    const QuestionList list = parseQuestions(bytes, [&baseFolder](const QString& relative) {
+        return missingPicture(baseFolder, relative);
+    });
     if (list.hasProblem())
         return list.problemText();
     *questions = list.questions;

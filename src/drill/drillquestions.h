@@ -55,14 +55,14 @@ using PictureProblem = std::function<QString(const QString& relative)>;
 // their ASCII forms. Empty lines and lines starting with # or ＃ are skipped.
 QuestionList parseQuestions(QByteArrayView bytes, const PictureProblem& pictureProblem);
 
-// A picture is usable when it exists as a file; whether it loads is found
-// when it is shown, as for every content picture.
-QString missingPicture(const QString& relative);
+// A picture below baseFolder is usable when it exists as a file; whether it
+// loads is found when it is shown, as for every content picture.
+QString missingPicture(const QString& baseFolder, const QString& relative);
 
-// The questions the drill asks: the file's below BaseFolder, or the shipped
+// The questions the drill asks: the file's below baseFolder, or the shipped
 // five when there is none. Returns why the file cannot be used (its problems,
 // with line numbers), or an empty string.
-QString readDrillQuestions(QList<DrillQuestion>* questions);
+QString readDrillQuestions(const QString& baseFolder, QList<DrillQuestion>* questions);
 
 // The questions file's counterpart of a picture path, for messages:
 // "\画像\追加\zns.gif" is "追加/zns.gif".

@@ -1,18 +1,16 @@
 #include "drillscreen.h"
 
 #include "accessiblenames.h"
-#include "basefolder.h"
 #include "contentpicture.h"
-#include "controls.h"
 #include "drillfiles.h"
 #include "drillquestions.h"
 #include "label.h"
 #include "picture.h"
 #include "picturebutton.h"
-#include "picturecatalog.h"
-#include "services.h"
+#include "textpanel.h"
 #include "twips.h"
 
+#include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
 
@@ -22,41 +20,33 @@ namespace {
 
 constexpr int kTickMilliseconds = 100;
 
-const QColor kRed(255, 0, 0);
-
 } // namespace
 
-DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
-    // Created back to front: the digits and "?" lie over the panel picture,
-    // the mark over the question picture and the answer boxes.
-    m_image1 = addPicture(Image1, 240, 150, "title-drill");
-    m_image3 = addPicture(Image3, 8715, 195, "face-b");
-    m_list1 = addPanel(List1);
-    m_command1 = addButton(Command1, "btn-menu", "メニュー", twips(9690, 285, 1605, 750));
-    m_image2 = addPicture(Image2, 375, 1410, "question-panel");
-    m_label2 = addLabel(Label2, twips(1770, 1830, 300, 285), "1", 15.75, kRed);
-    m_image5 = addPicture(Image5, 975, 2325, QString());
-    m_image5->setGeometry(twips(975, 2325, 5115, 3630));
-    m_image4[0] = addPicture(Image4[0], 6165, 4035, "qmark");
-    m_image4[1] = addPicture(Image4[1], 8415, 4035, "qmark", false);
-    for (int box = 0; box < 2; ++box)
-        nameElement(m_image4[box], drillAnswerBoxText(box));
-    m_label1[0] = addLabel(Label1[0], twips(6195, 4080, 1455, 825), QString(), 42, kRed);
-    m_label1[1] = addLabel(Label1[1], twips(8445, 4080, 1455, 825), QString(), 42, kRed);
-    m_label1[0]->hide();
-    m_label1[1]->hide();
-    m_image7 = addPicture(Image7, 1320, 3165, "face-a", false);
-    m_list2 = addPanel(List2);
-    const int keyLeft[10] = {945, 1890, 2850, 3810, 4770, 5730, 6690, 7635, 8595, 9540};
+DrillScreen::DrillScreen(const ScreenDesign& design, const ScreenContext& context)
+    : Screen(design, context) {
+    m_image3 = element<Picture>(Image3);
+    m_list1 = element<TextPanel>(List1);
+    m_label2 = element<Label>(Label2);
+    m_image5 = element<Picture>(Image5);
+    m_image7 = element<Picture>(Image7);
+    m_list2 = element<TextPanel>(List2);
+    m_image6 = element<Picture>(Image6);
+    for (int box = 0; box < 2; ++box) {
+        m_image4[box] = element<Picture>(Image4[box]);
+        m_label1[box] = element<Label>(Label1[box]);
+    }
     for (qint16 i = 0; i < 10; ++i) {
-        m_command2[i] = addButton(Command2[i], keyName(i), QString::number(i),
-                                  twips(keyLeft[i], 6045, 960, 690));
+        m_command2[i] = element<PictureButton>(Command2[i]);
         connect(m_command2[i], &QAbstractButton::clicked, this, [this, i] { command2Click(i); });
     }
-    m_image6 = addPicture(Image6, 4200, 2490, QString(), false);
 
-    m_game = new DrillGame(this);
-    connect(m_game, &DrillGame::questionShown, this, &DrillScreen::showQuestion);
+    m_game = new DrillGame(context.services.clock, context.services.random, this);
+    // A later question's picture that cannot be read ends the program once
+    // this handler is done.
+    connect(m_game, &DrillGame::questionShown, this, [this] {
+        if (auto failure = showQuestion())
+            reportLater(*failure);
+    });
     connect(m_game, &DrillGame::digitEntered, this, &DrillScreen::showDigit);
     connect(m_game, &DrillGame::judged, this, &DrillScreen::judgeAnswer);
     connect(m_game, &DrillGame::pauseStarted, this, &DrillScreen::startPause);
@@ -65,32 +55,38 @@ DrillScreen::DrillScreen() : Screen(ScreenId::Drill) {
     connect(m_game, &DrillGame::finished, this, &DrillScreen::showEnd);
 
     m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(Timer1);
+    m_timer1->setObjectName(Timer1.text());
     connect(m_timer1, &QTimer::timeout, this, &DrillScreen::timer1Timer);
-    // Runs before the navigator's move to the menu, which is wired later.
-    connect(m_command1, &QAbstractButton::clicked, this, &DrillScreen::command1Click);
 }
 
-void DrillScreen::formLoad() {
-    if (!setAnswers() || !fill({m_list1, m_list2}))
-        return;
+std::optional<ContentFailure> DrillScreen::formLoad() {
+    if (auto failure = setAnswers())
+        return failure;
+    if (auto failure = Screen::formLoad())
+        return failure;
     const QRect frame = m_image5->geometry();
     // Twips, as the design's 16-bit integers hold them.
     m_box = QRect(qint16(frame.left() * kTwipsPerPixel), qint16(frame.top() * kTwipsPerPixel),
                   qint16(frame.width() * kTwipsPerPixel), qint16(frame.height() * kTwipsPerPixel));
     setTimer1Interval(0);
-    m_game->start();
+    {
+        // The first question is shown here, so that a picture that cannot be
+        // read keeps the screen from opening.
+        const QSignalBlocker quiet(m_game);
+        m_game->start();
+    }
+    return showQuestion();
 }
 
-void DrillScreen::showQuestion() {
+std::optional<ContentFailure> DrillScreen::showQuestion() {
     const qint16 ordinal = m_game->askedCount();
     // Named first: a label with a name of its own announces no change of its text.
     m_label2->setAccessibleName(drillOrdinalText(ordinal));
     m_label2->setText(QString::number(ordinal));
 
     m_image5->hide();
-    if (!loadPicture(m_image5, m_game->currentQuestion().picture))
-        return;
+    if (auto failure = loadPicture(m_image5, m_game->currentQuestion().picture))
+        return failure;
     nameElement(m_image5, drillQuestionText(ordinal));
     const int w = m_image5->width() * kTwipsPerPixel;
     const int h = m_image5->height() * kTwipsPerPixel;
@@ -101,6 +97,7 @@ void DrillScreen::showQuestion() {
     m_image5->show();
 
     showInstead({m_label1[0], m_label1[1]}, {m_image4[0]});
+    return std::nullopt;
 }
 
 void DrillScreen::command2Click(qint16 index) {
@@ -151,7 +148,7 @@ void DrillScreen::showEnd() {
     showInstead(
         {m_list1, m_image3, m_label2, m_image5, m_label1[0], m_label1[1], m_image4[1], m_image4[0]},
         {m_image7, m_list2});
-    Services::sound().play(ContentPath(kPassSound));
+    context().services.sound.play(context().contentPath(kPassSound));
 }
 
 void DrillScreen::clearEntry() {
@@ -159,42 +156,38 @@ void DrillScreen::clearEntry() {
     showInstead({m_label1[0], m_label1[1], m_image4[1]}, {m_image4[0]});
 }
 
-void DrillScreen::command1Click() {
-    // The move to the menu follows from the navigation table; no tick may run
-    // on the screen that is being left.
+void DrillScreen::leaving() {
     m_game->stop();
     setTimer1Interval(0);
 }
 
-bool DrillScreen::setAnswers() {
+std::optional<ContentFailure> DrillScreen::setAnswers() {
     QList<DrillQuestion> questions;
-    const QString reason = readDrillQuestions(&questions);
-    if (!reason.isEmpty()) {
-        giveUp(ContentPath(kQuestionsFile), reason);
-        return false;
-    }
+    const QString reason = readDrillQuestions(context().baseFolder, &questions);
+    if (!reason.isEmpty())
+        return ContentFailure{context().contentPath(kQuestionsFile), reason};
     m_game->setQuestions(questions);
-    return true;
+    return std::nullopt;
 }
 
 void DrillScreen::showMark(const QString& sound, const QString& picture, bool right) {
-    Services::sound().play(ContentPath(sound));
-    if (!loadPicture(m_image6, picture))
+    context().services.sound.play(context().contentPath(sound));
+    if (auto failure = loadPicture(m_image6, picture)) {
+        reportLater(*failure);
         return;
+    }
     nameElement(m_image6, drillMarkText(right));
     m_image6->show();
 }
 
-bool DrillScreen::loadPicture(Picture* element, const QString& relative) {
-    const QString path = ContentPath(relative);
+std::optional<ContentFailure> DrillScreen::loadPicture(Picture* element, const QString& relative) {
+    const QString path = context().contentPath(relative);
     QPixmap pixmap;
     const QString reason = loadContentPicture(path, &pixmap);
-    if (!reason.isEmpty()) {
-        giveUp(path, reason);
-        return false;
-    }
+    if (!reason.isEmpty())
+        return ContentFailure{path, reason};
     element->setPicture(pixmap);
-    return true;
+    return std::nullopt;
 }
 
 void DrillScreen::setTimer1Interval(int milliseconds) {
@@ -206,13 +199,4 @@ void DrillScreen::setTimer1Interval(int milliseconds) {
         if (!m_timer1->isActive())
             m_timer1->start();
     }
-}
-
-void DrillScreen::giveUp(const QString& fullPath, const QString& reason) {
-    // The screen is closing: the game's further signals (the pause that
-    // follows a mark) must not start its ticks again.
-    disconnect(m_game, nullptr, this, nullptr);
-    m_game->stop();
-    setTimer1Interval(0);
-    ReportContentFailure(fullPath, reason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drilldesign.h"
 #include "drillgame.h"
 #include "screen.h"
 
@@ -14,17 +15,19 @@ class QTimer;
 // each answered with two digits for the ratio of A to B atoms, judged at once
 // with a sound and a mark, and repeated until right. The rules are the
 // DrillGame's; the screen shows its state and passes the presses and ticks
-// on. Every visit starts afresh from formLoad().
+// on. Every visit starts afresh from formLoad(). Its elements are declared
+// in drilldesign.cpp.
 class DrillScreen : public Screen {
     Q_OBJECT
 public:
-    DrillScreen();
+    DrillScreen(const ScreenDesign& design, const ScreenContext& context);
 
     // Handlers, in the screen's order.
-    void formLoad() override;
+    std::optional<ContentFailure> formLoad() override;
     void command2Click(qint16 index);
     void timer1Timer();
-    void command1Click();
+    // Leaving, by メニュー or at a failure: no tick may run on.
+    void leaving() override;
 
     // The drill's state, read by tests.
     const DrillGame& game() const { return *m_game; }
@@ -41,7 +44,7 @@ public:
 
 private:
     // What the screen shows of the game's changes.
-    void showQuestion();
+    std::optional<ContentFailure> showQuestion();
     void showDigit(int box, qint16 digit);
     void judgeAnswer(bool right);
     void showCorrect();
@@ -50,19 +53,15 @@ private:
     void endPause();
     void clearEntry();
     void showEnd();
-    // Reads the questions of this visit; false when they could not be read,
-    // which has been reported (giveUp).
-    bool setAnswers();
+    // Reads the questions of this visit.
+    std::optional<ContentFailure> setAnswers();
 
     void showMark(const QString& sound, const QString& picture, bool right);
-    // Loads a content picture into the element; false when it could not be
-    // read, which has been reported (giveUp).
-    bool loadPicture(Picture* element, const QString& relative);
+    // Loads a content picture into the element; the element stays as it was
+    // when the picture cannot be read.
+    std::optional<ContentFailure> loadPicture(Picture* element, const QString& relative);
     // Interval 0 means no ticks at all, unlike a zero-interval QTimer.
     void setTimer1Interval(int milliseconds);
-    // Reports a file the visit cannot go on without, after which the game
-    // drives the screen no more.
-    void giveUp(const QString& fullPath, const QString& reason);
 
     DrillGame* m_game;
 
@@ -72,11 +71,8 @@ private:
     double m_questionTop = 0;
 
     // Elements.
-    Picture* m_image1;
     Picture* m_image3;
     TextPanel* m_list1;
-    PictureButton* m_command1;
-    Picture* m_image2;
     Label* m_label2;
     Picture* m_image5;
     Picture* m_image4[2];

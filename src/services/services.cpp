@@ -23,55 +23,18 @@ private:
     std::mt19937 m_engine{5489u};
 };
 
-class SilentPlayer final : public SoundPlayer {
-public:
-    void play(const QString&) override {}
-};
-
-template <class T> struct Slot {
-    T* current = nullptr;
-    T& get(T& fallback) { return current ? *current : fallback; }
-};
-
-Slot<Clock> g_clock;
-Slot<RandomSource> g_random;
-Slot<SoundPlayer> g_sound;
-Slot<ErrorReport> g_error;
-Slot<ProgramExit> g_exit;
-
 } // namespace
 
-Clock& Services::clock() {
-    static SystemClock c;
-    return g_clock.get(c);
-}
-RandomSource& Services::random() {
-    static StdRandom r;
-    return g_random.get(r);
-}
-SoundPlayer& Services::sound() {
-    static SilentPlayer s;
-    return g_sound.get(s);
-}
-ErrorReport& Services::errorReport() {
-    return g_error.get(platformErrorReport());
-}
-ProgramExit& Services::programExit() {
-    return g_exit.get(platformProgramExit());
-}
+struct SystemServices::Own {
+    SystemClock clock;
+    StdRandom random;
+};
 
-void Services::setClock(Clock* c) {
-    g_clock.current = c;
-}
-void Services::setRandom(RandomSource* r) {
-    g_random.current = r;
-}
-void Services::setSound(SoundPlayer* s) {
-    g_sound.current = s;
-}
-void Services::setErrorReport(ErrorReport* e) {
-    g_error.current = e;
-}
-void Services::setProgramExit(ProgramExit* e) {
-    g_exit.current = e;
+SystemServices::SystemServices(SoundPlayer& sound)
+    : m_own(std::make_unique<Own>()), m_sound(sound) {}
+
+SystemServices::~SystemServices() = default;
+
+Services SystemServices::services() const {
+    return {m_own->clock, m_own->random, m_sound, platformErrorReport(), platformProgramExit()};
 }

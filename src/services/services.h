@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 // Side effects that tests must control sit behind these small interfaces. The
-// program uses the defaults; a test installs its own and restores the defaults.
+// program hands its own to the navigator, which passes them to each screen;
+// a test hands its fakes to a navigator of its own.
 
 class Clock {
 public:
@@ -38,18 +40,28 @@ public:
     virtual void exit(int status) = 0;
 };
 
-class Services {
-public:
-    static Clock& clock();
-    static RandomSource& random();
-    static SoundPlayer& sound();
-    static ErrorReport& errorReport();
-    static ProgramExit& programExit();
+// Everything a screen may cause outside itself.
+struct Services {
+    Clock& clock;
+    RandomSource& random;
+    SoundPlayer& sound;
+    ErrorReport& errorReport;
+    ProgramExit& programExit;
+};
 
-    // Passing nullptr restores the default.
-    static void setClock(Clock* c);
-    static void setRandom(RandomSource* r);
-    static void setSound(SoundPlayer* s);
-    static void setErrorReport(ErrorReport* e);
-    static void setProgramExit(ProgramExit* e);
+// The program's own: the system clock, a seeded generator, the platform's
+// error report and exit, and the sound player it is given.
+class SystemServices {
+public:
+    explicit SystemServices(SoundPlayer& sound);
+    ~SystemServices();
+    SystemServices(const SystemServices&) = delete;
+    SystemServices& operator=(const SystemServices&) = delete;
+
+    Services services() const;
+
+private:
+    struct Own;
+    std::unique_ptr<Own> m_own;
+    SoundPlayer& m_sound;
 };

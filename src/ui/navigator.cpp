@@ -1,14 +1,11 @@
 #include "navigator.h"
 
-#include "basefolder.h"
-#include "label.h"
-#include "navigationtable.h"
 #include "screen.h"
-#include "services.h"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QScreen>
+
+Navigator::Navigator(const ScreenContext& context) : m_context(context) {}
 
 Navigator::~Navigator() {
     delete m_current;
@@ -18,16 +15,12 @@ Screen* Navigator::current() const {
     return m_current;
 }
 
-void Navigator::registerScreen(ScreenId id, std::function<Screen*()> factory) {
-    m_factories[std::size_t(id)] = std::move(factory);
-}
-
-bool Navigator::isRegistered(ScreenId id) const {
-    return bool(m_factories[std::size_t(id)]);
+void Navigator::registerClass(ScreenId id, ScreenClass make) {
+    m_classes[std::size_t(id)] = std::move(make);
 }
 
 void Navigator::startUp(const QString& executableFolder) {
-    SetBaseFolder(RootFolderRule(executableFolder));
+    m_context.baseFolder = RootFolderRule(executableFolder);
     switchScreen(ScreenId::Start);
 }
 
@@ -36,6 +29,7 @@ void Navigator::closeCurrent() {
         return;
     Screen* s = m_current;
     m_current = nullptr;
+    s->leaving();
     s->hide();
     // The handler that asked for the move is still running on this object.
     s->deleteLater();
@@ -45,19 +39,17 @@ void Navigator::switchScreen(ScreenId target) {
     if (m_ended)
         return;
     closeCurrent();
-    const auto& make = m_factories[std::size_t(target)];
-    Q_ASSERT_X(make, "switchScreen", "screen not registered");
-    Screen* s = make();
+    const ScreenDesign& design = screenDesign(target);
+    const ScreenClass& make = m_classes[std::size_t(target)];
+    Screen* s = make ? make(design, m_context) : new Screen(design, m_context);
     wireScreen(s);
-    m_current = s;
-    s->formLoad();
-    if (m_ended) {
+    if (const auto failure = s->formLoad()) {
         // Its load failed: the screen is never shown.
-        if (m_current == s)
-            m_current = nullptr;
-        s->deleteLater();
+        delete s;
+        reportContentFailure(failure->path, failure->reason);
         return;
     }
+    m_current = s;
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), s->size());
         r.moveCenter(display->availableGeometry().center());
@@ -75,41 +67,23 @@ void Navigator::switchScreen(ScreenId target) {
 
 void Navigator::wireScreen(Screen* screen) {
     connect(screen, &Screen::switchRequested, this, &Navigator::switchScreen);
-    connect(screen, &Screen::contentFailed, this, &Navigator::reportContentFailure);
-    // The close box of the one open window ends the program; a screen that
-    // is already closing asks in vain.
+    // The close box of the one open window ends the program, as 終了 does; a
+    // screen that is already closing asks in vain, and so does its report.
     connect(screen, &Screen::closeRequested, this, [this, screen] {
         if (screen == m_current)
             endProgram();
     });
-    wirePlainMoves(screen);
-}
-
-void Navigator::wirePlainMoves(Screen* screen) {
-    for (const NavigationRow& row : navigationTable()) {
-        if (row.screen != screen->id() || row.staged)
-            continue;
-        auto go = [this, target = row.target] {
-            if (target)
-                switchScreen(*target);
-            else
-                endProgram();
-        };
-        QObject* element = screen->findChild<QObject*>(row.element);
-        if (auto* b = qobject_cast<QAbstractButton*>(element))
-            connect(b, &QAbstractButton::clicked, this, go);
-        else if (auto* l = qobject_cast<Label*>(element))
-            connect(l, &Label::clicked, this, go);
-        else
-            qFatal("%s has no element %s", qPrintable(screen->objectName()),
-                   qPrintable(row.element));
-    }
+    connect(screen, &Screen::contentFailed, this,
+            [this, screen](const QString& fullPath, const QString& reason) {
+                if (screen == m_current)
+                    reportContentFailure(fullPath, reason);
+            });
 }
 
 void Navigator::finish(int status) {
     m_ended = true;
     m_exitStatus = status;
-    Services::programExit().exit(status);
+    m_context.services.programExit.exit(status);
 }
 
 void Navigator::endProgram() {
@@ -123,7 +97,10 @@ void Navigator::reportContentFailure(const QString& fullPath, const QString& rea
     if (m_ended)
         return;
     m_ended = true;
-    Services::errorReport().report(
+    // Nothing of the screen runs on while the report is read.
+    if (m_current)
+        m_current->leaving();
+    m_context.services.errorReport.report(
         QStringLiteral(
             "教材ファイルを読み込めませんでした。\n\n%1\n\n%2\n\nプログラムを終了します。")
             .arg(fullPath, reason));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screencontext.h"
 #include "screenid.h"
 
 #include <QObject>
@@ -8,20 +9,25 @@
 #include <functional>
 
 class Screen;
+struct ScreenDesign;
 
-// Opens and closes the screens: one open at a time. A screen asks for a move,
-// an end or reports a content file it cannot read through its signals; the
-// navigator, which wires them as it opens the screen, decides.
+// Makes a screen whose declaration does not say all it does (the drill).
+using ScreenClass = std::function<Screen*(const ScreenDesign&, const ScreenContext&)>;
+
+// Opens and closes the screens: one open at a time, each built from its
+// declaration with the context the navigator holds. A screen asks for a
+// move or the end, and reports a text it cannot show, through its signals;
+// the navigator, which wires them as it opens the screen, decides.
 class Navigator : public QObject {
     Q_OBJECT
 public:
-    Navigator() = default;
+    explicit Navigator(const ScreenContext& context);
     ~Navigator() override;
 
-    void registerScreen(ScreenId id, std::function<Screen*()> factory);
-    bool isRegistered(ScreenId id) const;
+    // A screen of a class of its own; the others are the plain Screen.
+    void registerClass(ScreenId id, ScreenClass make);
 
-    // Sets BaseFolder from the executable's folder and opens スタート.
+    // Takes the executable's folder as the base folder and opens スタート.
     void startUp(const QString& executableFolder);
     void switchScreen(ScreenId target);
     void endProgram();
@@ -31,6 +37,7 @@ public:
     void reportContentFailure(const QString& fullPath, const QString& reason);
 
     Screen* current() const;
+    const ScreenContext& context() const { return m_context; }
     bool ended() const { return m_ended; }
     int exitStatus() const { return m_exitStatus; }
 
@@ -40,10 +47,10 @@ signals:
 private:
     void closeCurrent();
     void wireScreen(Screen* screen);
-    void wirePlainMoves(Screen* screen);
     void finish(int status);
 
-    std::array<std::function<Screen*()>, kScreenCount> m_factories{};
+    ScreenContext m_context;
+    std::array<ScreenClass, kScreenCount> m_classes{};
     QPointer<Screen> m_current;
     bool m_ended = false;
     int m_exitStatus = 0;

@@ -1,17 +1,13 @@
 #include "screen.h"
 
-#include "accessiblenames.h"
-#include "basefolder.h"
-#include "elementnames.h"
 #include "fonts.h"
 #include "label.h"
-#include "paneldesign.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "picturestore.h"
 #include "screenwindow.h"
 #include "shape.h"
-#include "textloader.h"
+#include "textpanel.h"
 #include "twips.h"
 
 #include <QAccessibleWidget>
@@ -27,30 +23,216 @@ QAccessibleInterface* screenAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
-QRect twips(int left, int top, int width, int height) {
-    return twipsRect(left, top, width, height);
+QRect pixels(const QRect& twips) {
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
-Screen::Screen(ScreenId id) : QWidget(nullptr), m_id(id) {
+ClickableLabel::Kind kindOf(Activation a) {
+    switch (a) {
+    case Activation::Button:
+        return ClickableLabel::Kind::Button;
+    case Activation::Link:
+        return ClickableLabel::Kind::Link;
+    case Activation::None:
+        break;
+    }
+    return ClickableLabel::Kind::Plain;
+}
+
+} // namespace
+
+Screen::Screen(const ScreenDesign& design, const ScreenContext& context)
+    : QWidget(nullptr), m_design(design), m_context(context) {
     static const bool accessible = (QAccessible::installFactory(screenAccessible), true);
     Q_UNUSED(accessible);
-    const ScreenInfo& i = info();
-    setObjectName(i.formName);
-    setWindowTitle(i.caption);
+    setObjectName(design.formName);
+    setWindowTitle(design.caption);
     setWindowFlags(screenWindowFlags());
-    setFixedSize(twipsToPixels(i.clientTwips.width()), twipsToPixels(i.clientTwips.height()));
+    setFixedSize(twipsToPixels(design.clientTwips.width()),
+                 twipsToPixels(design.clientTwips.height()));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255));
     setPalette(pal);
     setAutoFillBackground(true);
     setWindowIcon(PictureStore::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
+
+    for (const ElementDesign& e : design.elements)
+        build(e);
+    QWidget* previous = nullptr;
+    for (const QString& name : design.tabOrder) {
+        QWidget* w = element(name);
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    m_firstFocus = element(design.firstFocus);
+    QStringList pressed;
+    for (const auto* list : {&design.stages, &design.presses})
+        for (const Press& p : *list)
+            if (!pressed.contains(p.element)) {
+                pressed << p.element;
+                connectPress(p.element);
+            }
 }
 
-QString Screen::arrayName(const QString& name, int index) {
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
+namespace {
+
+QWidget* makePicture(const ElementDesign& e, QWidget* parent) {
+    auto* p = new Picture(parent);
+    p->move(twipsToPixels(e.twips.x()), twipsToPixels(e.twips.y()));
+    // Hidden before it has a picture: a hidden element reads it when shown.
+    if (!e.shown)
+        p->hide();
+    if (!e.picture.isNone()) {
+        p->setProgramPicture(e.picture.fileName());
+        Screen::nameElement(p, pictureText(e.picture));
+    } else {
+        p->resize(pixels(e.twips).size());
+    }
+    if (e.activation != Activation::None)
+        p->setKind(kindOf(e.activation));
+    return p;
+}
+
+QWidget* makeLabel(const ElementDesign& e, QWidget* parent) {
+    auto* l = new Label(parent);
+    l->setText(e.caption);
+    l->setFont(minchoFont(e.points));
+    l->setAlignment(e.align);
+    l->setColours(e.colour, e.ground);
+    if (e.activation != Activation::None)
+        l->setKind(kindOf(e.activation));
+    return l;
+}
+
+QWidget* makeFrame(const ElementDesign& e, QWidget* parent) {
+    auto* f = new QGroupBox(e.caption, parent);
+    f->setFont(minchoFont(e.points));
+    // The style's own frame line is all but invisible on the cyan ground.
+    f->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+            " padding: 0 3px; color: %2; }")
+            .arg(qRound(e.points * 96.0 / 72.0 / 2.0) + 2)
+            .arg(e.colour.name()));
+    f->setFocusPolicy(Qt::NoFocus);
+    return f;
+}
+
+QWidget* make(const ElementDesign& e, QWidget* parent) {
+    switch (e.kind) {
+    case ElementKind::Picture:
+        return makePicture(e, parent);
+    case ElementKind::Button:
+        return new PictureButton(PictureStore::pixmap(e.picture.fileName()), e.caption, parent);
+    case ElementKind::Label:
+        return makeLabel(e, parent);
+    case ElementKind::Shape:
+        return new Shape(e.colour, parent);
+    case ElementKind::Frame:
+        return makeFrame(e, parent);
+    case ElementKind::Panel:
+        return new TextPanel(e.panelGround, parent);
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+void Screen::build(const ElementDesign& e) {
+    QWidget* parent = e.parent.isEmpty() ? this : element(e.parent);
+    Q_ASSERT_X(parent, "Screen::build", "a frame is declared before what lies in it");
+    QWidget* made = make(e, parent);
+    made->setObjectName(e.name);
+    // A picture's place is set as it is made, its size by its picture.
+    if (e.kind != ElementKind::Picture)
+        made->setGeometry(pixels(e.twips));
+    nameElement(made, e.spoken);
+    // Shown once it has its size, which spares Qt working one out from the font.
+    made->setVisible(e.shown);
+    m_elements.insert(e.name, made);
+}
+
+void Screen::connectPress(const QString& name) {
+    QWidget* w = element(name);
+    Q_ASSERT_X(w, "Screen::connectPress", "a press of an element the screen lacks");
+    auto press = [this, name] { pressed(name); };
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        connect(b, &QAbstractButton::clicked, this, press);
+    else if (auto* l = qobject_cast<ClickableLabel*>(w))
+        connect(l, &ClickableLabel::clicked, this, press);
+}
+
+std::optional<ContentFailure> Screen::formLoad() {
+    for (const QString& name : m_design.panelsFilledAtLoad())
+        if (auto failure = fill(qobject_cast<TextPanel*>(element(name))))
+            return failure;
+    return std::nullopt;
+}
+
+std::optional<ContentFailure> Screen::fill(TextPanel* panel) const {
+    const QString& file = m_design.element(panel->objectName())->file;
+    const QString reason = FillListFromFile(panel, m_context.baseFolder, file);
+    if (reason.isEmpty())
+        return std::nullopt;
+    return ContentFailure{m_context.contentPath(file), reason};
+}
+
+void Screen::reportLater(const ContentFailure& failure) {
+    QMetaObject::invokeMethod(
+        this, [this, failure] { emit contentFailed(failure.path, failure.reason); },
+        Qt::QueuedConnection);
+}
+
+void Screen::pressed(const QString& name) {
+    if (m_stage < int(m_design.stages.size()) && m_design.stages[m_stage].element == name) {
+        ++m_stage;
+        run(m_design.stages[m_stage - 1].steps);
+        return;
+    }
+    for (const Press& p : m_design.presses)
+        if (p.element == name) {
+            run(p.steps);
+            return;
+        }
+}
+
+bool Screen::run(const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Kind::Show:
+            for (const QString& n : step.names)
+                element(n)->show();
+            break;
+        case Step::Kind::Hide:
+            for (const QString& n : step.names)
+                element(n)->hide();
+            break;
+        case Step::Kind::Fill:
+            for (const QString& n : step.names)
+                if (auto failure = fill(qobject_cast<TextPanel*>(element(n)))) {
+                    // The screen is closing: the rest of the stage is not shown.
+                    reportLater(*failure);
+                    return false;
+                }
+            break;
+        case Step::Kind::Focus:
+            giveKeyboardFocus(element(step.names.first()));
+            break;
+        case Step::Kind::Move:
+            emit switchRequested(step.target);
+            return false;
+        case Step::Kind::End:
+            emit closeRequested();
+            return false;
+        case Step::Kind::Rewind:
+            m_stage = step.stage;
+            break;
+        }
+    }
+    return true;
 }
 
 void Screen::closeEvent(QCloseEvent* e) {
@@ -59,126 +241,23 @@ void Screen::closeEvent(QCloseEvent* e) {
     emit closeRequested();
 }
 
-Picture* Screen::addPicture(ControlName name, int left, int top, const QString& picture,
-                            bool visible, QWidget* parent) {
-    auto* p = new Picture(parent ? parent : this);
-    p->setObjectName(name);
-    p->move(twipsToPixels(left), twipsToPixels(top));
-    // Hidden before it has a picture: a hidden element reads it when shown.
-    if (!visible)
-        p->hide();
-    if (!picture.isEmpty()) {
-        p->setProgramPicture(picture);
-        nameElement(p, pictureText(picture));
-    } else {
-        p->resize(0, 0);
-    }
-    nameElement(p, elementText(m_id, name));
-    // Shown once it has its size, which spares Qt working one out from the font.
-    p->setVisible(visible);
-    return p;
-}
-
-PictureButton* Screen::addButton(ControlName name, const QString& picture, const QString& word,
-                                 QRect rect, bool visible) {
-    auto* b = new PictureButton(PictureStore::pixmap(picture), word, this);
-    b->setObjectName(name);
-    b->setGeometry(rect);
-    b->setVisible(visible);
-    return b;
-}
-
-TextPanel* Screen::addPanel(ControlName name) {
-    TextPanel* t = buildPanel(panelDesign(m_id, name), this);
-    nameElement(t, elementText(m_id, name));
-    return t;
-}
-
-Label* Screen::addLabel(ControlName name, QRect rect, const QString& caption, double points,
-                        const QColor& text, const QColor& ground, Qt::Alignment align,
-                        QWidget* parent) {
-    auto* l = new Label(parent ? parent : this);
-    l->setObjectName(name);
-    l->setGeometry(rect);
-    l->setText(caption);
-    l->setFont(minchoFont(points));
-    l->setAlignment(align);
-    l->setColours(text, ground);
-    nameElement(l, elementText(m_id, name));
-    return l;
-}
-
-Shape* Screen::addShape(ControlName name, QRect rect, const QColor& outline) {
-    auto* s = new Shape(outline, this);
-    s->setObjectName(name);
-    s->setGeometry(rect);
-    nameElement(s, elementText(m_id, name));
-    return s;
-}
-
-QGroupBox* Screen::addFrame(ControlName name, QRect rect, const QString& caption, double points,
-                            const QColor& captionColour) {
-    auto* f = new QGroupBox(caption, this);
-    f->setObjectName(name);
-    f->setGeometry(rect);
-    f->setFont(minchoFont(points));
-    // The style's own frame line is all but invisible on the cyan ground.
-    f->setStyleSheet(
-        QStringLiteral(
-            "QGroupBox { border: 1px solid rgb(0, 0, 128); margin-top: %1px; color: %2; }"
-            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
-            " padding: 0 3px; color: %2; }")
-            .arg(qRound(points * 96.0 / 72.0 / 2.0) + 2)
-            .arg(captionColour.name()));
-    f->setFocusPolicy(Qt::NoFocus);
-    nameElement(f, elementText(m_id, name));
-    return f;
-}
-
-void Screen::setFocusOrder(std::initializer_list<QWidget*> order) {
-    QWidget* previous = nullptr;
-    for (QWidget* w : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
-}
-
-void Screen::showInstead(std::initializer_list<QWidget*> gone,
-                         std::initializer_list<QWidget*> shown) {
-    // The new elements first: the focus that leaves a hidden element moves on
-    // along the Tab order to what is shown now.
-    for (QWidget* w : shown)
-        w->show();
-    for (QWidget* w : gone)
-        w->hide();
-}
-
 void Screen::nameElement(QWidget* w, const AccessibleText& text) {
-    // An element the table does not name keeps what it has (a label its caption).
+    // An element the declaration does not name keeps what it has (a label its caption).
     if (!text.name.isEmpty())
         w->setAccessibleName(text.name);
     if (!text.description.isEmpty())
         w->setAccessibleDescription(text.description);
 }
 
+void Screen::showInstead(std::initializer_list<QWidget*> gone,
+                         std::initializer_list<QWidget*> shown) {
+    for (QWidget* w : shown)
+        w->show();
+    for (QWidget* w : gone)
+        w->hide();
+}
+
 void Screen::giveKeyboardFocus(QWidget* w) {
     if (ClickableLabel::keyboardInUse())
         w->setFocus(Qt::TabFocusReason);
-}
-
-bool Screen::fill(TextPanel* panel) {
-    const QString& file = panelDesign(m_id, panel->objectName()).file;
-    const QString reason = FillListFromFile(panel, file);
-    if (reason.isEmpty())
-        return true;
-    ReportContentFailure(ContentPath(file), reason);
-    return false;
-}
-
-bool Screen::fill(std::initializer_list<TextPanel*> panels) {
-    for (TextPanel* p : panels)
-        if (!fill(p))
-            return false;
-    return true;
 }

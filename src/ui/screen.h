@@ -1,100 +1,95 @@
 #pragma once
 
 #include "controlname.h"
-#include "screenid.h"
-#include "textpanel.h"
+#include "screencontext.h"
+#include "screendesign.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <initializer_list>
+#include <optional>
 
-class Picture;
-class PictureButton;
-class Label;
-class Shape;
-class QGroupBox;
-struct AccessibleText;
+class TextPanel;
 
-// One window of the program, built from its design in the constructor. Element
-// geometry is given in twips; every element carries its control name as its
-// objectName ("Command1", "Image3(4)").
+// One window of the program, built from its screen's declaration at each
+// opening: its elements, text panels, tab order and presses. A press runs
+// the declared steps: the next stage when the element leads to it, and what
+// the element does at every press. A screen asks for moves and reports the
+// texts it cannot show through its signals; whoever opened it decides.
+//
+// Screens whose declaration does not say all they do (the drill) derive from
+// it and add their own handlers.
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    explicit Screen(ScreenId id);
-    ScreenId id() const { return m_id; }
-    const ScreenInfo& info() const { return screenInfo(m_id); }
+    Screen(const ScreenDesign& design, const ScreenContext& context);
+    ScreenId id() const { return m_design.id; }
+    const ScreenDesign& design() const { return m_design; }
 
-    // The load step: fills the text panels and sets the screen's own variables.
-    virtual void formLoad() {}
+    // The load step, run once the elements are built and before the window
+    // shows: fills the panels that no stage fills. Returns the text that
+    // could not be shown, if one could not; the screen is then never shown.
+    virtual std::optional<ContentFailure> formLoad();
+
+    // The screen is being closed (a move, the end of the program or a failed
+    // text): whatever runs on its own, a timer or a game, stops here.
+    virtual void leaving() {}
 
     QWidget* firstFocus() const { return m_firstFocus; }
+    // How many stages the screen has gone through since it opened.
+    int stage() const { return m_stage; }
 
-    // The name of element i of a control array: "Image3(4)".
-    static QString arrayName(const QString& name, int index);
-
-signals:
-    // What the screen asks of whoever opened it (the navigator decides).
-    void switchRequested(ScreenId target);
-    void closeRequested();
-    void contentFailed(const QString& fullPath, const QString& reason);
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-
-    // A picture at its natural size with its top left corner at (left, top);
-    // an empty picture name leaves the element without a picture.
-    Picture* addPicture(ControlName name, int left, int top, const QString& picture,
-                        bool visible = true, QWidget* parent = nullptr);
-    PictureButton* addButton(ControlName name, const QString& picture, const QString& word,
-                             QRect twips, bool visible = true);
-    // The screen's text panel of that name, as its design says (paneldesign.h).
-    TextPanel* addPanel(ControlName name);
-    Label* addLabel(ControlName name, QRect twips, const QString& caption, double points,
-                    const QColor& text, const QColor& ground = QColor(),
-                    Qt::Alignment align = Qt::AlignCenter, QWidget* parent = nullptr);
-    Shape* addShape(ControlName name, QRect twips, const QColor& outline);
-    QGroupBox* addFrame(ControlName name, QRect twips, const QString& caption, double points,
-                        const QColor& captionColour);
-
-    void setFocusOrder(std::initializer_list<QWidget*> order);
-    void setFirstFocus(QWidget* w) { m_firstFocus = w; }
+    // An element of the screen by its control name; nullptr when it has none.
+    QWidget* element(const QString& name) const { return m_elements.value(name); }
+    template <class T> T* element(const ControlName& name) const {
+        return qobject_cast<T*>(element(name.text()));
+    }
 
     // What a screen reader says for the element; an empty name or description
     // leaves that part as it is.
     static void nameElement(QWidget* w, const AccessibleText& text);
 
+signals:
+    // What the screen asks of whoever opened it.
+    void switchRequested(ScreenId target);
+    void closeRequested();
+    // Delivered after the handler that found the failure has returned.
+    void contentFailed(const QString& fullPath, const QString& reason);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+    const ScreenContext& context() const { return m_context; }
+
+    // A press of the element, as the declaration says.
+    void pressed(const QString& element);
+
+    // FillListFromFile on a panel of this screen, from the text its design
+    // names.
+    std::optional<ContentFailure> fill(TextPanel* panel) const;
+    // A failure found in a handler: the navigator hears of it once the handler
+    // has returned.
+    void reportLater(const ContentFailure& failure);
+
+    // A step of a handler: the elements of the first list go, those of the
+    // second appear in their place (shown first, so that a focus leaving a
+    // hidden element moves on to them).
+    static void showInstead(std::initializer_list<QWidget*> gone,
+                            std::initializer_list<QWidget*> shown);
     // An element that has just appeared in the learner's way takes the focus
     // while the keyboard is in use; a mouse user's focus stays where it was.
     static void giveKeyboardFocus(QWidget* w);
 
-    // A step of a lesson: the elements of the first list go, those of the
-    // second appear in their place.
-    static void showInstead(std::initializer_list<QWidget*> gone,
-                            std::initializer_list<QWidget*> shown);
-
-    // FillListFromFile on a panel of this screen, from the text its design
-    // names. False when the text could not be shown: that has been reported,
-    // the screen is closing and the caller stops.
-    bool fill(TextPanel* panel);
-    // The panels in turn, up to the first that fails.
-    bool fill(std::initializer_list<TextPanel*> panels);
-
-    // The program's own names for what a screen asks.
-    void SwitchScreen(ScreenId target) { emit switchRequested(target); }
-    void ReportContentFailure(const QString& fullPath, const QString& reason) {
-        emit contentFailed(fullPath, reason);
-    }
-
 private:
-    ScreenId m_id;
+    void build(const ElementDesign& e);
+    void connectPress(const QString& element);
+    // Runs the steps in turn; false when a step ended the press early.
+    bool run(const std::vector<Step>& steps);
+
+    const ScreenDesign& m_design;
+    ScreenContext m_context;
+    QHash<QString, QWidget*> m_elements;
     QPointer<QWidget> m_firstFocus;
+    int m_stage = 0;
 };
-
-// How a family of screens hands each of its screens to whoever opens them.
-using ScreenFactory = std::function<Screen*()>;
-using AddScreen = std::function<void(ScreenId, ScreenFactory)>;
-
-// Twips rectangle shorthand for designs: QRect of pixels from twips.
-QRect twips(int left, int top, int width, int height);

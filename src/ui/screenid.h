@@ -1,48 +1,45 @@
 #pragma once
 
-#include <QSize>
-#include <QString>
-#include <array>
-
 namespace cell {
 enum class Structure;
 }
 
-// The twenty screens of the program, each known by its form name.
+// Every screen of the program by its id, in one list: the one place a new
+// screen is registered. Each screen's declaration, beside its class, defines
+// `ScreenDesign design(ScreenTag<ScreenId::Name>)` (screendesign.h).
+#define MIROSUTA_SCREENS(X)                                                                        \
+    X(Start)         /* スタート */                                                            \
+    X(Menu)          /* メニュー */                                                            \
+    X(BccIntro)      /* 体心開始 */                                                            \
+    X(FccIntro)      /* 面心開始 */                                                            \
+    X(HcpIntro)      /* 六方開始 */                                                            \
+    X(BccInterior)   /* 体心内部 */                                                            \
+    X(FccInterior)   /* 面心内部 */                                                            \
+    X(HcpInterior)   /* 六方内部 */                                                            \
+    X(BccAtoms)      /* 体心原子 */                                                            \
+    X(FccAtoms)      /* 面心原子 */                                                            \
+    X(HcpAtoms)      /* 六方原子 */                                                            \
+    X(BccNeighbours) /* 体心隣接 */                                                            \
+    X(FccNeighbours) /* 面心隣接 */                                                            \
+    X(HcpNeighbours) /* 六方隣接 */                                                            \
+    X(Summary)       /* まとめ */                                                               \
+    X(RadiusIntro)   /* 半径開始 */                                                            \
+    X(FccRadius)     /* 面心半径 */                                                            \
+    X(BccRadius)     /* 体心半径 */                                                            \
+    X(DrillStart)    /* ドリル開始 */                                                         \
+    X(Drill)         /* ドリル */
+
 enum class ScreenId {
-    Start,         // スタート
-    Menu,          // メニュー
-    BccIntro,      // 体心開始
-    FccIntro,      // 面心開始
-    HcpIntro,      // 六方開始
-    BccInterior,   // 体心内部
-    FccInterior,   // 面心内部
-    HcpInterior,   // 六方内部
-    BccAtoms,      // 体心原子
-    FccAtoms,      // 面心原子
-    HcpAtoms,      // 六方原子
-    BccNeighbours, // 体心隣接
-    FccNeighbours, // 面心隣接
-    HcpNeighbours, // 六方隣接
-    Summary,       // まとめ
-    RadiusIntro,   // 半径開始
-    FccRadius,     // 面心半径
-    BccRadius,     // 体心半径
-    DrillStart,    // ドリル開始
-    Drill,         // ドリル
+#define MIROSUTA_SCREEN_ID(name) name,
+    MIROSUTA_SCREENS(MIROSUTA_SCREEN_ID)
+#undef MIROSUTA_SCREEN_ID
+        Count
 };
 
-inline constexpr int kScreenCount = 20;
+inline constexpr int kScreenCount = int(ScreenId::Count);
 
-struct ScreenInfo {
-    ScreenId id;
-    QString formName;
-    QString caption;
-    QSize clientTwips;
-};
-
-const std::array<ScreenInfo, kScreenCount>& allScreens();
-const ScreenInfo& screenInfo(ScreenId id);
+// A type per screen, by which each screen's declaration is found.
+template <ScreenId> struct ScreenTag {};
 
 // The four screens of each structure's lesson chain, in the chain's order.
 enum class Lesson { Intro, Interior, Atoms, Neighbours };

@@ -3,6 +3,7 @@
 #include "basefolder.h"
 #include "fonts.h"
 #include "textloader.h"
+#include "twips.h"
 
 #include <QScrollBar>
 #include <QStyle>
@@ -81,10 +82,10 @@ QStringList TextPanel::lines() const {
     return out;
 }
 
-QString FillListFromFile(TextPanel* panel, const QString& relative) {
+QString FillListFromFile(TextPanel* panel, const QString& baseFolder, const QString& relative) {
     panel->clear();
     QByteArray bytes;
-    const QString reason = ReadContentFile(ContentPath(relative), &bytes);
+    const QString reason = ReadContentFile(ContentPath(baseFolder, relative), &bytes);
     if (!reason.isEmpty())
         return reason;
     QStringList lines;
@@ -96,4 +97,13 @@ QString FillListFromFile(TextPanel* panel, const QString& relative) {
     panel->addItems(lines);
     panel->setUpdatesEnabled(true);
     return {};
+}
+
+TextPanel* buildPanel(const PanelDesign& design, QWidget* parent) {
+    auto* t = new TextPanel(design.ground, parent);
+    t->setObjectName(design.name);
+    const QRect r = design.twips;
+    t->setGeometry(twipsRect(r.x(), r.y(), r.width(), r.height()));
+    t->setVisible(design.shownAtStart);
+    return t;
 }

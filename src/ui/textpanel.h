@@ -1,5 +1,7 @@
 #pragma once
 
+#include "paneldesign.h"
+
 #include <QListWidget>
 
 // A text panel: a list box of explanation text, one item per line of its file,
@@ -8,7 +10,7 @@
 class TextPanel : public QListWidget {
     Q_OBJECT
 public:
-    enum class Ground { Blue, DarkBlue };
+    using Ground = PanelGround;
     explicit TextPanel(Ground ground, QWidget* parent = nullptr);
     Ground ground() const { return m_ground; }
     QStringList lines() const;
@@ -26,7 +28,10 @@ private:
     Ground m_ground;
 };
 
-// Empties the panel, then adds every line of BaseFolder + relative as one item.
+// Empties the panel, then adds every line of baseFolder + relative as one item.
 // Returns why the file cannot be read or shown, in Japanese (the panel stays
 // empty), or an empty string when it is filled.
-QString FillListFromFile(TextPanel* panel, const QString& relative);
+QString FillListFromFile(TextPanel* panel, const QString& baseFolder, const QString& relative);
+
+// A panel built from its design, hidden or shown as designed, with no text yet.
+TextPanel* buildPanel(const PanelDesign& design, QWidget* parent);

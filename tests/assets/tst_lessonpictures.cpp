@@ -91,7 +91,7 @@ void LessonPicturesTest::markersSitOnTheirAtoms() {
     const Structure s = Structure(structure);
     const cell::Cell& c = cell::model(s);
     const cell::Camera& cam = cell::lessonCamera(s);
-    const QImage img = picture(pictureName("ballstick", s), k);
+    const QImage img = picture(pictures::of(PictureKind::BallStick, s).fileName(), k);
     QCOMPARE(img.size(), QSize(cam.width, cam.height) * k);
     const double ball = cell::ballRadius(s) * cam.scale;
     const QSize marker = pictureSize("marker");
@@ -141,7 +141,7 @@ void LessonPicturesTest::piecesLieOnTheirAtomsInsideTheCell() {
     const double radius = c.radius * cam.scale;
     const auto edges = outline(s);
     for (int i = 0; i < cell::pieceCount(s); ++i) {
-        const QImage img = picture(pieceName(s, i), k);
+        const QImage img = picture(pictures::piece(s, i).fileName(), k);
         const cell::Rect2 r = cell::pieceRect(s, i);
         QCOMPARE(img.size(), QSize(r.width, r.height) * k);
         QVERIFY(r.left >= 0 && r.top >= 0 && r.left + r.width <= cam.width &&
@@ -177,7 +177,7 @@ void LessonPicturesTest::piecesAreDrawnAndOtherwiseTransparent() {
     const cell::Camera& cam = cell::lessonCamera(s);
     const double radius = c.radius * cam.scale;
     for (int i = 0; i < cell::pieceCount(s); ++i) {
-        const QImage img = picture(pieceName(s, i), k);
+        const QImage img = picture(pictures::piece(s, i).fileName(), k);
         int opaque = 0, clear = 0;
         QSet<QRgb> colours;
         for (int y = 0; y < img.height(); ++y)

@@ -6,7 +6,10 @@
 #include "paneldesign.h"
 #include "testmain.h"
 #include "testsupport.h"
+#include "textpanel.h"
+
 #include "textloader.h"
+#include <QStyle>
 
 #include <QDirIterator>
 #include <QFontMetrics>
@@ -403,7 +406,7 @@ void CheckerTest::widthIsMeasuredInThePanel() {
     QVERIFY(cut > 0);
     QVERIFY2(findings[0].message.contains(QStringLiteral("%1 ピクセル切れて").arg(cut)),
              qPrintable(findings[0].message));
-    QVERIFY2(findings[0].message.contains(screenInfo(design->screen).formName),
+    QVERIFY2(findings[0].message.contains(screenDesign(design->screen).formName),
              qPrintable(findings[0].message));
 }
 

@@ -3,6 +3,7 @@
 // Helpers for the drill's tests: small GIF pictures written with giflib, and
 // steps of a drill run driven through the fake clock and random generator.
 
+#include "drilldesign.h"
 #include "drillquestions.h"
 #include "drillscreen.h"
 #include "testsupport.h"

@@ -1,4 +1,7 @@
+#include "drilldesign.h"
 #include "drillfixture.h"
+#include "drillstartdesign.h"
+#include "menudesign.h"
 #include "testmain.h"
 
 #include <QPointer>

@@ -13,7 +13,6 @@ class DrillGameTest : public QObject {
 
 private slots:
     void init();
-    void cleanup();
     void drawOrderFollowsClockAndDraws_data();
     void drawOrderFollowsClockAndDraws();
     void entryIsClosedDuringThePause();
@@ -55,13 +54,6 @@ void DrillGameTest::endPause(DrillGame& g, double draw) {
 void DrillGameTest::init() {
     m_clock = FakeClock();
     m_random = ScriptedRandom();
-    Services::setClock(&m_clock);
-    Services::setRandom(&m_random);
-}
-
-void DrillGameTest::cleanup() {
-    Services::setClock(nullptr);
-    Services::setRandom(nullptr);
 }
 
 void DrillGameTest::drawOrderFollowsClockAndDraws_data() {
@@ -84,7 +76,7 @@ void DrillGameTest::drawOrderFollowsClockAndDraws() {
     QFETCH(int, count);
     QFETCH(QList<double>, draws);
     QFETCH(QList<int>, order);
-    DrillGame g;
+    DrillGame g(m_clock, m_random);
     g.setQuestions(questions(count));
     QSignalSpy shown(&g, &DrillGame::questionShown);
     m_clock.now = 45296.789; // 12:34:56.789
@@ -106,7 +98,7 @@ void DrillGameTest::drawOrderFollowsClockAndDraws() {
 }
 
 void DrillGameTest::entryIsClosedDuringThePause() {
-    DrillGame g;
+    DrillGame g(m_clock, m_random);
     g.setQuestions(questions(3));
     QSignalSpy digits(&g, &DrillGame::digitEntered);
     QSignalSpy judged(&g, &DrillGame::judged);
@@ -138,7 +130,7 @@ void DrillGameTest::entryIsClosedDuringThePause() {
 }
 
 void DrillGameTest::wrongAnswerRepeatsTheQuestion() {
-    DrillGame g;
+    DrillGame g(m_clock, m_random);
     g.setQuestions(questions(4));
     QSignalSpy shown(&g, &DrillGame::questionShown);
     QSignalSpy judged(&g, &DrillGame::judged);
@@ -180,7 +172,7 @@ void DrillGameTest::lastRightAnswerEndsTheDrill_data() {
 
 void DrillGameTest::lastRightAnswerEndsTheDrill() {
     QFETCH(int, count);
-    DrillGame g;
+    DrillGame g(m_clock, m_random);
     g.setQuestions(questions(count));
     QSignalSpy finished(&g, &DrillGame::finished);
     QSignalSpy shown(&g, &DrillGame::questionShown);
@@ -228,7 +220,7 @@ void DrillGameTest::pauseEndsAfterTwoWholeSeconds() {
     QFETCH(double, lastWaiting);
     QFETCH(double, firstEnding);
     QFETCH(qint32, pauseStart);
-    DrillGame g;
+    DrillGame g(m_clock, m_random);
     g.setQuestions(questions(2));
     QSignalSpy ended(&g, &DrillGame::pauseEnded);
     g.start();

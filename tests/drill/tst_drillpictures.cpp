@@ -1,5 +1,7 @@
 #include "contentpicture.h"
+#include "drilldesign.h"
 #include "drillfixture.h"
+#include "drillstartdesign.h"
 #include "lazysoundplayer.h"
 #include "testmain.h"
 
@@ -216,7 +218,7 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     // reports nothing.
     Harness h;
     LazySoundPlayer player(QStringLiteral(MIROSUTA_OUTPUT_DIR));
-    Services::setSound(&player);
+    h.useSound(player);
     h.content.remove("\\音\\o.wav");
     QDir().mkpath(h.content.full("\\音\\gokaku.wav"));
     h.content.writeBytes("\\音\\x.wav", QByteArray(4096, '\x11'));
@@ -234,7 +236,6 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
     QCOMPARE(h.currentName(), QString("ドリル"));
-    Services::setSound(&h.sound);
 }
 
 void DrillPictureTest::missingOrDamagedSoundModuleIsSilent_data() {
@@ -257,7 +258,7 @@ void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
     }
     Harness h;
     LazySoundPlayer player(folder.path());
-    Services::setSound(&player);
+    h.useSound(player);
     player.prepareSoon();
     h.random.values = {0.0};
     h.open(ScreenId::Drill);
@@ -269,7 +270,6 @@ void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
     QVERIFY(!player.loaded());
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
-    Services::setSound(&h.sound);
 }
 
 MIROSUTA_TEST_CLASS(DrillPictureTest)

@@ -1,3 +1,4 @@
+#include "drilldesign.h"
 #include "drillfixture.h"
 #include "testmain.h"
 

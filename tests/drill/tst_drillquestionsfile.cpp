@@ -1,3 +1,4 @@
+#include "drilldesign.h"
 #include "drillfixture.h"
 #include "drillquestions.h"
 #include "testmain.h"
@@ -171,7 +172,7 @@ void DrillQuestionsFileTest::withoutAFileTheShippedFiveAreAsked() {
     Harness h;
     QVERIFY(!QFileInfo::exists(h.content.full(kQuestionsFile)));
     QList<DrillQuestion> questions;
-    QCOMPARE(readDrillQuestions(&questions), QString());
+    QCOMPARE(readDrillQuestions(h.content.base(), &questions), QString());
     QCOMPARE(questions, shippedQuestions());
     QCOMPARE(questions.size(), 5);
     for (int n = 1; n <= 5; ++n) {
@@ -181,7 +182,7 @@ void DrillQuestionsFileTest::withoutAFileTheShippedFiveAreAsked() {
     }
     // The shipped file lists the same five, in the same order.
     h.content.copyShipped(kQuestionsFile);
-    QCOMPARE(readDrillQuestions(&questions), QString());
+    QCOMPARE(readDrillQuestions(h.content.base(), &questions), QString());
     QCOMPARE(questions, shippedQuestions());
 }
 

@@ -4,6 +4,7 @@
 // structure, with what a learner would expect of its four screens.
 
 #include "cellmodel.h"
+#include "menudesign.h"
 #include "picture.h"
 #include "screenid.h"
 #include "testsupport.h"
@@ -52,7 +53,7 @@ inline QString textPath(const Copy& c, int number) {
 }
 
 inline QString formName(ScreenId id) {
-    return screenInfo(id).formName;
+    return screenDesign(id).formName;
 }
 
 inline QString picture(const Copy& c, const char* stem) {

@@ -1,3 +1,5 @@
+#include "latticeatomsdesign.h"
+#include "latticeneighboursdesign.h"
 #include "latticerows.h"
 #include "testmain.h"
 
@@ -70,7 +72,7 @@ void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
     QStringList inside;
     int right = -1;
     for (ControlName name : {Image4, Image5, Image6, Image7}) {
-        auto* p = frame->findChild<Picture*>(name, Qt::FindDirectChildrenOnly);
+        auto* p = frame->findChild<Picture*>(name.text(), Qt::FindDirectChildrenOnly);
         if (!p)
             continue;
         inside << p->pictureName();
@@ -171,10 +173,10 @@ void LatticeAnswersTest::answersAreReadAtLoad() {
     Harness h;
     const int number = atoms ? 8 : 10;
     h.content.writeLines(textPath(c, number), {"読み込み時の答え"});
-    const ControlName run =
-        atoms ? controls::latticeAtoms::Command1 : controls::latticeNeighbours::Command1;
-    const ControlName answer =
-        atoms ? controls::latticeAtoms::List2 : controls::latticeNeighbours::List2;
+    const ControlName run = atoms ? ControlName(controls::latticeAtoms::Command1)
+                                  : ControlName(controls::latticeNeighbours::Command1);
+    const ControlName answer = atoms ? ControlName(controls::latticeAtoms::List2)
+                                     : ControlName(controls::latticeNeighbours::List2);
     h.open(atoms ? c.atoms : c.neighbours);
     h.content.writeLines(textPath(c, number), {"後から書き換えた答え"});
     h.click(run);

@@ -1,3 +1,7 @@
+#include "latticeatomsdesign.h"
+#include "latticeinteriordesign.h"
+#include "latticeintrodesign.h"
+#include "latticeneighboursdesign.h"
 #include "latticerows.h"
 #include "testmain.h"
 

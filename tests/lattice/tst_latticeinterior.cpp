@@ -1,4 +1,5 @@
 #include "cellmodel.h"
+#include "latticeinteriordesign.h"
 #include "latticerows.h"
 #include "picture.h"
 #include "picturecatalog.h"
@@ -154,7 +155,7 @@ void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
         // share one view), in front of the cell and of the pieces before it.
         const QRect p = geometryOf(h, piece(i));
         QCOMPARE(h.element<Picture>(piece(i))->picture().toImage(),
-                 PictureStore::pixmap(pieceName(c.structure, i)).toImage());
+                 PictureStore::pixmap(pictures::piece(c.structure, i).fileName()).toImage());
         const QPoint atom = m.center() - drawing.topLeft() + empty.topLeft();
         QVERIFY2(p.adjusted(-1, -1, 1, 1).contains(atom), qPrintable(piece(i).text()));
         QVERIFY2(empty.contains(p), qPrintable(piece(i).text()));

@@ -1,13 +1,17 @@
-#include "navigationtable.h"
+#include "menudesign.h"
 #include "picture.h"
-#include "radiusstagescreen.h"
+#include "radiusdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"
 
 #include <QPointer>
 
+// The three screens' elements by their names; 半径開始's Image2, Image3 and
+// List1 have the names of 面心半径's and 体心半径's.
 using namespace controls::radius;
+using namespace controls::radiusStage;
+using namespace controls::bccRadius;
 
 namespace {
 
@@ -22,7 +26,7 @@ QStringList shownElements(const Harness& h) {
     QStringList out;
     for (ControlName name : kElements)
         if (h.shown(name))
-            out << name;
+            out << name.text();
     return out;
 }
 
@@ -45,8 +49,7 @@ void press(Harness& h, int times) {
 }
 
 qint16 clickCount(const Harness& h) {
-    auto* s = qobject_cast<RadiusStageScreen*>(h.current());
-    return s ? s->clickCount() : qint16(-1);
+    return h.current() ? qint16(h.current()->stage()) : qint16(-1);
 }
 
 // Every state of the three screens: the screen and the presses of 次に進む.
@@ -92,7 +95,7 @@ void RadiusTest::introLeadsOnAtOnce() {
     reach(h, ScreenId::RadiusIntro);
     QCOMPARE(h.currentName(), QString("半径開始"));
     QCOMPARE(h.current()->size(), QSize(766, 478));
-    QCOMPARE(shownElements(h), (QStringList{Image1, Image2, Image3, List1, Command1, Command2}));
+    QCOMPARE(shownElements(h), texts({Image1, Image2, Image3, List1, Command1, Command2}));
     QCOMPARE(h.panelLines(List1), QStringList{text(1)});
     h.click(Command1);
     QCOMPARE(h.currentName(), QString("面心半径"));
@@ -104,18 +107,18 @@ void RadiusTest::stages_data() {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("presses");
     QTest::addColumn<QStringList>("shown");
-    const QStringList buttons{Command1, Command2};
+    const QStringList buttons = texts({Command1, Command2});
     for (ScreenId s : {ScreenId::FccRadius, ScreenId::BccRadius}) {
         const char* name = s == ScreenId::FccRadius ? "面心半径" : "体心半径";
         QTest::addRow("%s opening", name)
-            << s << 0 << QStringList{Image1, Image2, Image3, List1} + buttons;
+            << s << 0 << texts({Image1, Image2, Image3, List1}) + buttons;
         QTest::addRow("%s stage 1", name)
-            << s << 1 << QStringList{Image1, Image4, Image5, List2} + buttons;
+            << s << 1 << texts({Image1, Image4, Image5, List2}) + buttons;
         QTest::addRow("%s stage 2", name)
-            << s << 2 << QStringList{Image1, Image6, Image7, Image8} + buttons;
+            << s << 2 << texts({Image1, Image6, Image7, Image8}) + buttons;
     }
     QTest::newRow("体心半径 closed")
-        << ScreenId::BccRadius << 3 << QStringList{Image1, Image9, List3, Command2};
+        << ScreenId::BccRadius << 3 << texts({Image1, Image9, List3, Command2});
 }
 
 void RadiusTest::stages() {
@@ -125,7 +128,7 @@ void RadiusTest::stages() {
     Harness h;
     reach(h, screen);
     press(h, presses);
-    QCOMPARE(h.current()->objectName(), screenInfo(screen).formName);
+    QCOMPARE(h.current()->objectName(), screenDesign(screen).formName);
     QCOMPARE(shownElements(h), shown);
     QCOMPARE(clickCount(h), qint16(presses));
     // Every panel was filled at load from its own file, shown or not.
@@ -172,7 +175,7 @@ void RadiusTest::reentryStartsAtOpening() {
     h.click(Command1);
     if (screen == ScreenId::BccRadius)
         press(h, 3);
-    QCOMPARE(h.currentName(), screenInfo(screen).formName);
+    QCOMPARE(h.currentName(), screenDesign(screen).formName);
     QCOMPARE(clickCount(h), qint16(0));
     QCOMPARE(shownElements(h), opening);
     QCOMPARE(h.panelLines(List1), QStringList{"二度目"});
@@ -195,8 +198,8 @@ void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
     QCOMPARE(h.currentName(), QString("体心半径"));
     QStringList stillShown;
     for (ControlName name : kElements)
-        if (auto* w = fcc->findChild<QWidget*>(name); w && !w->isHidden())
-            stillShown << name;
+        if (auto* w = fcc->findChild<QWidget*>(name.text()); w && !w->isHidden())
+            stillShown << name.text();
     QCOMPARE(stillShown, stage2);
     Harness::flushDeletes();
     QVERIFY(!fcc);
@@ -212,7 +215,7 @@ void RadiusTest::bccCloseLeavesOnlyMenu() {
     h.click(Command1);
     Screen* bcc = h.current();
     const QStringList closed = shownElements(h);
-    QCOMPARE(closed, (QStringList{Image1, Image9, List3, Command2}));
+    QCOMPARE(closed, texts({Image1, Image9, List3, Command2}));
     // A press where 次に進む stood, or on anything still shown but メニュー,
     // leaves the lesson closed.
     QWidget* under = bcc->childAt(nextSpot);
@@ -220,7 +223,7 @@ void RadiusTest::bccCloseLeavesOnlyMenu() {
                       under ? under->mapFrom(bcc, nextSpot) : nextSpot);
     Harness::flushDeletes();
     for (ControlName name : kElements)
-        if (closed.contains(name) && name.text() != Command2.text())
+        if (closed.contains(name.text()) && name.text() != Command2.text())
             h.click(name);
     QCOMPARE(h.current(), bcc);
     QCOMPARE(shownElements(h), closed);
@@ -249,7 +252,7 @@ void RadiusTest::emptyTextGivesEmptyVisiblePanel() {
     h.content.writeBytes(text(file), QByteArray());
     reach(h, screen);
     press(h, presses);
-    QCOMPARE(h.current()->objectName(), screenInfo(screen).formName);
+    QCOMPARE(h.current()->objectName(), screenDesign(screen).formName);
     QVERIFY(h.shown(panel));
     QCOMPARE(h.element<TextPanel>(panel)->count(), 0);
     QVERIFY(h.errors.messages.isEmpty());

@@ -3,6 +3,15 @@
 // teach agree with the cell model.
 
 #include "cellmodel.h"
+#include "drilldesign.h"
+#include "drillstartdesign.h"
+#include "latticeatomsdesign.h"
+#include "latticeinteriordesign.h"
+#include "latticeintrodesign.h"
+#include "latticeneighboursdesign.h"
+#include "radiusdesign.h"
+#include "startdesign.h"
+#include "summarydesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"
@@ -79,12 +88,13 @@ const QList<PanelUse>& panelUses() {
             {ScreenId::Start, controls::start::List1, "\\説明\\メニュー\\msg1.txt", true},
             {ScreenId::Start, controls::start::List2, "\\説明\\メニュー\\msg2.txt", true},
             {ScreenId::Summary, controls::summary::List1, "\\説明\\まとめ\\msg1.txt", true},
-            {ScreenId::RadiusIntro, controls::radius::List1, "\\説明\\原子半径\\msg1.txt", true},
-            {ScreenId::FccRadius, controls::radius::List1, "\\説明\\原子半径\\msg2.txt", true},
-            {ScreenId::FccRadius, controls::radius::List2, "\\説明\\原子半径\\msg3.txt", true},
-            {ScreenId::BccRadius, controls::radius::List1, "\\説明\\原子半径\\msg4.txt", true},
-            {ScreenId::BccRadius, controls::radius::List2, "\\説明\\原子半径\\msg5.txt", true},
-            {ScreenId::BccRadius, controls::radius::List3, "\\説明\\原子半径\\msg6.txt", true},
+            {ScreenId::RadiusIntro, controls::radiusIntro::List1, "\\説明\\原子半径\\msg1.txt",
+             true},
+            {ScreenId::FccRadius, controls::radiusStage::List1, "\\説明\\原子半径\\msg2.txt", true},
+            {ScreenId::FccRadius, controls::radiusStage::List2, "\\説明\\原子半径\\msg3.txt", true},
+            {ScreenId::BccRadius, controls::radiusStage::List1, "\\説明\\原子半径\\msg4.txt", true},
+            {ScreenId::BccRadius, controls::radiusStage::List2, "\\説明\\原子半径\\msg5.txt", true},
+            {ScreenId::BccRadius, controls::bccRadius::List3, "\\説明\\原子半径\\msg6.txt", true},
             {ScreenId::DrillStart, controls::drillStart::List1, "\\説明\\ドリル\\msg1.txt", true},
             {ScreenId::Drill, controls::drill::List1, "\\説明\\ドリル\\msg2.txt", true},
             {ScreenId::Drill, controls::drill::List2, "\\説明\\ドリル\\msg3.txt", true},
@@ -397,8 +407,8 @@ void ContentTest::linesFitTheirPanel_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("filledAtLoad");
     for (const PanelUse& u : panelUses())
-        QTest::newRow(
-            qPrintable(screenInfo(u.screen).formName + " " + u.panel.text() + " " + u.file.mid(4)))
+        QTest::newRow(qPrintable(screenDesign(u.screen).formName + " " + u.panel.text() + " " +
+                                 u.file.mid(4)))
             << u.screen << u.panel << u.file << u.filledAtLoad;
 }
 
@@ -414,7 +424,7 @@ void ContentTest::linesFitTheirPanel() {
         h.content.writeBytes(f, shippedBytes(f));
     h.open(screen);
     QVERIFY2(h.errors.messages.isEmpty(), qPrintable(h.errors.messages.join('\n')));
-    QCOMPARE(h.currentName(), screenInfo(screen).formName);
+    QCOMPARE(h.currentName(), screenDesign(screen).formName);
     auto* p = h.element<TextPanel>(panel);
     QVERIFY2(p, "no such panel");
 
@@ -422,7 +432,7 @@ void ContentTest::linesFitTheirPanel() {
     if (filledAtLoad)
         QCOMPARE(p->lines(), lines); // the screen shows this file in this panel
     else
-        QCOMPARE(FillListFromFile(p, file), QString());
+        QCOMPARE(FillListFromFile(p, h.content.base(), file), QString());
     QVERIFY(h.errors.messages.isEmpty());
     QCOMPARE(p->lines(), lines);
 

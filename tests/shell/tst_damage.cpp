@@ -1,4 +1,7 @@
 #include "basefolder.h"
+#include "drilldesign.h"
+#include "latticeintrodesign.h"
+#include "startdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"
@@ -120,7 +123,7 @@ void DamageTest::damagedTextFile() {
     if (fails) {
         QCOMPARE(h.exits.statuses, QList<int>{1});
         QCOMPARE(h.errors.messages.size(), 1);
-        QVERIFY2(h.errors.messages.first().contains(ContentPath(file)),
+        QVERIFY2(h.errors.messages.first().contains(h.content.full(file)),
                  qPrintable(h.errors.messages.first()));
         QVERIFY(!h.current());
         const QString says = damage == "rows"       ? "行が多すぎます"
@@ -132,7 +135,7 @@ void DamageTest::damagedTextFile() {
     } else {
         QVERIFY(h.errors.messages.isEmpty());
         QVERIFY(h.exits.statuses.isEmpty());
-        QCOMPARE(h.currentName(), screenInfo(reader.screen).formName);
+        QCOMPARE(h.currentName(), screenDesign(reader.screen).formName);
     }
 }
 
@@ -143,7 +146,8 @@ void DamageTest::contentFoldersMissingAltogether() {
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);
-    QVERIFY(h.errors.messages.first().contains(ContentPath("\\説明\\メニュー\\msg1.txt")));
+    QVERIFY(h.errors.messages.first().contains(
+        ContentPath(empty.path(), "\\説明\\メニュー\\msg1.txt")));
     QVERIFY(h.errors.messages.first().contains("ファイルが見つかりません"));
 }
 
@@ -189,7 +193,7 @@ void DamageTest::damagedDrillPicture() {
     }
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);
-    QVERIFY2(h.errors.messages.first().contains(ContentPath(file)),
+    QVERIFY2(h.errors.messages.first().contains(h.content.full(file)),
              qPrintable(h.errors.messages.first()));
     QVERIFY(!h.current());
 }
@@ -206,7 +210,7 @@ void DamageTest::folderWithSpacesAndJapanese() {
         QVERIFY(QFile::copy(h.content.full(f), base + rel));
     }
     h.navigator().startUp(base + "/");
-    QCOMPARE(BaseFolder(), base);
+    QCOMPARE(h.navigator().context().baseFolder, base);
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.panelLines(controls::start::List1), QStringList{"\\説明\\メニュー\\msg1.txt"});
     h.click(controls::start::Command1);

@@ -3,6 +3,7 @@
 // the same panel rows, with every kind of line end; bytes that are valid in
 // more than one are read in the one that gives Japanese text.
 
+#include "startdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"

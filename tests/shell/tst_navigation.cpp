@@ -1,4 +1,4 @@
-#include "navigationtable.h"
+#include "drilldesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"
@@ -53,7 +53,7 @@ void NavigationTest::everyScreenHasItsFrame() {
     Harness h;
     Screen* s = h.open(id);
     QVERIFY(s);
-    const ScreenInfo& info = screenInfo(id);
+    const ScreenDesign& info = screenDesign(id);
     QCOMPARE(s->objectName(), info.formName);
     QCOMPARE(s->windowTitle(), info.caption);
     QCOMPARE(s->size(), info.clientTwips / 15);
@@ -85,23 +85,15 @@ void NavigationTest::reentryRebuildsTheDesign() {
     Screen* first = h.open(id);
     QVERIFY2(first, qPrintable(h.errors.messages.join('\n')));
     const QStringList designed = snapshot(first);
-    // Disturb the screen as a learner would: press whatever advances it, twice,
-    // leaving alone the elements that move to another screen at once.
-    auto moves = [&](const QString& name) {
-        for (const NavigationRow& r : navigationTable())
-            if (r.screen == id && r.element == name && !r.staged)
-                return true;
-        return false;
-    };
-    // What advances a screen in place: Command1 (実行 or 次に進む on the screens
-    // that have one), an interior's first marker, a drill key.
-    const ControlName advancing[] = {controls::latticeIntro::Command1,
-                                     controls::latticeInterior::Image3[0],
-                                     controls::drill::Command2[1]};
-    for (int press = 0; press < 2 && h.currentName() == screenInfo(id).formName; ++press)
-        for (ControlName name : advancing)
-            if (h.shown(name) && !moves(name) && h.currentName() == screenInfo(id).formName)
-                h.click(name);
+    // Disturb the screen as a learner would: go through its stages as far as
+    // they stay on it; in the drill, enter a digit.
+    for (const auto& stage : screenDesign(id).stages) {
+        if (!stage.steps.empty() && stage.steps.back().kind == Step::Kind::Move)
+            break;
+        h.click(stage.element);
+    }
+    if (id == ScreenId::Drill)
+        h.click(controls::drill::Command2[1]);
     h.navigator().switchScreen(ScreenId::Menu);
     Screen* again = h.open(id);
     QVERIFY(again);

@@ -1,6 +1,7 @@
 #include "basefolder.h"
-#include "navigationtable.h"
+#include "menudesign.h"
 #include "picturebutton.h"
+#include "startdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textloader.h"
@@ -57,12 +58,10 @@ void ShellTest::rootFolderRule() {
 }
 
 void ShellTest::contentPathsUseThePlatformSeparator() {
-    SetBaseFolder(QDir::fromNativeSeparators("/opt/ミロスタ"));
-    QCOMPARE(ContentPath("\\説明\\メニュー\\msg1.txt"),
+    QCOMPARE(ContentPath(QDir::fromNativeSeparators("/opt/ミロスタ"), "\\説明\\メニュー\\msg1.txt"),
              QDir::toNativeSeparators("/opt/ミロスタ/説明/メニュー/msg1.txt"));
 #ifdef Q_OS_WIN
-    SetBaseFolder(RootFolderRule(QStringLiteral("C:/")));
-    QCOMPARE(ContentPath("\\説明\\メニュー\\msg1.txt"),
+    QCOMPARE(ContentPath(RootFolderRule(QStringLiteral("C:/")), "\\説明\\メニュー\\msg1.txt"),
              QStringLiteral("C:\\説明\\メニュー\\msg1.txt"));
 #endif
 }
@@ -116,7 +115,7 @@ void ShellTest::startShowsItsTextsAndLeadsToTheMenu() {
     Harness h;
     h.content.writeLines("\\説明\\メニュー\\msg1.txt", {"ようこそ", "", "　字下げ"});
     h.navigator().startUp(h.content.base() + "/");
-    QCOMPARE(BaseFolder(), h.content.base());
+    QCOMPARE(h.navigator().context().baseFolder, h.content.base());
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.current()->windowTitle(), QString("はじめに"));
     QCOMPARE(h.current()->size(), QSize(768, 480));

@@ -1,5 +1,7 @@
 #include "label.h"
-#include "navigationtable.h"
+#include "latticeatomsdesign.h"
+#include "menudesign.h"
+#include "summarydesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"

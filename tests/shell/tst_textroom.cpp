@@ -2,6 +2,8 @@
 // too long is cut where textRoom() says, with and without the scroll bar, in
 // the program's look (on Windows too, under its own font engine).
 
+#include "drilldesign.h"
+#include "startdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"

@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
-#include "allscreens.h"
-#include "basefolder.h"
 #include "drillfiles.h"
+#include "screenclasses.h"
+#include "screendesign.h"
 #include "textpanel.h"
 
 #include <QDir>
@@ -12,22 +12,24 @@
 #include <QStringEncoder>
 
 QStringList allTextFiles() {
-    QStringList files{"\\説明\\メニュー\\msg1.txt", "\\説明\\メニュー\\msg2.txt",
-                      "\\説明\\まとめ\\msg1.txt"};
-    for (const char* folder : {"体心立方", "面心立方", "六方最密"})
-        for (int i = 1; i <= 10; ++i)
-            files << QStringLiteral("\\説明\\%1\\msg%2.txt").arg(QString::fromUtf8(folder)).arg(i);
-    for (int i = 1; i <= 6; ++i)
-        files << QStringLiteral("\\説明\\原子半径\\msg%1.txt").arg(i);
-    for (int i = 1; i <= 3; ++i)
-        files << QStringLiteral("\\説明\\ドリル\\msg%1.txt").arg(i);
+    QStringList files;
+    for (const PanelDesign& d : allPanelDesigns())
+        if (!files.contains(d.file))
+            files << d.file;
     return files;
 }
 
 void addScreenRows() {
     QTest::addColumn<ScreenId>("id");
-    for (const ScreenInfo& i : allScreens())
-        QTest::newRow(qPrintable(i.formName)) << i.id;
+    for (int i = 0; i < kScreenCount; ++i)
+        QTest::newRow(qPrintable(screenDesign(ScreenId(i)).formName)) << ScreenId(i);
+}
+
+QStringList texts(const ControlNames& names) {
+    QStringList out;
+    for (const ControlName& n : names)
+        out << n.text();
+    return out;
 }
 
 QByteArray encodeCp932(const QStringList& lines) {
@@ -98,31 +100,20 @@ bool ContentFolder::copyShipped(const QString& relative) {
 }
 
 Harness::Harness() {
-    Services::setErrorReport(&errors);
-    Services::setProgramExit(&exits);
-    Services::setClock(&clock);
-    Services::setRandom(&random);
-    Services::setSound(&sound);
     flushDeletes();
     newRun();
-    SetBaseFolder(content.base());
 }
 
 Harness::~Harness() {
     m_navigator.reset();
     flushDeletes();
-    Services::setErrorReport(nullptr);
-    Services::setProgramExit(nullptr);
-    Services::setClock(nullptr);
-    Services::setRandom(nullptr);
-    Services::setSound(nullptr);
 }
 
 void Harness::newRun() {
     m_navigator.reset();
     flushDeletes();
-    m_navigator = std::make_unique<Navigator>();
-    registerAllScreens(*m_navigator);
+    m_navigator = std::make_unique<Navigator>(ScreenContext{content.base(), services()});
+    registerScreenClasses(*m_navigator);
 }
 
 Screen* Harness::open(ScreenId id) {
@@ -140,15 +131,19 @@ QString Harness::currentName() const {
 }
 
 void Harness::click(ControlName name) {
+    click(name.text());
+}
+
+void Harness::click(const QString& name) {
     Screen* s = current();
     QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
     if (!w) {
-        QTest::qFail(qPrintable("no element " + name.text()), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
         return;
     }
     if (!w->isVisibleTo(s)) {
         // A learner cannot click what is hidden; a test that tries is wrong.
-        QTest::qFail(qPrintable("hidden element " + name.text()), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("hidden element " + name), __FILE__, __LINE__);
         return;
     }
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -166,5 +161,6 @@ QStringList Harness::panelLines(ControlName name) const {
 }
 
 void Harness::flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -3,7 +3,6 @@
 // Fakes for the program's side effects and a harness that runs screens in a
 // throw-away content folder.
 
-#include "controls.h"
 #include "navigator.h"
 #include "screen.h"
 #include "services.h"
@@ -14,12 +13,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class RecordingErrorReport : public ErrorReport {
 public:
-    void report(const QString& message) override { messages << message; }
+    void report(const QString& message) override {
+        messages << message;
+        if (watch)
+            watch();
+    }
     QStringList messages;
+    // Called while the report is read, for a look at the screen behind it.
+    std::function<void()> watch;
 };
 
 class RecordingExit : public ProgramExit {
@@ -56,7 +62,8 @@ public:
     QStringList played;
 };
 
-// The forty-two explanation texts, as paths below the base folder.
+// Every explanation text the screens' declarations name, as paths below the
+// base folder.
 QStringList allTextFiles();
 
 // The drill's pictures and sounds, as paths below the base folder.
@@ -87,9 +94,11 @@ private:
 
 // Several elements of one screen, as a helper's argument.
 using ControlNames = QList<ControlName>;
+// Their objectNames.
+QStringList texts(const ControlNames& names);
 
-// Installs the fakes, points BaseFolder at a fresh content folder and builds a
-// navigator of its own with every screen. Restores the defaults when it goes.
+// A fresh content folder, fakes for the services, and a navigator of its own
+// that hands both to every screen it opens.
 class Harness {
 public:
     Harness();
@@ -102,6 +111,12 @@ public:
     ScriptedRandom random;
     RecordingSoundPlayer sound;
 
+    Services services() { return {clock, random, *m_sound, errors, exits}; }
+    // Another sound player than the recording one, for this run and the next.
+    void useSound(SoundPlayer& player) {
+        m_sound = &player;
+        newRun();
+    }
     Navigator& navigator() const { return *m_navigator; }
     // A new run of the program after it has ended: a fresh navigator.
     void newRun();
@@ -111,17 +126,26 @@ public:
     QString currentName() const; // form name, empty if none
     // Clicks the visible element of the open screen with that name.
     void click(ControlName name);
+    void click(const QString& name);
     template <class T> T* element(ControlName name) const {
-        return current() ? current()->findChild<T*>(name) : nullptr;
+        return current() ? current()->findChild<T*>(name.text()) : nullptr;
     }
     bool shown(ControlName name) const; // exists and not hidden
     QStringList panelLines(ControlName name) const;
+    // Delivers what the screens queued for the navigator (a failed text),
+    // then deletes the screens it closed.
     static void flushDeletes();
 
 private:
+    SoundPlayer* m_sound = &sound;
     // Last, so that it and its open screen go first.
     std::unique_ptr<Navigator> m_navigator;
 };
 
 // Data-driven tests name their elements in a column of this type.
 Q_DECLARE_METATYPE(ControlName)
+
+// A screen's typed name goes into such a column as the name it is.
+template <class Tag> QTestData& operator<<(QTestData& data, const Control<Tag>& name) {
+    return data << static_cast<const ControlName&>(name);
+}

@@ -3,25 +3,23 @@
 // With "-" as the folder it tours the same way and writes nothing (for
 // checking that the program itself writes nothing). With --layout FILE it
 // writes, as JSON, every screen's named elements and their places in window
-// pixels instead (for tests that click the program where it has no widgets of
-// its own to find, as in a browser).
+// pixels, and the presses of its declared stages, instead (for tests that
+// click the program where it has no widgets of its own to find, as in a
+// browser; the build writes it as screens.json).
 // Uses the built content folder beside the program, or the one given, and a
 // fixed clock and draw, so the pictures are the same at every run. With a
 // content folder of its own, every question of the drill is shot too.
-#include "allscreens.h"
-#include "basefolder.h"
-#include "cellmodel.h"
-#include "controls.h"
 #include "drillscreen.h"
-#include "latticecommon.h"
 #include "navigator.h"
 #include "programlook.h"
+#include "screenclasses.h"
 #include "services.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -55,6 +53,11 @@ public:
     void exit(int) override {}
 };
 
+class NoSound : public SoundPlayer {
+public:
+    void play(const QString&) override {}
+};
+
 StillClock g_clock;
 // The tour's own navigator, made in main().
 Navigator* g_navigator = nullptr;
@@ -64,11 +67,11 @@ void flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void click(ControlName name) {
+void click(const QString& name) {
     Screen* s = g_navigator->current();
-    QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
+    QWidget* w = s ? s->element(name) : nullptr;
     if (!w || w->isHidden()) {
-        qWarning("cannot click %s", qPrintable(name.text()));
+        qWarning("cannot click %s", qPrintable(name));
         return;
     }
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -78,7 +81,7 @@ void click(ControlName name) {
 void endPause() {
     g_clock.now += 3.0;
     if (Screen* s = g_navigator->current())
-        if (auto* t = s->findChild<QTimer*>(controls::drill::Timer1); t && t->isActive())
+        if (auto* t = s->findChild<QTimer*>(controls::drill::Timer1.text()); t && t->isActive())
             QMetaObject::invokeMethod(t, "timeout");
     flush();
 }
@@ -94,22 +97,14 @@ void shoot(const QDir& out, const QString& name) {
     qInfo("%s", qPrintable(name));
 }
 
-// An interior's markers from..to - 1, clicked in turn.
-QList<ControlName> markers(int from, int to) {
-    QList<ControlName> names;
-    for (int i = from; i < to; ++i)
-        names << controls::latticeInterior::Image3[i];
-    return names;
-}
-
 // Every named element of every screen as the screen opens: its rectangle in
-// window pixels and whether it shows.
+// window pixels and whether it shows; and the screen's stages in turn: the
+// element pressed and whether the stage leaves the screen.
 bool writeLayout(const QString& file) {
     QJsonObject screens;
-    for (const ScreenInfo& info : allScreens()) {
-        if (!g_navigator->isRegistered(info.id))
-            continue;
-        g_navigator->switchScreen(info.id);
+    for (int i = 0; i < kScreenCount; ++i) {
+        const ScreenDesign& design = screenDesign(ScreenId(i));
+        g_navigator->switchScreen(design.id);
         flush();
         Screen* s = g_navigator->current();
         if (!s)
@@ -125,9 +120,15 @@ bool writeLayout(const QString& file) {
                                                          {"height", r.height()},
                                                          {"shown", w->isVisibleTo(s)}});
         }
-        screens.insert(
-            info.formName,
-            QJsonObject{{"width", s->width()}, {"height", s->height()}, {"elements", elements}});
+        QJsonArray stages;
+        for (const Press& p : design.stages)
+            stages.append(QJsonObject{
+                {"press", p.element},
+                {"leaves", !p.steps.empty() && p.steps.back().kind == Step::Kind::Move}});
+        screens.insert(design.formName, QJsonObject{{"width", s->width()},
+                                                    {"height", s->height()},
+                                                    {"elements", elements},
+                                                    {"stages", stages}});
     }
     QFile f(file);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -153,58 +154,36 @@ int main(int argc, char** argv) {
     PrintReport report;
     NoExit noExit;
     FirstDraw draw;
-    Services::setErrorReport(&report);
-    Services::setProgramExit(&noExit);
-    Services::setClock(&g_clock);
-    Services::setRandom(&draw);
-    Navigator navigator;
-    g_navigator = &navigator;
-    registerAllScreens(navigator);
+    NoSound silence;
     const bool ownContent = argc > 2 && !layout;
-    SetBaseFolder(ownContent ? QDir(QString::fromLocal8Bit(argv[2])).absolutePath()
-                             : QCoreApplication::applicationDirPath() + "/../out");
+    const QString base = ownContent ? QDir(QString::fromLocal8Bit(argv[2])).absolutePath()
+                                    : QCoreApplication::applicationDirPath() + "/../out";
+    Navigator navigator({base, {g_clock, draw, silence, report, noExit}});
+    g_navigator = &navigator;
+    registerScreenClasses(navigator);
     if (layout)
         return writeLayout(QString::fromLocal8Bit(argv[2])) && report.count == 0 ? 0 : 1;
 
-    // Each stage is the clicks that lead to it from the previous one.
-    struct Tour {
-        ScreenId id;
-        QList<QList<ControlName>> stages;
-    };
-    namespace intro = controls::latticeIntro;
-    namespace interior = controls::latticeInterior;
-    namespace atoms = controls::latticeAtoms;
-    namespace neighbours = controls::latticeNeighbours;
-    namespace radius = controls::radius;
-    QList<Tour> tours{{ScreenId::Start, {}}, {ScreenId::Menu, {}}};
-    for (cell::Structure s : cell::kAllStructures) {
-        tours << Tour{lessonScreen(s, Lesson::Intro), {{intro::Command1}, {intro::Command1}}};
-        tours << Tour{lessonScreen(s, Lesson::Interior),
-                      {{interior::Command1}, markers(0, 3), markers(3, cell::pieceCount(s))}};
-        tours << Tour{lessonScreen(s, Lesson::Atoms), {{atoms::Command1}}};
-        tours << Tour{lessonScreen(s, Lesson::Neighbours), {{neighbours::Command1}}};
-    }
-    tours << Tour{ScreenId::Summary, {}} << Tour{ScreenId::RadiusIntro, {}}
-          << Tour{ScreenId::FccRadius, {{radius::Command1}, {radius::Command1}}}
-          << Tour{ScreenId::BccRadius, {{radius::Command1}, {radius::Command1}, {radius::Command1}}}
-          << Tour{ScreenId::DrillStart, {}};
-
-    for (const Tour& t : tours) {
-        if (!g_navigator->isRegistered(t.id))
+    // Every screen at its opening and after each of its stages, the presses
+    // its declaration gives; the drill, a game rather than stages, below.
+    for (int i = 0; i < kScreenCount; ++i) {
+        const ScreenDesign& design = screenDesign(ScreenId(i));
+        if (design.id == ScreenId::Drill)
             continue;
-        g_navigator->switchScreen(t.id);
+        g_navigator->switchScreen(design.id);
         flush();
-        const QString name = screenInfo(t.id).formName;
-        shoot(out, name + "-0");
+        shoot(out, design.formName + "-0");
         int stage = 1;
-        for (const QList<ControlName>& clicks : t.stages) {
-            for (ControlName c : clicks)
-                click(c);
-            shoot(out, QStringLiteral("%1-%2").arg(name).arg(stage++));
+        for (const Press& p : design.stages) {
+            // A stage that leaves the screen has no picture of its own.
+            if (!p.steps.empty() && p.steps.back().kind == Step::Kind::Move)
+                break;
+            click(p.element);
+            shoot(out, QStringLiteral("%1-%2").arg(design.formName).arg(stage++));
         }
     }
 
-    if (g_navigator->isRegistered(ScreenId::Drill)) {
+    {
         // The draws give the questions in the order of the list; each is
         // answered as its line says.
         g_navigator->switchScreen(ScreenId::Drill);
@@ -216,16 +195,16 @@ int main(int argc, char** argv) {
         shoot(out, "ドリル-0");
         // 2 : 4 is never a right answer of the shipped questions.
         const bool twoFour = game.rightA() == 2 && game.rightB() == 4;
-        click(controls::drill::Command2[twoFour ? 3 : 2]);
+        click(controls::drill::Command2[twoFour ? 3 : 2].text());
         shoot(out, "ドリル-1-A");
-        click(controls::drill::Command2[4]);
+        click(controls::drill::Command2[4].text());
         shoot(out, "ドリル-2-wrong");
         endPause();
         for (int q = 0; q < game.questionCount(); ++q) {
             if (ownContent)
                 shoot(out, QStringLiteral("ドリル-問%1").arg(q + 1));
-            click(controls::drill::Command2[game.rightA()]);
-            click(controls::drill::Command2[game.rightB()]);
+            click(controls::drill::Command2[game.rightA()].text());
+            click(controls::drill::Command2[game.rightB()].text());
             if (q == 0)
                 shoot(out, "ドリル-3-right");
             endPause();

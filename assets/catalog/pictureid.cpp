@@ -1,0 +1,174 @@
+#include "pictureid.h"
+
+#include "cellmodel.h"
+
+#include <QtGlobal>
+#include <iterator>
+
+namespace {
+
+const WordButton kWords[] = {
+    {Word::Run, "btn-run", "実行", ButtonStyle::Small},
+    {Word::Menu, "btn-menu", "メニュー", ButtonStyle::Small},
+    {Word::Next, "btn-next", "次に進む", ButtonStyle::Small},
+    {Word::Again, "btn-again", "再確認", ButtonStyle::Small},
+    {Word::End, "btn-end", "終了", ButtonStyle::Small},
+    {Word::Bcc, "btn-bcc", "体心立方", ButtonStyle::Lesson},
+    {Word::Fcc, "btn-fcc", "面心立方", ButtonStyle::Lesson},
+    {Word::Hcp, "btn-hcp", "六方最密", ButtonStyle::Lesson},
+    {Word::Summary, "btn-summary", "まとめ", ButtonStyle::Lesson},
+    {Word::Drill, "btn-drill", "ドリル", ButtonStyle::Lesson},
+    {Word::Radius, "btn-radius", "原子半径", ButtonStyle::Lesson},
+};
+
+const char* stemOf(PictureKind k) {
+    switch (k) {
+    case PictureKind::None:
+        return "";
+    case PictureKind::Title:
+        return "title";
+    case PictureKind::Icon:
+        return "icon";
+    case PictureKind::FaceA:
+        return "face-a";
+    case PictureKind::FaceB:
+        return "face-b";
+    case PictureKind::Marker:
+        return "marker";
+    case PictureKind::QuestionMark:
+        return "qmark";
+    case PictureKind::QuestionPanel:
+        return "question-panel";
+    case PictureKind::PlateRadius:
+        return "plate-radius";
+    case PictureKind::BannerSummary:
+        return "banner-summary";
+    case PictureKind::TitleDrill:
+        return "title-drill";
+    case PictureKind::HintWhole:
+        return "hint-1";
+    case PictureKind::HintHalf:
+        return "hint-half";
+    case PictureKind::HintQuarter:
+        return "hint-quarter";
+    case PictureKind::HintEighth:
+        return "hint-eighth";
+    case PictureKind::HintSixth:
+        return "hint-sixth";
+    case PictureKind::RadiusAtom:
+        return "radius-atom";
+    case PictureKind::RadiusFccFace:
+        return "radius-fcc-face";
+    case PictureKind::RadiusFccLabelled:
+        return "radius-fcc-labelled";
+    case PictureKind::RadiusFccDerivation:
+        return "radius-fcc-derivation";
+    case PictureKind::RadiusBccHexagon:
+        return "radius-bcc-hexagon";
+    case PictureKind::RadiusBccLabelled:
+        return "radius-bcc-labelled";
+    case PictureKind::RadiusBccDerivation:
+        return "radius-bcc-derivation";
+    case PictureKind::Plate:
+        return "plate";
+    case PictureKind::Cutaway:
+        return "cutaway";
+    case PictureKind::Spheres:
+        return "spheres";
+    case PictureKind::BallStick:
+        return "ballstick";
+    case PictureKind::EmptyCell:
+        return "emptycell";
+    case PictureKind::NeighbourQuestion:
+        return "neighbour-q";
+    case PictureKind::NeighbourAnswer:
+        return "neighbour-a";
+    case PictureKind::Piece:
+        return "piece";
+    case PictureKind::Key:
+        return "key";
+    case PictureKind::WordFace:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+const WordButton& wordButton(Word w) {
+    static_assert(std::size(kWords) == std::size_t(Word::Radius) + 1, "one row per word");
+    const WordButton& b = kWords[std::size_t(w)];
+    Q_ASSERT(b.word == w);
+    return b;
+}
+
+QString wordText(Word w) {
+    return QString::fromUtf8(wordButton(w).text);
+}
+
+const WordButton* wordButtonsBegin() {
+    return std::begin(kWords);
+}
+
+const WordButton* wordButtonsEnd() {
+    return std::end(kWords);
+}
+
+QString PictureId::fileName() const {
+    const QString stem = QString::fromLatin1(stemOf(kind));
+    const auto key = [this] { return QString::fromStdString(cell::structureKey(cellStructure())); };
+    switch (kind) {
+    case PictureKind::Plate:
+    case PictureKind::Cutaway:
+    case PictureKind::Spheres:
+    case PictureKind::BallStick:
+    case PictureKind::EmptyCell:
+    case PictureKind::NeighbourQuestion:
+    case PictureKind::NeighbourAnswer:
+        return stem + '-' + key();
+    case PictureKind::Piece:
+        return stem + '-' + key() + '-' + QString::number(number);
+    case PictureKind::Key:
+        return stem + '-' + QString::number(number);
+    case PictureKind::WordFace:
+        return QString::fromLatin1(wordButton(Word(number)).file);
+    default:
+        return stem;
+    }
+}
+
+namespace pictures {
+
+PictureId hint(int parts) {
+    switch (parts) {
+    case 1:
+        return {PictureKind::HintWhole};
+    case 2:
+        return {PictureKind::HintHalf};
+    case 4:
+        return {PictureKind::HintQuarter};
+    case 6:
+        return {PictureKind::HintSixth};
+    default:
+        break;
+    }
+    return {PictureKind::HintEighth};
+}
+
+PictureId of(PictureKind kind, cell::Structure s) {
+    return {kind, int(s), 0};
+}
+
+PictureId piece(cell::Structure s, int index) {
+    return {PictureKind::Piece, int(s), index};
+}
+
+PictureId key(int digit) {
+    return {PictureKind::Key, 0, digit};
+}
+
+PictureId face(Word w) {
+    return {PictureKind::WordFace, 0, int(w)};
+}
+
+} // namespace pictures

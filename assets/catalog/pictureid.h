@@ -1,0 +1,131 @@
+#pragma once
+
+// The program's own pictures by typed id, shared by the catalog (their
+// sizes), the renderer (how each is drawn), the screen-reader names and the
+// screens. A picture drawn once per structure carries its structure; a piece,
+// a digit key or a word button carries its number.
+
+#include <QString>
+#include <cstdint>
+
+namespace cell {
+enum class Structure;
+}
+
+enum class PictureKind : std::uint8_t {
+    None, // no picture of the program's: one read from the content folder
+    Title,
+    Icon,
+    FaceA, // guide face A, looking right
+    FaceB, // guide face B, looking left
+    Marker,
+    QuestionMark, // "?" over a drill answer box
+    QuestionPanel,
+    PlateRadius,
+    BannerSummary,
+    TitleDrill,
+    HintWhole,
+    HintHalf,
+    HintQuarter,
+    HintEighth,
+    HintSixth,
+    RadiusAtom,
+    RadiusFccFace,
+    RadiusFccLabelled,
+    RadiusFccDerivation,
+    RadiusBccHexagon,
+    RadiusBccLabelled,
+    RadiusBccDerivation,
+    // One per structure.
+    Plate,
+    Cutaway,
+    Spheres,
+    BallStick,
+    EmptyCell,
+    NeighbourQuestion,
+    NeighbourAnswer,
+    // One per atom of a structure's cell.
+    Piece,
+    // One per digit.
+    Key,
+    // One per word of a word button (Word).
+    WordFace,
+};
+
+struct PictureId {
+    PictureKind kind = PictureKind::None;
+    int structure = 0; // cell::Structure, for the kinds drawn per structure
+    int number = 0;    // piece, digit or word
+
+    constexpr bool operator==(const PictureId&) const = default;
+    constexpr bool isNone() const { return kind == PictureKind::None; }
+    cell::Structure cellStructure() const { return cell::Structure(structure); }
+
+    // The picture's name in the program's resources: "face-a", "ballstick-bcc",
+    // "piece-hcp-3", "key-0", "btn-menu".
+    QString fileName() const;
+};
+
+// The words of the word buttons. A button's face shows its word, and a screen
+// reader speaks it: both come from the one table (wordButton()).
+enum class Word : std::uint8_t {
+    Run,   // 実行
+    Menu,  // メニュー
+    Next,  // 次に進む
+    Again, // 再確認
+    End,   // 終了
+    Bcc,   // 体心立方
+    Fcc,   // 面心立方
+    Hcp,   // 六方最密
+    Summary,
+    Drill,
+    Radius,
+};
+
+// The two faces of word buttons: the small orange ones of every screen and the
+// large blue ones of the menu's lessons.
+enum class ButtonStyle : std::uint8_t { Small, Lesson };
+
+struct WordButton {
+    Word word;
+    const char* file; // the face's resource name
+    const char* text; // the word, UTF-8
+    ButtonStyle style;
+};
+
+const WordButton& wordButton(Word w);
+QString wordText(Word w);
+// Every word, in the enum's order.
+const WordButton* wordButtonsBegin();
+const WordButton* wordButtonsEnd();
+
+namespace pictures {
+
+inline constexpr PictureId None{};
+inline constexpr PictureId Title{PictureKind::Title};
+inline constexpr PictureId Icon{PictureKind::Icon};
+inline constexpr PictureId FaceA{PictureKind::FaceA};
+inline constexpr PictureId FaceB{PictureKind::FaceB};
+inline constexpr PictureId Marker{PictureKind::Marker};
+inline constexpr PictureId QuestionMark{PictureKind::QuestionMark};
+inline constexpr PictureId QuestionPanel{PictureKind::QuestionPanel};
+inline constexpr PictureId PlateRadius{PictureKind::PlateRadius};
+inline constexpr PictureId BannerSummary{PictureKind::BannerSummary};
+inline constexpr PictureId TitleDrill{PictureKind::TitleDrill};
+inline constexpr PictureId RadiusAtom{PictureKind::RadiusAtom};
+inline constexpr PictureId RadiusFccFace{PictureKind::RadiusFccFace};
+inline constexpr PictureId RadiusFccLabelled{PictureKind::RadiusFccLabelled};
+inline constexpr PictureId RadiusFccDerivation{PictureKind::RadiusFccDerivation};
+inline constexpr PictureId RadiusBccHexagon{PictureKind::RadiusBccHexagon};
+inline constexpr PictureId RadiusBccLabelled{PictureKind::RadiusBccLabelled};
+inline constexpr PictureId RadiusBccDerivation{PictureKind::RadiusBccDerivation};
+
+// A sphere cut into `parts` pieces (1, 2, 4, 6 or 8), labelled with its fraction.
+PictureId hint(int parts);
+// One kind of picture of one structure: of(PictureKind::Plate, Bcc) is "plate-bcc".
+PictureId of(PictureKind kind, cell::Structure s);
+PictureId piece(cell::Structure s, int index);
+PictureId key(int digit);
+PictureId face(Word w);
+
+} // namespace pictures

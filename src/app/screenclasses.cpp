@@ -1,0 +1,10 @@
+#include "screenclasses.h"
+
+#include "drillscreen.h"
+#include "navigator.h"
+
+void registerScreenClasses(Navigator& navigator) {
+    navigator.registerClass(ScreenId::Drill, [](const ScreenDesign& d, const ScreenContext& c) {
+        return new DrillScreen(d, c);
+    });
+}

@@ -1,0 +1,91 @@
+#include "latticeinteriordesign.h"
+
+#include "picturecatalog.h"
+
+using namespace controls::latticeInterior;
+
+namespace {
+
+ScreenDesign latticeInteriorDesign(cell::Structure s) {
+    const LessonStructure& l = lessonStructure(s);
+    Design<Tag> d(lessonScreen(s, Lesson::Interior), lessonFormName(l, "内部"),
+                  lessonCaption(l, "内部"), l.interiorClient);
+    const int n = cell::pieceCount(s);
+    // The ball-and-stick drawing on the right, the empty cell on the left.
+    const QPoint ballStick(6210, 0), emptyCell(810, 0);
+    d.picture(Image1, ballStick.x(), ballStick.y(), pictures::of(PictureKind::BallStick, s));
+    d.picture(Image2, emptyCell.x(), emptyCell.y(), pictures::of(PictureKind::EmptyCell, s));
+
+    // Both drawings share one camera, so the model's atom centres and piece
+    // boxes hold for either picture once offset by its place on the screen
+    // (whole pixels). Made after the drawings (in front of them), pieces in
+    // index order so that a nearer atom covers a farther one.
+    const QSizeF marker = pictureSize(pictures::Marker);
+    for (int i = 0; i < n; ++i) {
+        const cell::Point2 c = cell::atomCentre(s, i);
+        const int left = twipsToPixels(ballStick.x()) + qRound(c.x - marker.width() / 2);
+        const int top = twipsToPixels(ballStick.y()) + qRound(c.y - marker.height() / 2);
+        // Taken with Space or Enter as with a click; named after its atom.
+        d.picture(Image3[i], pixelsToTwips(left), pixelsToTwips(top), pictures::Marker)
+            .hidden()
+            .activation(Activation::Button)
+            .spoken(markerText(s, i));
+    }
+    for (int i = 0; i < n; ++i) {
+        const cell::Rect2 r = cell::pieceRect(s, i);
+        d.picture(Image4[i], pixelsToTwips(twipsToPixels(emptyCell.x()) + r.left),
+                  pixelsToTwips(twipsToPixels(emptyCell.y()) + r.top), pictures::piece(s, i))
+            .hidden();
+    }
+
+    // Below the building text, lower than on the other lesson screens.
+    d.picture(Image5, titlePlace(d.clientTwips()).x(), 6300, pictures::of(PictureKind::Plate, s));
+    d.picture(Image6, 180, 4500, pictures::FaceA);
+    // The building and closing texts lie in the opening text's place, from its left edge.
+    d.panel(List1, explanation(l.folder, 4), QRect(1260, 4260, 6390, 1980), PanelGround::Blue)
+        .spoken("説明");
+    d.panel(List2, explanation(l.folder, 5), QRect(1260, 4260, 6000, 1980), PanelGround::Blue)
+        .hidden()
+        .spoken("やり方");
+    d.panel(List3, explanation(l.folder, 6), QRect(1260, 4260, 6390, 1980), PanelGround::Blue)
+        .hidden()
+        .spoken("まとめ");
+
+    // 次に進む stands where 実行 stood, 再確認 above that place.
+    const QPoint run = addRunAndMenu(d, Command1, Command2);
+    const int again = run.y() - buttonTwips(Word::Run).height() - pixelsToTwips(10);
+    d.button(Command3, Word::Next, run.x(), run.y()).hidden().to(lessonScreen(s, Lesson::Atoms));
+    d.button(Command4, Word::Again, run.x(), again).hidden();
+
+    // 実行 shows the first marker; each marker's press puts its piece in and
+    // shows the next marker, the last one the closing text.
+    d.stage(Command1).instead({Command1, List1}, {Image3[0], List2}).focus(Image3[0]);
+    for (int i = 0; i < n; ++i) {
+        Steps<Tag> piece = d.stage(Image3[i]).instead(Image3[i], Image4[i]);
+        if (i < n - 1)
+            piece.show(Image3[i + 1]).focus(Image3[i + 1]);
+        else
+            piece.instead(List2, {List3, Command3, Command4}).focus(Command3);
+    }
+    // 再確認 empties the cell and starts the building again.
+    Names<Tag> pieces;
+    for (int i = 0; i < n; ++i)
+        pieces << Image4[i];
+    d.press(Command4)
+        .instead({Command3, Command4, List3}, List2)
+        .hide(pieces)
+        .show(Image3[0])
+        .focus(Image3[0])
+        .rewind(1);
+
+    Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3};
+    for (int i = 0; i < n; ++i)
+        order << Image3[i];
+    d.tabOrder(order);
+    d.firstFocus(Command1);
+    return d.take();
+}
+
+} // namespace
+
+MIROSUTA_LESSON_DESIGNS(Interior, latticeInteriorDesign)
