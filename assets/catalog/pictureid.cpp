@@ -8,17 +8,9 @@
 namespace {
 
 const WordButton kWords[] = {
-    {Word::Run, "btn-run", "実行", ButtonStyle::Small},
-    {Word::Menu, "btn-menu", "メニュー", ButtonStyle::Small},
-    {Word::Next, "btn-next", "次に進む", ButtonStyle::Small},
-    {Word::Again, "btn-again", "再確認", ButtonStyle::Small},
-    {Word::End, "btn-end", "終了", ButtonStyle::Small},
-    {Word::Bcc, "btn-bcc", "体心立方", ButtonStyle::Lesson},
-    {Word::Fcc, "btn-fcc", "面心立方", ButtonStyle::Lesson},
-    {Word::Hcp, "btn-hcp", "六方最密", ButtonStyle::Lesson},
-    {Word::Summary, "btn-summary", "まとめ", ButtonStyle::Lesson},
-    {Word::Drill, "btn-drill", "ドリル", ButtonStyle::Lesson},
-    {Word::Radius, "btn-radius", "原子半径", ButtonStyle::Lesson},
+#define MIROSUTA_WORD_ROW(name, file, text, style) {Word::name, file, text, ButtonStyle::style},
+    MIROSUTA_WORDS(MIROSUTA_WORD_ROW)
+#undef MIROSUTA_WORD_ROW
 };
 
 const char* stemOf(PictureKind k) {
@@ -96,7 +88,6 @@ const char* stemOf(PictureKind k) {
 } // namespace
 
 const WordButton& wordButton(Word w) {
-    static_assert(std::size(kWords) == std::size_t(Word::Radius) + 1, "one row per word");
     const WordButton& b = kWords[std::size_t(w)];
     Q_ASSERT(b.word == w);
     return b;
