@@ -107,6 +107,12 @@ Table buildPictureTable() {
             u("%1に注目。この原子に接している原子はいくつあるか").arg(u(w.focusAtom)));
         add(pictureName("neighbour-a", s), u("「注目」の原子に接する原子を色分けした図"),
             u(w.neighbours));
+        // The words set on these pictures when they turn.
+        for (const char* stem : {"neighbour-q", "neighbour-a"})
+            add(wordPictureName(pictureName(stem, s), WordPicture::Focus), u("「注目」の札"));
+        for (WordPicture side : {WordPicture::JoinLeft, WordPicture::JoinRight})
+            if (s != cell::Structure::Bcc)
+                add(wordPictureName(pictureName("neighbour-a", s), side), u("「結合」の文字"));
         for (int i = 0; i < cell::pieceCount(s); ++i) {
             const AccessibleText piece = pieceText(s, i);
             add(pieceName(s, i), piece.name, piece.description);

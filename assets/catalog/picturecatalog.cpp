@@ -49,6 +49,18 @@ std::vector<PictureEntry> buildCatalog() {
         add(pictureName("neighbour-q", s), 260, 260);
         // The answer of the two close-packed structures shows two cells apart.
         add(pictureName("neighbour-a", s), 260, s == cell::Structure::Bcc ? 260 : 400);
+        // Their words, set on them when they turn; the two cells apart are
+        // joined by arrows with a word each.
+        std::vector<std::pair<QString, WordPicture>> words = {
+            {pictureName("neighbour-q", s), WordPicture::Focus},
+            {pictureName("neighbour-a", s), WordPicture::Focus}};
+        if (s != cell::Structure::Bcc)
+            for (WordPicture w : {WordPicture::JoinLeft, WordPicture::JoinRight})
+                words.push_back({pictureName("neighbour-a", s), w});
+        for (const auto& [drawing, w] : words) {
+            const QSize size = wordPictureSize(w);
+            add(wordPictureName(drawing, w), size.width(), size.height());
+        }
         for (int p = 0; p < cell::pieceCount(s); ++p) {
             const cell::Rect2 r = cell::pieceRect(s, p);
             add(pieceName(s, p), r.width, r.height);
@@ -85,4 +97,21 @@ QString pieceName(cell::Structure s, int index) {
 
 QString keyName(int digit) {
     return QStringLiteral("key-%1").arg(digit);
+}
+
+QString wordPictureName(const QString& drawing, WordPicture w) {
+    switch (w) {
+    case WordPicture::Focus:
+        return drawing + "-focus";
+    case WordPicture::JoinLeft:
+        return drawing + "-join-left";
+    case WordPicture::JoinRight:
+        break;
+    }
+    return drawing + "-join-right";
+}
+
+QSize wordPictureSize(WordPicture w) {
+    // The word's box and its outline, whatever its fraction of a pixel.
+    return w == WordPicture::Focus ? QSize(46, 28) : QSize(40, 32);
 }

@@ -24,3 +24,9 @@ QSize pictureSize(const QString& name); // invalid size for an unknown name
 QString pictureName(const QString& stem, cell::Structure s);
 QString pieceName(cell::Structure s, int index);
 QString keyName(int digit);
+
+// The words set on a drawing of the catalog when it turns (drawn at build
+// time, since only the build has the fonts): "<drawing>-focus" and so on.
+enum class WordPicture { Focus, JoinLeft, JoinRight };
+QString wordPictureName(const QString& drawing, WordPicture w);
+QSize wordPictureSize(WordPicture w);

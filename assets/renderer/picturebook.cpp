@@ -37,14 +37,20 @@ QImage PictureBook::draw(const PictureEntry& e) const {
         if (kind == "emptycell")
             return cells.emptyCell(s);
         if (kind == "cutaway")
-            return cells.cutaway(s, e.size);
+            return cells.cutaway(s);
         if (kind == "spheres")
-            return cells.sphereBlock(s, e.size);
-        if (kind == "neighbour-q")
-            return cells.neighbourQuestion(s, e.size);
-        if (kind == "neighbour-a")
-            return cells.neighbourAnswer(s, e.size);
+            return cells.sphereBlock(s);
+        if (kind == "neighbour-q" || kind == "neighbour-a")
+            return cells.neighbours(kind, s);
         return flat.structurePlate(s, e.size);
+    }
+    static const QRegularExpression wordName(
+        QStringLiteral("^(neighbour-[qa]-(bcc|fcc|hcp))-(focus|join-left|join-right)$"));
+    if (const auto m = wordName.match(n); m.hasMatch()) {
+        const QString w = m.captured(3);
+        return cells.word(m.captured(1), w == "focus"       ? WordPicture::Focus
+                                         : w == "join-left" ? WordPicture::JoinLeft
+                                                            : WordPicture::JoinRight);
     }
     if (const auto m = pieceName.match(n); m.hasMatch() && structureFrom(m.captured(1), s))
         return cells.piece(s, m.captured(2).toInt());
