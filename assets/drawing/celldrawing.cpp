@@ -456,7 +456,9 @@ private:
     Vec3 m_up;
 };
 
-// Each kind of turning drawing by the stem of its pictures' names.
+// Each kind of turning drawing by the stem of its pictures' names. A new kind
+// is a class like those above (its scene, its designed camera, what turns
+// with it) and a row here; its pictures go into the catalog as any other.
 struct Kind {
     const char* stem;
     std::unique_ptr<CellDrawing> (*make)(const QString& name, Structure s);

@@ -400,6 +400,7 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
                        (wanted == Finish::Refined && m_frameFinish != Finish::Refined);
     if (stale) {
         m_drawing->setPiecesIn(in);
+        m_frame = QImage(); // not two frames at once
         m_frame = m_drawing->draw(m_turn, factor, wanted, wordPicture);
         m_frameTurn = m_turn;
         m_frameFactor = factor;
