@@ -109,6 +109,13 @@ Table buildPictureTable() {
             u("%1に注目。この原子に接している原子はいくつあるか").arg(u(w.focusAtom)));
         add(pictures::of(PictureKind::NeighbourAnswer, s),
             u("「注目」の原子に接する原子を色分けした図"), u(w.neighbours));
+        // The words set on these pictures when they turn.
+        for (PictureKind k : {PictureKind::NeighbourQuestion, PictureKind::NeighbourAnswer})
+            add(pictures::wordOn(pictures::of(k, s), WordPicture::Focus), u("「注目」の札"));
+        for (WordPicture side : {WordPicture::JoinLeft, WordPicture::JoinRight})
+            if (s != cell::Structure::Bcc)
+                add(pictures::wordOn(pictures::of(PictureKind::NeighbourAnswer, s), side),
+                    u("「結合」の文字"));
         for (int i = 0; i < cell::pieceCount(s); ++i) {
             const AccessibleText piece = pieceText(s, i);
             add(pictures::piece(s, i), piece.name, piece.description);

@@ -50,6 +50,18 @@ std::vector<PictureEntry> buildCatalog() {
         add(of(PictureKind::NeighbourQuestion, s), 260, 260);
         // The answer of the two close-packed structures shows two cells apart.
         add(of(PictureKind::NeighbourAnswer, s), 260, s == cell::Structure::Bcc ? 260 : 400);
+        // Their words, set on them when they turn; the two cells apart are
+        // joined by arrows with a word each.
+        std::vector<PictureId> words = {
+            wordOn(of(PictureKind::NeighbourQuestion, s), WordPicture::Focus),
+            wordOn(of(PictureKind::NeighbourAnswer, s), WordPicture::Focus)};
+        if (s != cell::Structure::Bcc)
+            for (WordPicture w : {WordPicture::JoinLeft, WordPicture::JoinRight})
+                words.push_back(wordOn(of(PictureKind::NeighbourAnswer, s), w));
+        for (PictureId w : words) {
+            const QSize size = wordPictureSize(wordOf(w));
+            add(w, size.width(), size.height());
+        }
         for (int p = 0; p < cell::pieceCount(s); ++p) {
             const cell::Rect2 r = cell::pieceRect(s, p);
             add(piece(s, p), r.width, r.height);
@@ -78,4 +90,9 @@ QSize pictureSize(const QString& name) {
 
 QSize pictureSize(PictureId id) {
     return pictureSize(id.fileName());
+}
+
+QSize wordPictureSize(WordPicture w) {
+    // The word's box and its outline, whatever its fraction of a pixel.
+    return w == WordPicture::Focus ? QSize(46, 28) : QSize(40, 32);
 }

@@ -18,3 +18,6 @@ struct PictureEntry {
 const std::vector<PictureEntry>& pictureCatalog();
 QSize pictureSize(PictureId id);
 QSize pictureSize(const QString& name); // invalid size for an unknown name
+
+// The size of a word set on a turning drawing (pictures::wordOn).
+QSize wordPictureSize(WordPicture w);

@@ -80,6 +80,7 @@ const char* stemOf(PictureKind k) {
     case PictureKind::Key:
         return "key";
     case PictureKind::WordFace:
+    case PictureKind::DrawingWord:
         break;
     }
     return "";
@@ -123,6 +124,11 @@ QString PictureId::fileName() const {
         return stem + '-' + QString::number(number);
     case PictureKind::WordFace:
         return QString::fromLatin1(wordButton(Word(number)).file);
+    case PictureKind::DrawingWord: {
+        const char* const suffix[] = {"-focus", "-join-left", "-join-right"};
+        return pictures::drawingOfWord(*this).fileName() +
+               QLatin1String(suffix[int(pictures::wordOf(*this))]);
+    }
     default:
         return stem;
     }
@@ -160,6 +166,19 @@ PictureId key(int digit) {
 
 PictureId face(Word w) {
     return {PictureKind::WordFace, 0, int(w)};
+}
+
+// The drawing's kind and the word share the number.
+PictureId wordOn(PictureId drawing, WordPicture w) {
+    return {PictureKind::DrawingWord, drawing.structure, int(drawing.kind) * 4 + int(w)};
+}
+
+PictureId drawingOfWord(PictureId word) {
+    return {PictureKind(word.number / 4), word.structure, 0};
+}
+
+WordPicture wordOf(PictureId word) {
+    return WordPicture(word.number % 4);
 }
 
 } // namespace pictures

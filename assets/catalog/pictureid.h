@@ -5,6 +5,7 @@
 // screens. A picture drawn once per structure carries its structure; a piece,
 // a digit key or a word button carries its number.
 
+#include <QMetaType>
 #include <QString>
 #include <cstdint>
 
@@ -50,7 +51,12 @@ enum class PictureKind : std::uint8_t {
     Key,
     // One per word of a word button (Word).
     WordFace,
+    // A word set on a turning drawing (pictures::wordOn): only the build has
+    // the fonts, so the program sets these pictures where the words go.
+    DrawingWord,
 };
+
+enum class WordPicture : std::uint8_t { Focus, JoinLeft, JoinRight };
 
 struct PictureId {
     PictureKind kind = PictureKind::None;
@@ -65,6 +71,8 @@ struct PictureId {
     // "piece-hcp-3", "key-0", "btn-menu".
     QString fileName() const;
 };
+// Data-driven tests carry ids in their columns.
+Q_DECLARE_METATYPE(PictureId)
 
 // The two faces of word buttons: the small orange ones of every screen and the
 // large blue ones of the menu's lessons.
@@ -133,5 +141,9 @@ PictureId of(PictureKind kind, cell::Structure s);
 PictureId piece(cell::Structure s, int index);
 PictureId key(int digit);
 PictureId face(Word w);
+// A word on a turning drawing, and back from it.
+PictureId wordOn(PictureId drawing, WordPicture w);
+PictureId drawingOfWord(PictureId word);
+WordPicture wordOf(PictureId word);
 
 } // namespace pictures

@@ -119,21 +119,14 @@ Camera fitCamera(const Cell& c, double azimuth, double elevation) {
     cam.elevationDeg = elevation;
     cam.width = kLessonWidth;
     cam.height = kLessonHeight;
-    // Fit the cell, every ball of the ball-and-stick drawing and any whole
-    // atom that stands out of the cell into the picture.
     double minX = std::numeric_limits<double>::max(), maxX = -minX, minY = minX, maxY = -minX;
-    auto extend = [&](Vec3 p, double r) {
+    for (const auto& [p, r] : lessonExtent(c.structure)) {
         const double x = p.dot(cam.right()), y = -p.dot(cam.up());
         minX = std::min(minX, x - r);
         maxX = std::max(maxX, x + r);
         minY = std::min(minY, y - r);
         maxY = std::max(maxY, y + r);
-    };
-    for (const Vec3& p : c.corners)
-        extend(p, 0);
-    for (const Atom& a : c.atoms)
-        extend(a.pos, a.site == Site::Inner ? std::max(c.radius, ballRadius(c.structure))
-                                            : ballRadius(c.structure));
+    }
     const double sx = (kLessonWidth - 2 * kMargin) / (maxX - minX);
     const double sy = (kLessonHeight - 2 * kMargin) / (maxY - minY);
     cam.scale = std::min(sx, sy);
@@ -228,6 +221,23 @@ const Camera& lessonCamera(Structure s) {
                                                fitCamera(model(Structure::Fcc), -14, 18),
                                                fitCamera(model(Structure::Hcp), -8, 22)};
     return cameras[std::size_t(s)];
+}
+
+std::vector<std::pair<Vec3, double>> lessonExtent(Structure s) {
+    // The cell, every ball of the ball-and-stick drawing and any whole atom
+    // that stands out of the cell.
+    const Cell& c = model(s);
+    std::vector<std::pair<Vec3, double>> points;
+    for (const Vec3& p : c.corners)
+        points.push_back({p, 0.0});
+    for (const Atom& a : c.atoms)
+        points.push_back(
+            {a.pos, a.site == Site::Inner ? std::max(c.radius, ballRadius(s)) : ballRadius(s)});
+    return points;
+}
+
+double lessonMargin() {
+    return kMargin;
 }
 
 double ballRadius(Structure s) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cell {
@@ -87,6 +88,11 @@ struct Camera {
 // The camera shared by the ball-and-stick drawing and the empty cell of the
 // interior viewer (both pictures have the size of the camera).
 const Camera& lessonCamera(Structure s);
+
+// The points (with their radii) that the lesson camera keeps inside its
+// picture, at least lessonMargin() pixels from each edge.
+std::vector<std::pair<Vec3, double>> lessonExtent(Structure s);
+double lessonMargin();
 
 // Radius of the balls of the ball-and-stick drawing, in model units (smaller
 // than the hard-sphere radius so that the edges stay visible).

@@ -1,9 +1,10 @@
 #include "raycaster.h"
 
+#include "rowsplit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <thread>
 
 namespace render {
 namespace {
@@ -208,19 +209,12 @@ QImage RayCaster::render(const QRect& wanted, const RenderOptions& opt) const {
         }
         return s;
     };
-    const unsigned threads = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
     auto parallelRows = [&](int rows, const std::function<void(int, Row&)>& job) {
-        auto work = [&](int first) {
+        splitRows([&](int first, int step) {
             Row row;
-            for (int y = first; y < rows; y += int(threads))
+            for (int y = first; y < rows; y += step)
                 job(y, row);
-        };
-        std::vector<std::thread> pool;
-        for (unsigned k = 1; k < threads; ++k)
-            pool.emplace_back(work, int(k));
-        work(0);
-        for (std::thread& t : pool)
-            t.join();
+        });
     };
 
     // One ray through the middle of every pixel first; only pixels whose

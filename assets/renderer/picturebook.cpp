@@ -16,13 +16,14 @@ QImage PictureBook::draw(const PictureEntry& e) const {
     case PictureKind::EmptyCell:
         return cells.emptyCell(s);
     case PictureKind::Cutaway:
-        return cells.cutaway(s, e.size);
+        return cells.cutaway(s);
     case PictureKind::Spheres:
-        return cells.sphereBlock(s, e.size);
+        return cells.sphereBlock(s);
     case PictureKind::NeighbourQuestion:
-        return cells.neighbourQuestion(s, e.size);
     case PictureKind::NeighbourAnswer:
-        return cells.neighbourAnswer(s, e.size);
+        return cells.neighbours(e.id);
+    case PictureKind::DrawingWord:
+        return cells.word(e.id);
     case PictureKind::Plate:
         return flat.structurePlate(s, e.size);
     case PictureKind::Piece:

@@ -14,7 +14,7 @@ ScreenDesign latticeAtomsDesign(cell::Structure s) {
     Design<Tag> d(lessonScreen(s, Lesson::Atoms), lessonFormName(l, "原子"), "格子内原子数",
                   kNarrowClient);
     addTitlePlate(d, Image1, s);
-    d.picture(Image2, 240, 120, pictures::of(PictureKind::Cutaway, s));
+    d.drawing(Image2, 240, 120, pictures::of(PictureKind::Cutaway, s));
     d.picture(Image3, 10350, 120, pictures::FaceB);
     d.panel(List1, explanation(l.folder, 7), QRect(3300, 180, 5550, 2010), PanelGround::DarkBlue)
         .spoken("問題");
@@ -43,7 +43,7 @@ ScreenDesign latticeAtomsDesign(cell::Structure s) {
     // The answer is read as the screen opens, before it is asked for.
     d.stage(Command1).instead({List1, Command1}, {List2, Command3});
 
-    d.tabOrder({Command2, Command1, List1, Frame1, List2, Command3});
+    d.tabOrder({Command2, Command1, List1, Image2, Frame1, List2, Command3});
     d.firstFocus(Command2);
     return d.take();
 }

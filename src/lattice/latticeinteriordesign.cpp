@@ -13,8 +13,8 @@ ScreenDesign latticeInteriorDesign(cell::Structure s) {
     const int n = cell::pieceCount(s);
     // The ball-and-stick drawing on the right, the empty cell on the left.
     const QPoint ballStick(6210, 0), emptyCell(810, 0);
-    d.picture(Image1, ballStick.x(), ballStick.y(), pictures::of(PictureKind::BallStick, s));
-    d.picture(Image2, emptyCell.x(), emptyCell.y(), pictures::of(PictureKind::EmptyCell, s));
+    d.drawing(Image1, ballStick.x(), ballStick.y(), pictures::of(PictureKind::BallStick, s));
+    d.drawing(Image2, emptyCell.x(), emptyCell.y(), pictures::of(PictureKind::EmptyCell, s));
 
     // Both drawings share one camera, so the model's atom centres and piece
     // boxes hold for either picture once offset by its place on the screen
@@ -29,13 +29,15 @@ ScreenDesign latticeInteriorDesign(cell::Structure s) {
         d.picture(Image3[i], pixelsToTwips(left), pixelsToTwips(top), pictures::Marker)
             .hidden()
             .activation(Activation::Button)
-            .spoken(markerText(s, i));
+            .spoken(markerText(s, i))
+            .markerOn(Image1, i);
     }
     for (int i = 0; i < n; ++i) {
         const cell::Rect2 r = cell::pieceRect(s, i);
         d.picture(Image4[i], pixelsToTwips(twipsToPixels(emptyCell.x()) + r.left),
                   pixelsToTwips(twipsToPixels(emptyCell.y()) + r.top), pictures::piece(s, i))
-            .hidden();
+            .hidden()
+            .pieceOf(Image2, i);
     }
 
     // Below the building text, lower than on the other lesson screens.
@@ -78,9 +80,10 @@ ScreenDesign latticeInteriorDesign(cell::Structure s) {
         .focus(Image3[0])
         .rewind(1);
 
-    Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3};
+    Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3, Image1};
     for (int i = 0; i < n; ++i)
         order << Image3[i];
+    order << Image2;
     d.tabOrder(order);
     d.firstFocus(Command1);
     return d.take();

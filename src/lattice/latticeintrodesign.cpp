@@ -12,9 +12,9 @@ ScreenDesign latticeIntroDesign(cell::Structure s) {
     d.picture(Image2, 2370, 1500, pictures::FaceA);
     d.picture(Image3, 10380, 120, pictures::FaceB).hidden();
     // Stage 1: the sphere block on the left, its text on the right.
-    d.picture(Image4, 360, 1050, pictures::of(PictureKind::Spheres, s)).hidden();
+    d.drawing(Image4, 360, 1050, pictures::of(PictureKind::Spheres, s)).hidden();
     // Stage 2: the unit cell takes the place of the stage 1 text.
-    d.picture(Image5, 5850, 1920, pictures::of(PictureKind::BallStick, s)).hidden();
+    d.drawing(Image5, 5850, 1920, pictures::of(PictureKind::BallStick, s)).hidden();
     d.panel(List1, explanation(l.folder, 1), QRect(3510, 1380, 5640, 3390), PanelGround::Blue)
         .spoken("説明");
     d.panel(List2, explanation(l.folder, 2), QRect(5760, 1260, 5550, 3990), PanelGround::Blue)
@@ -31,7 +31,7 @@ ScreenDesign latticeIntroDesign(cell::Structure s) {
     d.stage(Command1).fill(List3).instead(List2, {List3, Image5});
     d.stage(Command1).to(lessonScreen(s, Lesson::Interior));
 
-    d.tabOrder({Command1, Command2, List1, List2, List3});
+    d.tabOrder({Command1, Command2, List1, List2, List3, Image4, Image5});
     d.firstFocus(Command1);
     return d.take();
 }

@@ -24,15 +24,15 @@ ScreenDesign latticeNeighboursDesign(cell::Structure s) {
          PanelGround::Blue)
         .hidden()
         .spoken("答え");
-    d.picture(Image3, kPictureLeft, kPictureTop, pictures::of(PictureKind::NeighbourQuestion, s));
-    d.picture(Image4, kPictureLeft, l.neighboursAnswerTop,
+    d.drawing(Image3, kPictureLeft, kPictureTop, pictures::of(PictureKind::NeighbourQuestion, s));
+    d.drawing(Image4, kPictureLeft, l.neighboursAnswerTop,
               pictures::of(PictureKind::NeighbourAnswer, s))
         .hidden();
     addRunAndMenu(d, Command1, Command2);
 
     d.stage(Command1).instead({List1, Image3, Command1}, {List2, Image4});
 
-    d.tabOrder({List1, Command2, Command1, List2});
+    d.tabOrder({List1, Image3, Command2, Command1, List2, Image4});
     d.firstFocus(List1);
     return d.take();
 }

@@ -101,7 +101,7 @@ ScreenDesign design(ScreenTag<ScreenId::Summary>) {
             .spoken(QString(), leadsTo(c, "単位格子の中"))
             .to(lessonScreen(c.structure, Lesson::Interior));
     for (const Column& c : kColumns)
-        d.picture(c.picture, c.pictureLeft, c.pictureTop,
+        d.drawing(c.picture, c.pictureLeft, c.pictureTop,
                   pictures::of(PictureKind::Cutaway, c.structure));
     // The counts are the cell model's.
     for (const Column& c : kColumns) {
@@ -130,6 +130,8 @@ ScreenDesign design(ScreenTag<ScreenId::Summary>) {
         order << c.atoms;
     for (const Column& c : kColumns)
         order << c.neighbours;
+    for (const Column& c : kColumns)
+        order << c.picture;
     d.tabOrder(order);
     d.firstFocus(Command1);
     return d.take();

@@ -45,6 +45,8 @@ protected:
     }
 };
 
+} // namespace
+
 // A label or picture as a screen reader sees it: a button or a link that can
 // be pressed when it acts, otherwise text or a graphic.
 class ClickableLabelAccessible : public QAccessibleWidget {
@@ -69,6 +71,8 @@ public:
             const QString name = widget()->accessibleName();
             return name.isEmpty() ? label()->text() : name;
         }
+        if (t == QAccessible::Description)
+            return label()->spokenDescription();
         return QAccessibleWidget::text(t);
     }
 
@@ -93,6 +97,8 @@ public:
 private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
+
+namespace {
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
     if (auto* label = qobject_cast<ClickableLabel*>(object))
@@ -171,7 +177,8 @@ void ClickableLabel::paintEvent(QPaintEvent* e) {
     } else {
         paintContents(e);
     }
-    if (m_kind == Kind::Plain || !hasFocus() || !keyboardInUse())
+    // Whatever takes focus from the keyboard shows where it is.
+    if (!(focusPolicy() & Qt::TabFocus) || !hasFocus() || !keyboardInUse())
         return;
     // Black under white dots: visible on every ground of the screens.
     QPainter p(this);

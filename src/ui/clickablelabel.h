@@ -11,6 +11,8 @@
 // it draws its focus frame only while the keyboard is in use.
 class ClickableLabel : public QLabel {
     Q_OBJECT
+    friend class ClickableLabelAccessible;
+
 public:
     enum class Kind { Plain, Button, Link };
 
@@ -36,6 +38,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     // Draws what the label shows, under the focus frame; QLabel's own drawing.
     virtual void paintContents(QPaintEvent* e) { QLabel::paintEvent(e); }
+
+    // What a screen reader reads as the description: the element's own.
+    virtual QString spokenDescription() const { return accessibleDescription(); }
 
     // The focus frame lies this many pixels inside the element's edge.
     void setFocusFrameInset(int pixels) { m_frameInset = pixels; }

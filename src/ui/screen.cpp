@@ -8,6 +8,7 @@
 #include "screenwindow.h"
 #include "shape.h"
 #include "textpanel.h"
+#include "turnabledrawing.h"
 #include "twips.h"
 
 #include <QAccessibleWidget>
@@ -59,6 +60,16 @@ Screen::Screen(const ScreenDesign& design, const ScreenContext& context)
 
     for (const ElementDesign& e : design.elements)
         build(e);
+    for (const ElementDesign& e : design.elements) {
+        if (e.onDrawing == OnDrawing::None)
+            continue;
+        auto* drawing = qobject_cast<TurnableDrawing*>(element(e.drawing));
+        Q_ASSERT_X(drawing, "Screen", "a marker or piece on an element that is no drawing");
+        if (e.onDrawing == OnDrawing::Marker)
+            drawing->pinToAtom(element(e.name), e.atom);
+        else
+            drawing->addPiece(e.atom, element(e.name));
+    }
     QWidget* previous = nullptr;
     for (const QString& name : design.tabOrder) {
         QWidget* w = element(name);
@@ -79,12 +90,17 @@ Screen::Screen(const ScreenDesign& design, const ScreenContext& context)
 namespace {
 
 QWidget* makePicture(const ElementDesign& e, QWidget* parent) {
-    auto* p = new Picture(parent);
+    TurnableDrawing* drawing =
+        e.kind == ElementKind::Drawing ? new TurnableDrawing(parent) : nullptr;
+    Picture* p = drawing ? drawing : new Picture(parent);
     p->move(twipsToPixels(e.twips.x()), twipsToPixels(e.twips.y()));
     // Hidden before it has a picture: a hidden element reads it when shown.
     if (!e.shown)
         p->hide();
-    if (!e.picture.isNone()) {
+    if (drawing) {
+        drawing->setProgramPicture(e.picture);
+        Screen::nameElement(p, pictureText(e.picture));
+    } else if (!e.picture.isNone()) {
         p->setProgramPicture(e.picture.fileName());
         Screen::nameElement(p, pictureText(e.picture));
     } else {
@@ -124,6 +140,7 @@ QWidget* makeFrame(const ElementDesign& e, QWidget* parent) {
 QWidget* make(const ElementDesign& e, QWidget* parent) {
     switch (e.kind) {
     case ElementKind::Picture:
+    case ElementKind::Drawing:
         return makePicture(e, parent);
     case ElementKind::Button:
         return new PictureButton(PictureStore::pixmap(e.picture.fileName()), e.caption, parent);
@@ -147,7 +164,7 @@ void Screen::build(const ElementDesign& e) {
     QWidget* made = make(e, parent);
     made->setObjectName(e.name);
     // A picture's place is set as it is made, its size by its picture.
-    if (e.kind != ElementKind::Picture)
+    if (e.kind != ElementKind::Picture && e.kind != ElementKind::Drawing)
         made->setGeometry(pixels(e.twips));
     nameElement(made, e.spoken);
     // Shown once it has its size, which spares Qt working one out from the font.

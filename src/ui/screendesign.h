@@ -25,7 +25,20 @@
 // button or as a link (then also by Space and Enter, and so announced).
 enum class Activation { None, Button, Link };
 
-enum class ElementKind { Picture, Button, Label, Shape, Frame, Panel };
+enum class ElementKind {
+    Picture,
+    Drawing, // a picture of a cell that the learner turns
+    Button,
+    Label,
+    Shape,
+    Frame,
+    Panel,
+};
+
+// How a picture lies on a drawing: a marker on one of its atoms, which
+// follows the atom as the drawing turns, or the piece of one of its atoms,
+// drawn in by the drawing while the picture is shown.
+enum class OnDrawing { None, Marker, Piece };
 
 struct ElementDesign {
     ElementKind kind = ElementKind::Picture;
@@ -45,6 +58,9 @@ struct ElementDesign {
     Activation activation = Activation::None;
     // What a screen reader says, over what its picture or caption says.
     AccessibleText spoken;
+    OnDrawing onDrawing = OnDrawing::None;
+    QString drawing; // the Drawing it lies on
+    int atom = -1;   // its atom, an index of the cell model
 };
 
 // One thing a press does. A press runs its steps in order; a move or the
@@ -201,6 +217,13 @@ public:
         e().parent = frame.text();
         return *this;
     }
+    // A marker on the drawing's atom, or the atom's piece in the drawing.
+    Declared& markerOn(NameOf<Tag> auto drawing, int atom) {
+        return on(OnDrawing::Marker, drawing, atom);
+    }
+    Declared& pieceOf(NameOf<Tag> auto drawing, int atom) {
+        return on(OnDrawing::Piece, drawing, atom);
+    }
     Declared& activation(Activation a) {
         e().activation = a;
         return *this;
@@ -223,6 +246,12 @@ public:
 
 private:
     ElementDesign& e() { return m_design.m_d.elements[m_index]; }
+    Declared& on(OnDrawing how, NameOf<Tag> auto drawing, int atom) {
+        e().onDrawing = how;
+        e().drawing = drawing.text();
+        e().atom = atom;
+        return *this;
+    }
     Design<Tag>& m_design;
     std::size_t m_index;
 };
@@ -241,6 +270,14 @@ public:
     // A picture with its top left corner at (left, top), in twips.
     Declared<Tag> picture(NameOf<Tag> auto name, int left, int top, PictureId picture) {
         return add({.kind = ElementKind::Picture,
+                    .name = name.text(),
+                    .twips = QRect(left, top, 0, 0),
+                    .picture = picture});
+    }
+    // A picture of a cell that the learner turns (celldrawing.h), placed as
+    // a picture; at rest it is the picture.
+    Declared<Tag> drawing(NameOf<Tag> auto name, int left, int top, PictureId picture) {
+        return add({.kind = ElementKind::Drawing,
                     .name = name.text(),
                     .twips = QRect(left, top, 0, 0),
                     .picture = picture});

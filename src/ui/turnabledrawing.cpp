@@ -1,0 +1,415 @@
+#include "turnabledrawing.h"
+
+#include "picturestore.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+#include <QTouchEvent>
+#include <algorithm>
+#include <cmath>
+
+using celldrawing::Finish;
+using celldrawing::Turn;
+
+namespace {
+
+// Mouse events that a platform makes from a finger after the touch events
+// themselves are ignored for this long after the finger lifts.
+constexpr int kTouchEchoMs = 500;
+// Key repeats draw quickly; the full drawing follows once they pause.
+constexpr int kRefineAfterMs = 150;
+
+QImage wordPicture(PictureId word) {
+    return PictureStore::pixmap(word.fileName()).toImage();
+}
+
+} // namespace
+
+TurnableDrawing::TurnableDrawing(QWidget* parent) : Picture(parent) {
+    // Reached with Tab among the screen's elements; a click does not take focus.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    m_refine.setSingleShot(true);
+    m_refine.setInterval(kRefineAfterMs);
+    connect(&m_refine, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+TurnableDrawing::~TurnableDrawing() = default;
+
+void TurnableDrawing::pinToAtom(QWidget* overlay, int atom) {
+    overlay->installEventFilter(this);
+    m_pins.push_back({overlay, atom, overlay->pos()});
+    if (!atDesignedView())
+        placeOverlays();
+}
+
+void TurnableDrawing::addPiece(int atom, QWidget* piece) {
+    piece->installEventFilter(this);
+    m_pieces.push_back({piece, atom});
+    if (atDesignedView())
+        return;
+    // Its place in the stacking, to come back to, before it steps back.
+    const auto siblings = parentWidget()->children();
+    auto next = siblings.indexOf(piece) + 1;
+    while (next < siblings.size() && !qobject_cast<QWidget*>(siblings[next]))
+        ++next;
+    const auto at = next < siblings.size()
+                        ? std::find(m_stacking.begin(), m_stacking.end(), siblings[next])
+                        : m_stacking.end();
+    m_stacking.insert(at, piece);
+    piece->stackUnder(this);
+    update();
+}
+
+const celldrawing::CellDrawing* TurnableDrawing::drawing() {
+    if (!m_drawing && m_turns) {
+        m_drawing = celldrawing::cellDrawing(m_picture);
+        m_turns = m_drawing != nullptr;
+    }
+    return m_drawing.get();
+}
+
+std::optional<cell::Camera> TurnableDrawing::camera() const {
+    if (!m_drawing)
+        return std::nullopt;
+    return m_drawing->camera(m_turn);
+}
+
+void TurnableDrawing::turnTo(Turn t) {
+    const celldrawing::CellDrawing* d = drawing();
+    if (!d)
+        return;
+    // Half a turn either way, and the view never steeper than the limit.
+    t.right = std::remainder(t.right, 360.0);
+    if (t.right == 0 || t.right == -180)
+        t.right = std::abs(t.right);
+    const double e = d->designedCamera().elevationDeg;
+    t.up = std::clamp(t.up, e - celldrawing::kMaxElevation, e + celldrawing::kMaxElevation);
+    if (t.right == m_turn.right && t.up == m_turn.up)
+        return;
+    if (m_turn.isDesigned())
+        leaveDesignedView();
+    m_turn = t;
+    if (m_turn.isDesigned())
+        returnToDesignedView();
+    else
+        placeOverlays();
+    update();
+    emit turned();
+}
+
+void TurnableDrawing::leaveDesignedView() {
+    // Where the screen laid the overlays is where they go back to.
+    for (Pin& pin : m_pins)
+        if (pin.widget)
+            pin.designedPos = pin.widget->pos();
+    m_stacking.clear();
+    if (parentWidget())
+        for (QObject* o : parentWidget()->children())
+            if (auto* w = qobject_cast<QWidget*>(o))
+                m_stacking.push_back(w);
+    for (const Piece& p : m_pieces)
+        if (p.widget)
+            p.widget->stackUnder(this);
+}
+
+void TurnableDrawing::returnToDesignedView() {
+    for (const Pin& pin : m_pins)
+        if (pin.widget)
+            pin.widget->move(pin.designedPos);
+    // The pieces go back to their places in the stacking, each under the
+    // sibling that followed it, the last first.
+    for (auto it = m_stacking.rbegin(); it != m_stacking.rend(); ++it) {
+        QWidget* w = *it;
+        const bool isPiece = std::any_of(m_pieces.begin(), m_pieces.end(),
+                                         [&](const Piece& p) { return p.widget == w; });
+        if (!w || !isPiece)
+            continue;
+        QWidget* next = nullptr;
+        for (auto after = it.base(); after != m_stacking.end() && !next; ++after)
+            next = *after;
+        if (next)
+            w->stackUnder(next);
+        else
+            w->raise();
+    }
+    m_stacking.clear();
+    m_frame = QImage();
+}
+
+void TurnableDrawing::placeOverlays() {
+    const cell::Camera cam = m_drawing->camera(m_turn);
+    const cell::Camera& designed = m_drawing->designedCamera();
+    const cell::Cell& c = cell::model(m_drawing->structure());
+    for (const Pin& pin : m_pins) {
+        if (!pin.widget || pin.atom < 0 || pin.atom >= int(c.atoms.size()))
+            continue;
+        const cell::Vec3 at = c.atoms[std::size_t(pin.atom)].pos;
+        const cell::Point2 from = designed.project(at), to = cam.project(at);
+        pin.widget->move(pin.designedPos + QPoint(qRound(to.x - from.x), qRound(to.y - from.y)));
+    }
+}
+
+bool TurnableDrawing::isSynthesizedFromTouch(const QMouseEvent* e) const {
+    return e->source() != Qt::MouseEventNotSynthesized &&
+           (m_touching || (m_touchEnded.isValid() && m_touchEnded.elapsed() < kTouchEchoMs));
+}
+
+void TurnableDrawing::pressAt(QPointF global) {
+    m_press = {true, false, global, global};
+}
+
+bool TurnableDrawing::moveTo(QPointF global) {
+    if (!m_press.active)
+        return false;
+    if (!m_press.dragging) {
+        if ((global - m_press.start).manhattanLength() <= QApplication::startDragDistance())
+            return false;
+        if (!drawing())
+            return false;
+        m_press.dragging = true;
+    }
+    const QPointF delta = global - m_press.last;
+    m_press.last = global;
+    // Right spins the front to the right; up tilts it upwards.
+    turnBy(delta.x() * kDragStep, -delta.y() * kDragStep);
+    return true;
+}
+
+bool TurnableDrawing::releaseAt() {
+    const bool dragged = m_press.dragging;
+    m_press = {};
+    if (dragged)
+        update(); // the full drawing
+    return dragged;
+}
+
+void TurnableDrawing::mousePressEvent(QMouseEvent* e) {
+    if (isSynthesizedFromTouch(e))
+        return;
+    if (e->button() == Qt::LeftButton)
+        pressAt(e->globalPosition());
+    Picture::mousePressEvent(e);
+}
+
+void TurnableDrawing::mouseMoveEvent(QMouseEvent* e) {
+    if (isSynthesizedFromTouch(e))
+        return;
+    if (e->buttons() & Qt::LeftButton)
+        moveTo(e->globalPosition());
+    Picture::mouseMoveEvent(e);
+}
+
+void TurnableDrawing::mouseReleaseEvent(QMouseEvent* e) {
+    if (isSynthesizedFromTouch(e))
+        return;
+    // A drag is no click.
+    if (e->button() == Qt::LeftButton && releaseAt())
+        return;
+    Picture::mouseReleaseEvent(e);
+}
+
+void TurnableDrawing::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (isSynthesizedFromTouch(e))
+        return;
+    if (e->button() == Qt::LeftButton) {
+        showDesignedView();
+        return;
+    }
+    Picture::mouseDoubleClickEvent(e);
+}
+
+bool TurnableDrawing::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd: {
+        auto* te = static_cast<QTouchEvent*>(e);
+        if (te->points().isEmpty())
+            return true;
+        // One finger turns; the first one down.
+        const QEventPoint* point = &te->points().first();
+        if (e->type() == QEvent::TouchBegin) {
+            m_touching = true;
+            m_touchId = point->id();
+        }
+        for (const QEventPoint& p : te->points())
+            if (p.id() == m_touchId)
+                point = &p;
+        if (point->id() != m_touchId)
+            return true;
+        const QPointF at = point->globalPosition();
+        if (e->type() == QEvent::TouchBegin) {
+            // A second tap close to the first, soon after it.
+            const QStyleHints* hints = QGuiApplication::styleHints();
+            if (m_lastTap.isValid() && m_lastTap.elapsed() < hints->mouseDoubleClickInterval() &&
+                (at - m_lastTapAt).manhattanLength() <= 4 * hints->startDragDistance()) {
+                m_lastTap.invalidate();
+                m_press = {};
+                showDesignedView();
+            } else {
+                pressAt(at);
+            }
+        } else if (e->type() == QEvent::TouchUpdate) {
+            moveTo(at);
+        } else {
+            const bool tapped = m_press.active && !releaseAt();
+            m_touching = false;
+            m_touchId = -1;
+            m_touchEnded.start();
+            if (tapped) {
+                m_lastTap.start();
+                m_lastTapAt = at;
+                emit clicked(); // a tap is a click
+            }
+        }
+        e->accept();
+        return true;
+    }
+    case QEvent::TouchCancel:
+        m_press = {};
+        m_touching = false;
+        m_touchId = -1;
+        update();
+        e->accept();
+        return true;
+    default:
+        break;
+    }
+    return Picture::event(e);
+}
+
+bool TurnableDrawing::eventFilter(QObject* watched, QEvent* e) {
+    const bool isPin = std::any_of(m_pins.begin(), m_pins.end(),
+                                   [&](const Pin& p) { return p.widget == watched; });
+    if (isPin) {
+        // A press on a marker stays a click on it unless it moves: then it
+        // turns the drawing, and its release is no click.
+        switch (e->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            if (me->button() == Qt::LeftButton)
+                pressAt(me->globalPosition());
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            if ((me->buttons() & Qt::LeftButton) && moveTo(me->globalPosition()))
+                return true;
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            if (me->button() == Qt::LeftButton && releaseAt())
+                return true;
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+    // A piece put in or taken out while the drawing is turned.
+    if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) &&
+        !atDesignedView())
+        update();
+    return false;
+}
+
+void TurnableDrawing::keyPressEvent(QKeyEvent* e) {
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    double right = 0, up = 0;
+    bool home = false;
+    switch (plain ? e->key() : 0) {
+    case Qt::Key_Left:
+        right = -kKeyStep;
+        break;
+    case Qt::Key_Right:
+        right = kKeyStep;
+        break;
+    case Qt::Key_Up:
+        up = kKeyStep;
+        break;
+    case Qt::Key_Down:
+        up = -kKeyStep;
+        break;
+    case Qt::Key_Home:
+        home = true;
+        break;
+    default:
+        Picture::keyPressEvent(e);
+        return;
+    }
+    if (!drawing()) {
+        Picture::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    // A held key turns on with quick drawings; the full one follows.
+    if (e->isAutoRepeat())
+        m_refine.start();
+    if (home)
+        showDesignedView();
+    else
+        turnBy(right, up);
+    announceView();
+}
+
+void TurnableDrawing::announceView() {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString TurnableDrawing::spokenDescription() const {
+    QString text = accessibleDescription();
+    if (!celldrawing::turns(m_picture))
+        return text;
+    if (!text.isEmpty() && !text.endsWith(u'。'))
+        text += u'。';
+    text += QStringLiteral("ドラッグか矢印キーで回せます。Home キーでもとの向きに戻ります。");
+    const int right = qRound(m_turn.right), up = qRound(m_turn.up);
+    if (right == 0 && up == 0)
+        return text + (m_turn.isDesigned() ? QStringLiteral("いまはもとの向きです。")
+                                           : QStringLiteral("いまはもとの向きに近い向きです。"));
+    QStringList parts;
+    if (right != 0)
+        parts << QStringLiteral("%1へ %2 度").arg(right > 0 ? "右" : "左").arg(std::abs(right));
+    if (up != 0)
+        parts << QStringLiteral("%1へ %2 度").arg(up > 0 ? "上" : "下").arg(std::abs(up));
+    return text + QStringLiteral("いまは%1回しています。").arg(parts.join(QStringLiteral("、")));
+}
+
+void TurnableDrawing::paintContents(QPaintEvent* e) {
+    if (atDesignedView() || !m_drawing) {
+        Picture::paintContents(e);
+        return;
+    }
+    const double factor = devicePixelRatioF();
+    const Finish wanted =
+        m_press.dragging || m_refine.isActive() ? Finish::Moving : Finish::Refined;
+    std::vector<bool> in(std::size_t(cell::pieceCount(m_drawing->structure())), false);
+    for (const Piece& p : m_pieces)
+        if (p.widget && !p.widget->isHidden() && p.atom >= 0 && p.atom < int(in.size()))
+            in[std::size_t(p.atom)] = true;
+    const bool stale = m_frame.isNull() || m_frameTurn.right != m_turn.right ||
+                       m_frameTurn.up != m_turn.up || m_frameFactor != factor || m_frameIn != in ||
+                       (wanted == Finish::Refined && m_frameFinish != Finish::Refined);
+    if (stale) {
+        m_drawing->setPiecesIn(in);
+        m_frame = QImage(); // not two frames at once
+        m_frame = m_drawing->draw(m_turn, factor, wanted, wordPicture);
+        m_frameTurn = m_turn;
+        m_frameFactor = factor;
+        m_frameFinish = wanted;
+        m_frameIn = in;
+    }
+    QPainter p(this);
+    // A quick frame of a high-DPI screen has half its pixels.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(contentsRect().topLeft(), m_frame.deviceIndependentSize()), m_frame,
+                QRectF(m_frame.rect()));
+}
