@@ -222,7 +222,7 @@ class Cutaway : public CellDrawing {
 public:
     Cutaway(PictureId id) : CellDrawing(id) {
         const Structure s = id.cellStructure();
-        const QSize size = pictureSize(name);
+        const QSize size = pictureSize(id);
         const cell::Cell& c = cell::model(s);
         m_room = QRectF(3, 3, size.width() - 6, size.height() - 6);
         m_extent = cellExtent(c);
@@ -290,7 +290,7 @@ public:
             break;
         }
         }
-        const QSize size = pictureSize(name);
+        const QSize size = pictureSize(id);
         for (const Vec3& p : m_centres)
             m_extent.push_back({p, m_radius});
         m_room = QRectF(6, 6, size.width() - 12, size.height() - 12);
@@ -323,7 +323,7 @@ class NeighbourQuestion : public CellDrawing {
 public:
     NeighbourQuestion(PictureId id) : CellDrawing(id) {
         const Structure s = id.cellStructure();
-        const QSize size = pictureSize(name);
+        const QSize size = pictureSize(id);
         const cell::Cell& c = cell::model(s);
         m_room = QRectF(10, 40, size.width() - 20, size.height() - 48);
         m_extent = cellExtent(c);
@@ -357,7 +357,7 @@ class NeighbourAnswer : public CellDrawing {
 public:
     NeighbourAnswer(PictureId id) : CellDrawing(id) {
         const Structure s = id.cellStructure();
-        const QSize size = pictureSize(name);
+        const QSize size = pictureSize(id);
         const cell::Cell& c = cell::model(s);
         m_focus = focusAtom(s);
         const cell::Atom& fa = c.atoms[m_focus];
