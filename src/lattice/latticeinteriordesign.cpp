@@ -80,10 +80,10 @@ ScreenDesign latticeInteriorDesign(cell::Structure s) {
         .focus(Image3[0])
         .rewind(1);
 
-    Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3, Image1};
+    // The drawings left to right, the markers after the drawing they lie on.
+    Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3, Image2, Image1};
     for (int i = 0; i < n; ++i)
         order << Image3[i];
-    order << Image2;
     d.tabOrder(order);
     d.firstFocus(Command1);
     return d.take();

@@ -5,6 +5,7 @@
 #include "picturecatalog.h"
 #include "picturestore.h"
 #include "testmain.h"
+#include "turnabledrawing.h"
 
 #include <QDir>
 
@@ -55,6 +56,8 @@ private slots:
     void buttonsShareAndFlankOnePlace();
     void hiddenMarkersTakeNoClicks_data() { addStructureRows(); }
     void hiddenMarkersTakeNoClicks();
+    void turnedMarkersStillTakeTheirPieces_data() { addStructureRows(); }
+    void turnedMarkersStillTakeTheirPieces();
     void missingTextEndsTheProgramAtLoad_data();
     void missingTextEndsTheProgramAtLoad();
 };
@@ -217,6 +220,34 @@ void LatticeInteriorTest::hiddenMarkersTakeNoClicks() {
     }
     QString bad = buildingMismatch(h, pieces(c), 1);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+void LatticeInteriorTest::turnedMarkersStillTakeTheirPieces() {
+    QFETCH(int, row);
+    const Copy& c = copyAt(row);
+    Harness h;
+    h.open(c.interior);
+    h.click(Command1);
+    auto* ballStick = h.element<TurnableDrawing>(Image1);
+    auto* cell = h.element<TurnableDrawing>(Image2);
+    QVERIFY(ballStick && cell);
+    ballStick->turnTo({40, 15});
+    cell->turnTo({-60, 20});
+    // Each marker moves with its atom, and a click where it now is takes it.
+    for (int i = 0; i < pieces(c); ++i) {
+        const cell::Point2 a = ballStick->camera()->project(cell::model(c.structure).atoms[i].pos);
+        const QPointF atom(a.x, a.y);
+        const QPointF centre = QRectF(geometryOf(h, marker(i))).center() - ballStick->pos();
+        QVERIFY2(QLineF(atom, centre).length() <= 2,
+                 qPrintable(QStringLiteral("marker %1 is off its atom").arg(i)));
+        clickWindowAt(h, geometryOf(h, marker(i)).center());
+        QVERIFY(h.shown(piece(i)));
+    }
+    // Opened again, both drawings are as designed.
+    h.open(ScreenId::Menu);
+    h.open(c.interior);
+    QVERIFY(h.element<TurnableDrawing>(Image1)->atDesignedView());
+    QVERIFY(h.element<TurnableDrawing>(Image2)->atDesignedView());
 }
 
 void LatticeInteriorTest::missingTextEndsTheProgramAtLoad_data() {

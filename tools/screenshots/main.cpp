@@ -10,10 +10,14 @@
 // fixed clock and draw, so the pictures are the same at every run. With a
 // content folder of its own, every question of the drill is shot too.
 #include "drillscreen.h"
+#include "latticeatomsdesign.h"
+#include "latticeinteriordesign.h"
+#include "latticeneighboursdesign.h"
 #include "navigator.h"
 #include "programlook.h"
 #include "screenclasses.h"
 #include "services.h"
+#include "turnabledrawing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -95,6 +99,50 @@ void shoot(const QDir& out, const QString& name) {
     QPixmap p = s->grab();
     p.save(out.filePath(name + ".png"));
     qInfo("%s", qPrintable(name));
+}
+
+// Opens the screen and makes its first stages, or (-1) all that stay on it.
+void playStages(const ScreenDesign& design, int upTo) {
+    g_navigator->switchScreen(design.id);
+    flush();
+    for (int i = 0; upTo < 0 || i < upTo; ++i) {
+        if (i >= int(design.stages.size()))
+            break;
+        const Press& p = design.stages[std::size_t(i)];
+        if (!p.steps.empty() && p.steps.back().kind == Step::Kind::Move)
+            break;
+        click(p.element);
+    }
+}
+
+// Drawings turned as a learner turns them: the finished cell, the twelve
+// neighbours of the close-packed answer, a cut-away cell; each drawn in full,
+// as it is once the pointer stops.
+void shootTurned(const QDir& out) {
+    const struct {
+        ScreenId screen;
+        int stages;
+        ControlName drawing;
+        celldrawing::Turn turn;
+    } turned[] = {
+        {ScreenId::BccInterior, -1, controls::latticeInterior::Image2, {40, 15}},
+        {ScreenId::HcpNeighbours, 1, controls::latticeNeighbours::Image4, {25, 30}},
+        {ScreenId::FccAtoms, 0, controls::latticeAtoms::Image2, {-35, 20}},
+    };
+    for (const auto& t : turned) {
+        const ScreenDesign& design = screenDesign(t.screen);
+        playStages(design, t.stages);
+        auto* drawing =
+            qobject_cast<TurnableDrawing*>(g_navigator->current()->element(t.drawing.text()));
+        if (!drawing) {
+            qWarning("no drawing %s on %s", qPrintable(t.drawing.text()),
+                     qPrintable(design.formName));
+            continue;
+        }
+        drawing->turnTo(t.turn);
+        QTest::qWait(500); // the full drawing follows the quick one
+        shoot(out, "turned-" + design.formName);
+    }
 }
 
 // Every named element of every screen as the screen opens: its rectangle in
@@ -182,6 +230,8 @@ int main(int argc, char** argv) {
             shoot(out, QStringLiteral("%1-%2").arg(design.formName).arg(stage++));
         }
     }
+
+    shootTurned(out);
 
     {
         // The draws give the questions in the order of the list; each is
