@@ -5,8 +5,10 @@
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "processmemory.h"
+#include "screen.h"
 #include "program.h"
 #include "services.h"
+#include "turnabledrawing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,14 +33,31 @@ public:
     void exit(int) override {}
 };
 
-void tour(Navigator& navigator) {
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A tour that, with `turn`, also turns every drawing of each screen and lets
+// it draw in full, as a learner's drag and release would.
+void tour(Navigator& navigator, bool turn = false) {
     for (int i = 0; i < kScreenCount; ++i) {
         navigator.switchScreen(ScreenId(i));
         settleEvents();
+        if (!turn || !navigator.current())
+            continue;
+        for (TurnableDrawing* d : navigator.current()->findChildren<TurnableDrawing*>()) {
+            if (d->isHidden())
+                d->show();
+            d->turnTo({35, 20});
+            settleEvents();
+            wait(400);
+        }
     }
 }
 
-int child(int tours) {
+int child(int tours, bool turn = false) {
     static int childArgc = 1;
     static char name[] = "bench";
     static char* childArgv[] = {name, nullptr};
@@ -57,15 +76,13 @@ int child(int tours) {
         // Let the program finish what it starts after the first screen
         // (loading the sound module) before touring, as a learner's first
         // click would.
-        QEventLoop loop;
-        QTimer::singleShot(kAfterStartMs, &loop, &QEventLoop::quit);
-        loop.exec();
+        wait(kAfterStartMs);
     }
     // Peak memory, then the resident memory after 1, 10, 100 and 1000 tours
     // (as far as asked for).
     QList<long> resident;
     for (int t = 1; t <= tours; ++t) {
-        tour(navigator);
+        tour(navigator, turn);
         if (t == 1 || t == 10 || t == 100 || t == 1000)
             resident << currentKiB();
     }
@@ -117,6 +134,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 3 && QByteArray(argv[1]) == "--child")
         return child(std::atoi(argv[2]));
+    if (argc >= 2 && QByteArray(argv[1]) == "--child-turning")
+        return child(1, true);
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
@@ -156,6 +175,19 @@ int main(int argc, char** argv) {
                     oneTour.numbers[0], bareRun.numbers[0],
                     double(oneTour.numbers[0]) / double(bareRun.numbers[0]), textRun.numbers[0],
                     double(textRun.numbers[0]) / double(bareRun.numbers[0]));
+    // Turning every drawing once, against the same tour without turning.
+    std::vector<double> plainPeak, turnedPeak;
+    for (int i = 0; i < 3; ++i) {
+        const Run plain = launch({"--child", "1"}), turned = launch({"--child-turning"});
+        if (!plain.numbers.isEmpty() && !turned.numbers.isEmpty()) {
+            plainPeak.push_back(double(plain.numbers[0]));
+            turnedPeak.push_back(double(turned.numbers[0]));
+        }
+    }
+    if (!plainPeak.empty())
+        std::printf("peak memory after a tour: %.0f KiB; turning every drawing on it: %.0f KiB, "
+                    "growth %.0f KiB (medians of 3)\n",
+                    median(plainPeak), median(turnedPeak), median(turnedPeak) - median(plainPeak));
     const Run many = launch({"--child", "1000"});
     if (many.numbers.size() >= 5)
         std::printf("resident memory after 1 / 10 / 100 / 1000 tours: %ld / %ld / %ld / %ld KiB, "

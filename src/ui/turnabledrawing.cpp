@@ -48,7 +48,7 @@ void TurnableDrawing::pinToAtom(QWidget* overlay, int atom) {
 }
 
 void TurnableDrawing::addPiece(int atom, QWidget* piece) {
-    piece->installEventFilter(this);
+    // Watched only once the drawing turns (leaveDesignedView()).
     m_pieces.push_back({piece, atom});
     if (atDesignedView())
         return;
@@ -61,6 +61,7 @@ void TurnableDrawing::addPiece(int atom, QWidget* piece) {
                         ? std::find(m_stacking.begin(), m_stacking.end(), siblings[next])
                         : m_stacking.end();
     m_stacking.insert(at, piece);
+    piece->installEventFilter(this);
     piece->stackUnder(this);
     update();
 }
@@ -113,8 +114,10 @@ void TurnableDrawing::leaveDesignedView() {
             if (auto* w = qobject_cast<QWidget*>(o))
                 m_stacking.push_back(w);
     for (const Piece& p : m_pieces)
-        if (p.widget)
+        if (p.widget) {
+            p.widget->installEventFilter(this); // once only, however often installed
             p.widget->stackUnder(this);
+        }
 }
 
 void TurnableDrawing::returnToDesignedView() {
@@ -284,6 +287,12 @@ bool TurnableDrawing::event(QEvent* e) {
 }
 
 bool TurnableDrawing::eventFilter(QObject* watched, QEvent* e) {
+    // Most events of a screen's opening (polish, show, paint) concern neither.
+    const QEvent::Type type = e->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse && type != QEvent::ShowToParent && type != QEvent::HideToParent)
+        return false;
     const bool isPin = std::any_of(m_pins.begin(), m_pins.end(),
                                    [&](const Pin& p) { return p.widget == watched; });
     if (isPin) {
