@@ -146,7 +146,8 @@ void CheckerTest::shippedContentHasNoFindings() {
     const ContentChecker checker(copy.base());
     const QList<Finding> findings = checker.check();
     QVERIFY2(findings.isEmpty(), qPrintable(describe(findings)));
-    QCOMPARE(checker.textCount(), 42);
+    // Every text a screen declares.
+    QCOMPARE(checker.textCount(), allTextFiles().size());
     QCOMPARE(checker.pictureCount(), 7);
     QCOMPARE(checker.soundCount(), 3);
 }
