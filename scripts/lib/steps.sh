@@ -64,6 +64,37 @@ resumable() { # DIR INPUTS
   return 1
 }
 
+# Caches made before the stamps held their inputs marked a finished install
+# with an empty stamp. Such an install is kept, its stamp given today's
+# inputs, only when its build folder shows that it was made from them: the
+# flags that configure recorded there (RECORDED, from configured_flags) are
+# today's, and CHECK, if given, succeeds. Otherwise it is built again.
+adopt_old_install() { # STAMP INPUTS RECORDED [CHECK...]
+  local stamp=$1 inputs=$2 recorded=$3
+  shift 3
+  [ -f "$stamp" ] && [ ! -s "$stamp" ] || return 1
+  [ -n "$recorded" ] && [ "$recorded" = "$(grep -vE '^(source|patch|data) ' <<<"$inputs")" ] || return 1
+  [ $# -eq 0 ] || "$@" || return 1
+  printf '%s\n' "$inputs" | as_root tee "$stamp" >/dev/null
+  step_done
+  echo "Kept $(dirname "$stamp"), built by an older script with the same flags"
+}
+# The flags a build folder was configured with, one a line, as configure
+# recorded them: Qt's config.opt, or autoconf's config.status without the
+# variables it adds.
+configured_flags() { # DIR
+  if [ -f "$1/config.opt" ]; then
+    cat "$1/config.opt"
+  elif [ -f "$1/config.status" ]; then
+    eval "set -- $(sh "$1/config.status" --config)"
+    printf '%s\n' "$@" | grep -vE '^[A-Za-z_]+='
+  fi
+}
+# True when ninja (the command given) has nothing left to build.
+nothing_to_build() { # NINJA...
+  [ "$("$@" -n 2>/dev/null | tail -n1)" = "ninja: no work to do." ]
+}
+
 # --- Progress -------------------------------------------------------------------
 # Reads a build's output and shows how far it is: ninja's [n/N], or, given a
 # command, what that command prints, asked once a second. On a terminal the
