@@ -31,8 +31,13 @@ def main():
     listing = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, check=True,
                              capture_output=True, text=True).stdout
     tests = json.loads(listing)["tests"]
-    # Qt Test's output reaches the terminal only with this on Windows.
-    common = ["QT_FORCE_STDERR_LOGGING=1", f"QT_QPA_FONTDIR={winpath(MINCHO_DIR)}"]
+    # Qt Test's output reaches the terminal only with this on Windows. Under
+    # Wine on a busy machine a test function runs several times slower than on
+    # Linux, and Qt 6.4's watchdog can count a function's data rows together
+    # when its thread wakes late (6.8 counts each row): the functions get ten
+    # minutes, and each test's own time-out below still ends a hang.
+    common = ["QT_FORCE_STDERR_LOGGING=1", f"QT_QPA_FONTDIR={winpath(MINCHO_DIR)}",
+              "QTEST_FUNCTION_TIMEOUT=600000"]
     runs = []
     for test in tests:
         command = test["command"]
