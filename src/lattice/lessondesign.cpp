@@ -11,35 +11,13 @@ constexpr int kPlateLeft = 240, kPlateAboveButtons = 30;
 
 const LessonStructure& lessonStructure(cell::Structure s) {
     // Two close-packed cells drawn apart need a taller answer on 面心隣接 and 六方隣接.
+    // clang-format off
     static const LessonStructure rows[] = {
-        {cell::Structure::Bcc,
-         "体心立方",
-         "体心",
-         "体心立方",
-         kNarrowClient,
-         2970,
-         3015,
-         1200,
-         {1, 2, 4, 8}},
-        {cell::Structure::Fcc,
-         "面心立方",
-         "面心",
-         "面心立方",
-         kFullClient,
-         3300,
-         4020,
-         150,
-         {1, 2, 4, 8}},
-        {cell::Structure::Hcp,
-         "六方最密",
-         "六方",
-         "六方最密",
-         kFullClient,
-         3570,
-         4020,
-         150,
-         {1, 2, 6}},
+        {cell::Structure::Bcc, "体心立方", "体心", "体心立方", kNarrowClient, 2970, 3015, 1200, {1, 2, 4, 8}},
+        {cell::Structure::Fcc, "面心立方", "面心", "面心立方", kFullClient,   3300, 4020, 150,  {1, 2, 4, 8}},
+        {cell::Structure::Hcp, "六方最密", "六方", "六方最密", kFullClient,   3570, 4020, 150,  {1, 2, 6}},
     };
+    // clang-format on
     const LessonStructure& row = rows[std::size_t(s)];
     Q_ASSERT(row.structure == s);
     return row;

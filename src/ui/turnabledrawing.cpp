@@ -331,25 +331,21 @@ bool TurnableDrawing::eventFilter(QObject* watched, QEvent* e) {
 
 void TurnableDrawing::keyPressEvent(QKeyEvent* e) {
     const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    double right = 0, up = 0;
-    bool home = false;
-    switch (plain ? e->key() : 0) {
-    case Qt::Key_Left:
-        right = -kKeyStep;
-        break;
-    case Qt::Key_Right:
-        right = kKeyStep;
-        break;
-    case Qt::Key_Up:
-        up = kKeyStep;
-        break;
-    case Qt::Key_Down:
-        up = -kKeyStep;
-        break;
-    case Qt::Key_Home:
-        home = true;
-        break;
-    default:
+    // Each arrow's turn; Home brings back the designed view.
+    struct KeyTurn {
+        int key;
+        double right, up;
+    };
+    static constexpr KeyTurn kKeys[] = {{Qt::Key_Left, -kKeyStep, 0},
+                                        {Qt::Key_Right, kKeyStep, 0},
+                                        {Qt::Key_Up, 0, kKeyStep},
+                                        {Qt::Key_Down, 0, -kKeyStep}};
+    const bool home = plain && e->key() == Qt::Key_Home;
+    const KeyTurn* arrow = nullptr;
+    for (const KeyTurn& k : kKeys)
+        if (plain && e->key() == k.key)
+            arrow = &k;
+    if (!home && !arrow) {
         Picture::keyPressEvent(e);
         return;
     }
@@ -364,7 +360,7 @@ void TurnableDrawing::keyPressEvent(QKeyEvent* e) {
     if (home)
         showDesignedView();
     else
-        turnBy(right, up);
+        turnBy(arrow->right, arrow->up);
     announceView();
 }
 
