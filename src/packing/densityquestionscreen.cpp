@@ -14,7 +14,7 @@ using namespace controls::densityQuestion;
 DensityQuestionScreen::DensityQuestionScreen(const ScreenDesign& design,
                                              const ScreenContext& context)
     : Screen(design, context) {
-    m_marks = element<Picture>(Image3);
+    m_mark = element<Picture>(Image3);
     for (int box = 0; box < 2; ++box) {
         m_query[box] = element<Picture>(Image2[box]);
         m_boxes[box] = element<Label>(Label7[box]);
@@ -64,9 +64,9 @@ void DensityQuestionScreen::judge() {
         reportLater({path, reason});
         return;
     }
-    m_marks->setPicture(mark);
-    nameElement(m_marks, drillMarkText(right));
-    m_marks->show();
+    m_mark->setPicture(mark);
+    nameElement(m_mark, drillMarkText(right));
+    m_mark->show();
     // The explanation takes the place of the metal's numbers.
     QWidget* shown = right ? m_explained : m_worked;
     QWidget* gone = right ? m_worked : m_explained;
@@ -85,7 +85,7 @@ void DensityQuestionScreen::judge() {
 void DensityQuestionScreen::clearEntry() {
     m_judged = 0;
     m_entered = 0;
-    m_marks->hide();
+    m_mark->hide();
     for (int box = 0; box < 2; ++box) {
         m_boxes[box]->setText(QString());
         m_boxes[box]->setAccessibleName(densityPlaceName(box));

@@ -23,21 +23,16 @@ public:
 
     void command2Click(qint16 digit);
 
-    // The entry: how many digits are in (0, 1), and the last judgement
-    // (0 none, 1 right, -1 wrong).
-    int entered() const { return m_entered; }
-    int judged() const { return m_judged; }
-
 private:
     void showDigit(int box, qint16 digit);
     void judge();
     void clearEntry();
 
-    int m_entered = 0;
-    int m_judged = 0;
+    int m_entered = 0; // digits in the entry, 0 or 1
+    int m_judged = 0;  // the last judgement: 0 none, 1 right, -1 wrong
     qint16 m_digits[2] = {0, 0};
 
-    Picture* m_marks;
+    Picture* m_mark;
     Picture* m_query[2];
     Label* m_boxes[2];
     QWidget* m_facts[4];
