@@ -1015,6 +1015,19 @@ def tour(results, args, layout):
             s = page.state()
             log(f"  ドリル: sounds started {s['soundsStarted']}, played {s['soundsPlayed']}")
 
+        def packing():
+            p.click("Command1", "メニュー")
+            p.click("Command8", "充填率")
+            for screen, following in (("充填率", "充填率計算"), ("充填率計算", "密度"),
+                                      ("密度", "密度問題")):
+                for _ in layout.stages(screen)[:-1]:
+                    p.click("Command1")
+                p.click("Command1", following)
+            started = page.state()["soundsStarted"]
+            p.click("Command2(1)")
+            p.click("Command2(2)")
+            page.wait(f"mirosutaState.soundsStarted > {started}", 10, "a sound")
+
         def end():
             p.click("Command1", "メニュー")
             p.click("Command7")
@@ -1040,6 +1053,7 @@ def tour(results, args, layout):
             ("tour: 体心内部 again, built by Tab, Space and Enter alone", by_keys),
             ("tour: まとめ, a link into a lesson screen", summary),
             ("tour: ドリル answered by digit key clicks, a sound started", drill),
+            ("tour: 充填率・密度 through its stages to 密度問題, answered, a sound", packing),
             ("tour: 終了 shows the end, and its button starts anew", end),
         ]
         try:

@@ -98,8 +98,8 @@ Table buildPictureTable() {
         const cell::Structure s = w.structure;
         const QString lattice = u(w.lattice);
         add(pictures::of(PictureKind::Plate, s), u(w.title));
-        add(pictures::of(PictureKind::Cutaway, s), lattice + u("の切り出した単位格子"),
-            u(w.cutaway));
+        for (PictureKind k : {PictureKind::Cutaway, PictureKind::MenuCutaway})
+            add(pictures::of(k, s), lattice + u("の切り出した単位格子"), u(w.cutaway));
         add(pictures::of(PictureKind::Spheres, s), lattice + u("の剛体球モデル"), u(w.spheres));
         add(pictures::of(PictureKind::BallStick, s), lattice + u("の単位格子（球と棒の図）"),
             u(w.ballstick));

@@ -39,10 +39,13 @@ std::vector<PictureEntry> buildCatalog() {
     add(RadiusBccDerivation, 400, 330);
 
     const QSize cutaway[] = {QSize(179, 189), QSize(174, 193), QSize(151, 184)};
+    // The menu's, smaller: they end above its top row of lesson buttons.
+    const QSize menuCutaway[] = {QSize(124, 130), QSize(120, 133), QSize(104, 127)};
     int i = 0;
     for (cell::Structure s : cell::kAllStructures) {
         add(of(PictureKind::Plate, s), 232, 52); // structure title plate
         add(of(PictureKind::Cutaway, s), cutaway[i].width(), cutaway[i].height());
+        add(of(PictureKind::MenuCutaway, s), menuCutaway[i].width(), menuCutaway[i].height());
         add(of(PictureKind::Spheres, s), 285, 298); // hard-sphere block
         const cell::Camera& cam = cell::lessonCamera(s);
         add(of(PictureKind::BallStick, s), cam.width, cam.height);

@@ -65,6 +65,8 @@ const char* stemOf(PictureKind k) {
         return "plate";
     case PictureKind::Cutaway:
         return "cutaway";
+    case PictureKind::MenuCutaway:
+        return "menu-cutaway";
     case PictureKind::Spheres:
         return "spheres";
     case PictureKind::BallStick:
@@ -112,6 +114,7 @@ QString PictureId::fileName() const {
     switch (kind) {
     case PictureKind::Plate:
     case PictureKind::Cutaway:
+    case PictureKind::MenuCutaway:
     case PictureKind::Spheres:
     case PictureKind::BallStick:
     case PictureKind::EmptyCell:

@@ -40,6 +40,7 @@ enum class PictureKind : std::uint8_t {
     // One per structure.
     Plate,
     Cutaway,
+    MenuCutaway, // the cut-away cell, smaller, fixed on the menu
     Spheres,
     BallStick,
     EmptyCell,
@@ -92,7 +93,8 @@ enum class ButtonStyle : std::uint8_t { Small, Lesson };
     X(Hcp, "btn-hcp", "六方最密", Lesson)                                                          \
     X(Summary, "btn-summary", "まとめ", Lesson)                                                    \
     X(Drill, "btn-drill", "ドリル", Lesson)                                                        \
-    X(Radius, "btn-radius", "原子半径", Lesson)
+    X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
+    X(Packing, "btn-packing", "充填率・密度", Lesson)
 
 enum class Word : std::uint8_t {
 #define MIROSUTA_WORD_ID(name, file, text, style) name,

@@ -706,6 +706,10 @@ std::unique_ptr<CellDrawing> cellDrawing(PictureId picture) {
     return kind ? kind->make(picture) : nullptr;
 }
 
+std::unique_ptr<CellDrawing> fixedCutaway(PictureId picture) {
+    return std::make_unique<Cutaway>(picture);
+}
+
 bool turns(PictureId picture) {
     return kindOf(picture) != nullptr;
 }

@@ -122,6 +122,9 @@ private:
 // a picture that does not turn.
 std::unique_ptr<CellDrawing> cellDrawing(PictureId picture);
 bool turns(PictureId picture); // without making the drawing
+// The cut-away cell drawn at the size of another picture of its structure (the
+// menu's); a picture that does not turn.
+std::unique_ptr<CellDrawing> fixedCutaway(PictureId picture);
 // Every picture of the catalog that turns.
 std::vector<PictureId> turningPictures();
 

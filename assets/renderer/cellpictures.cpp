@@ -87,6 +87,13 @@ QImage CellPictures::cutaway(Structure s) const {
     return designed(pictures::of(PictureKind::Cutaway, s));
 }
 
+QImage CellPictures::menuCutaway(Structure s) const {
+    const auto drawing = celldrawing::fixedCutaway(pictures::of(PictureKind::MenuCutaway, s));
+    QImage img = drawing->drawBodies({}, m_factor, celldrawing::Finish::Build);
+    img.setDevicePixelRatio(1);
+    return toArgb(img);
+}
+
 QImage CellPictures::sphereBlock(Structure s) const {
     return designed(pictures::of(PictureKind::Spheres, s));
 }

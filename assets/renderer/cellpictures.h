@@ -21,6 +21,8 @@ public:
     QImage emptyCell(cell::Structure s) const;
     QImage piece(cell::Structure s, int index) const;
     QImage cutaway(cell::Structure s) const;
+    // The same drawing at the menu's smaller size; it does not turn there.
+    QImage menuCutaway(cell::Structure s) const;
     QImage sphereBlock(cell::Structure s) const;
     // The coordination pictures (question and answer) with their words.
     QImage neighbours(PictureId picture) const;

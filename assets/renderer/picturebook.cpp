@@ -17,6 +17,8 @@ QImage PictureBook::draw(const PictureEntry& e) const {
         return cells.emptyCell(s);
     case PictureKind::Cutaway:
         return cells.cutaway(s);
+    case PictureKind::MenuCutaway:
+        return cells.menuCutaway(s);
     case PictureKind::Spheres:
         return cells.sphereBlock(s);
     case PictureKind::NeighbourQuestion:

@@ -1,5 +1,6 @@
 #include "screenclasses.h"
 
+#include "densityquestionscreen.h"
 #include "drillscreen.h"
 #include "navigator.h"
 
@@ -7,4 +8,8 @@ void registerScreenClasses(Navigator& navigator) {
     navigator.registerClass(ScreenId::Drill, [](const ScreenDesign& d, const ScreenContext& c) {
         return new DrillScreen(d, c);
     });
+    navigator.registerClass(ScreenId::DensityQuiz,
+                            [](const ScreenDesign& d, const ScreenContext& c) {
+                                return new DensityQuestionScreen(d, c);
+                            });
 }

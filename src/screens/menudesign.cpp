@@ -8,10 +8,15 @@ ScreenDesign design(ScreenTag<ScreenId::Menu>) {
     using cell::Structure;
     Design<Tag> d(ScreenId::Menu, "メニュー", "メニュー", kFullClient);
     d.picture(Image1, 750, 165, pictures::Title);
-    d.picture(Image2, 765, 1605, pictures::of(PictureKind::Cutaway, Structure::Bcc));
-    d.picture(Image3, 4500, 1560, pictures::of(PictureKind::Cutaway, Structure::Fcc));
-    d.picture(Image4, 8415, 1620, pictures::of(PictureKind::Cutaway, Structure::Hcp));
-    // The lessons in two rows of three, the first screen of each.
+    // The cells drawn smaller than on the lessons, each centred over its
+    // column, so that they end above the top row of lesson buttons.
+    d.picture(Image2, 1080, 1425, pictures::of(PictureKind::MenuCutaway, Structure::Bcc));
+    d.picture(Image3, 4860, 1410, pictures::of(PictureKind::MenuCutaway, Structure::Fcc));
+    d.picture(Image4, 8700, 1455, pictures::of(PictureKind::MenuCutaway, Structure::Hcp));
+    // The later lessons in a row above, centred between the columns; then
+    // the lessons of the structures, the radius, the summary and the drill in
+    // two rows of three. Each leads to the lesson's first screen.
+    d.button(Command8, Word::Packing, 2460, 3495).to(ScreenId::PackingIntro);
     d.button(Command1, Word::Bcc, 585, 4725).to(ScreenId::BccIntro);
     d.button(Command2, Word::Fcc, 4335, 4725).to(ScreenId::FccIntro);
     d.button(Command3, Word::Hcp, 8055, 4725).to(ScreenId::HcpIntro);
@@ -21,7 +26,7 @@ ScreenDesign design(ScreenTag<ScreenId::Menu>) {
     // A little taller than its face, as the menu was designed; the face is
     // centred in it.
     d.button(Command7, Word::End, 9285, 345).size(1605, 765).endsProgram();
-    d.tabOrder({Command1, Command2, Command3, Command4, Command5, Command6, Command7});
+    d.tabOrder({Command1, Command2, Command3, Command4, Command5, Command6, Command8, Command7});
     d.firstFocus(Command1);
     return d.take();
 }

@@ -27,7 +27,11 @@ enum class Structure;
     X(FccRadius)     /* 面心半径 */                                                            \
     X(BccRadius)     /* 体心半径 */                                                            \
     X(DrillStart)    /* ドリル開始 */                                                         \
-    X(Drill)         /* ドリル */
+    X(Drill)         /* ドリル */                                                               \
+    X(PackingIntro)  /* 充填率 */                                                               \
+    X(PackingWorked) /* 充填率計算 */                                                         \
+    X(Density)       /* 密度 */                                                                  \
+    X(DensityQuiz)   /* 密度問題 */
 
 enum class ScreenId {
 #define MIROSUTA_SCREEN_ID(name) name,

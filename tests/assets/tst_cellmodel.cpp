@@ -1,8 +1,11 @@
 #include "cellmodel.h"
+#include "metals.h"
 #include "testmain.h"
 #include "testsupport.h"
 
 #include <QTest>
+#include <cmath>
+#include <numbers>
 
 using cell::Structure;
 
@@ -19,7 +22,48 @@ private slots:
     void wholeAtomsOfThePrismAreItsMiddleLayer();
     void piecesComeInTheLessonsOrder_data();
     void piecesComeInTheLessonsOrder();
+    void packingFractions_data();
+    void packingFractions();
+    void densitiesAgreeWithTheHandbook_data();
+    void densitiesAgreeWithTheHandbook();
 };
+
+// The share the atoms fill, from the model's atoms, radius and cell, against
+// the closed forms the lesson derives.
+void CellModelTest::packingFractions_data() {
+    QTest::addColumn<int>("structure");
+    QTest::addColumn<double>("fraction");
+    const double pi = std::numbers::pi;
+    QTest::newRow("bcc") << int(Structure::Bcc) << std::sqrt(3.0) * pi / 8;
+    QTest::newRow("fcc") << int(Structure::Fcc) << std::sqrt(2.0) * pi / 6;
+    QTest::newRow("hcp") << int(Structure::Hcp) << std::sqrt(2.0) * pi / 6;
+}
+
+void CellModelTest::packingFractions() {
+    QFETCH(int, structure);
+    QFETCH(double, fraction);
+    QVERIFY(std::abs(cell::packingFraction(Structure(structure)) - fraction) < 1e-12);
+}
+
+// ρ = n·M / (N_A·a³) from the table against measured densities, within 3 %.
+void CellModelTest::densitiesAgreeWithTheHandbook_data() {
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<double>("handbook");
+    QTest::newRow("Cu") << "Cu" << 8.96;
+    QTest::newRow("Al") << "Al" << 2.70;
+    QTest::newRow("Na") << "Na" << 0.97;
+    QTest::newRow("Fe") << "Fe" << 7.87;
+}
+
+void CellModelTest::densitiesAgreeWithTheHandbook() {
+    QFETCH(QString, symbol);
+    QFETCH(double, handbook);
+    const std::string key = symbol.toStdString();
+    const cell::Metal& m = cell::metal(key);
+    QCOMPARE(QString::fromLatin1(m.symbol.data(), qsizetype(m.symbol.size())), symbol);
+    const double rho = cell::density(m);
+    QVERIFY2(std::abs(rho - handbook) <= 0.03 * handbook, qPrintable(QString::number(rho)));
+}
 
 void CellModelTest::countsAtomsPerCell_data() {
     QTest::addColumn<int>("structure");

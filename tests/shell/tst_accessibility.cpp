@@ -8,6 +8,8 @@
 #include "latticeinteriordesign.h"
 #include "latticeintrodesign.h"
 #include "latticeneighboursdesign.h"
+#include "menudesign.h"
+#include "packingdesign.h"
 #include "picture.h"
 #include "picturecatalog.h"
 #include "radiusdesign.h"
@@ -151,6 +153,7 @@ private slots:
     void summaryLinksFollowByKeys();
     void summaryLinksComeAfterThePanel();
     void summaryLinksLookAsPlainLabels();
+    void packingLessonWithKeysAlone();
 };
 
 void AccessibilityTest::everyCatalogPictureIsNamed() {
@@ -476,6 +479,49 @@ void AccessibilityTest::summaryLinksLookAsPlainLabels() {
         plain.resize(link->size());
         QCOMPARE(link->grab().toImage(), plain.grab().toImage());
     }
+}
+
+// From the menu through the packing lesson by Tab, Space and the
+// keyboard's digits: a wrong answer, then the right one, then back to the
+// menu; every element named at every step.
+void AccessibilityTest::packingLessonWithKeysAlone() {
+    using namespace controls::densityQuestion;
+    Harness h;
+    QVERIFY(openActive(h, ScreenId::Menu));
+    QCOMPARE(focusedName(), controls::menu::Command1.text());
+    for (int i = 0; i < 6; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focusedName(), controls::menu::Command8.text());
+    press(Qt::Key_Space);
+    for (ScreenId id : {ScreenId::PackingIntro, ScreenId::PackingWorked, ScreenId::Density}) {
+        QCOMPARE(h.currentName(), screenDesign(id).formName);
+        QVERIFY(QTest::qWaitForWindowActive(h.current()));
+        for (const Press& stage : screenDesign(id).stages) {
+            QCOMPARE(focusedName(), stage.element);
+            const QString faults = nameFaults(h.current(), "before " + stage.element);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults));
+            press(Qt::Key_Space);
+        }
+    }
+    QCOMPARE(h.currentName(), QString("密度問題"));
+    QVERIFY(QTest::qWaitForWindowActive(h.current()));
+    const std::array<int, 2> a = packing::answerDigits(cell::metal(kQuestionMetal));
+    const auto digitKey = [](int d) { return Qt::Key(Qt::Key_0 + d); };
+    for (const auto& entry : {std::array<int, 2>{a[1], a[0]}, a}) {
+        press(digitKey(entry[0]));
+        press(digitKey(entry[1]));
+        const bool right = entry == a;
+        QCOMPARE(nameOf(h.element<QWidget>(Image3)), right ? QString("正解") : QString("不正解"));
+        QVERIFY(h.shown(right ? List3 : List2));
+        const QString faults = nameFaults(h.current(), right ? "right" : "wrong");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+    QCOMPARE(nameOf(h.element<QWidget>(Label7[1])),
+             QStringLiteral("%1「%2」").arg(densityPlaceName(1)).arg(a[1]));
+    for (int tabs = 0; tabs < 20 && focusedName() != Command1.text(); ++tabs)
+        press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
 MIROSUTA_TEST_CLASS(AccessibilityTest)

@@ -9,6 +9,7 @@
 #include "latticeinteriordesign.h"
 #include "latticeintrodesign.h"
 #include "latticeneighboursdesign.h"
+#include "packingdesign.h"
 #include "radiusdesign.h"
 #include "startdesign.h"
 #include "summarydesign.h"
@@ -99,6 +100,34 @@ const QList<PanelUse>& panelUses() {
             {ScreenId::Drill, controls::drill::List1, "\\説明\\ドリル\\msg2.txt", true},
             {ScreenId::Drill, controls::drill::List2, "\\説明\\ドリル\\msg3.txt", true},
         };
+        // The packing lesson's texts in turn, msg1 onwards: the first of a
+        // screen is read as it opens, the others at their stages, except on
+        // the question, which reads them all as it opens.
+        int n = 1;
+        const auto packing = [&](ScreenId screen, std::initializer_list<ControlName> panels) {
+            for (const ControlName& panel : panels) {
+                const bool atLoad =
+                    panel.text() == panels.begin()->text() || screen == ScreenId::DensityQuiz;
+                u << PanelUse{screen, panel, QStringLiteral("\\説明\\充填率\\msg%1.txt").arg(n++),
+                              atLoad};
+            }
+        };
+        {
+            using namespace controls::packingIntro;
+            packing(ScreenId::PackingIntro, {List1, List2, List3, List4, List5});
+        }
+        {
+            using namespace controls::packingWorked;
+            packing(ScreenId::PackingWorked, {List1, List2, List3, List4});
+        }
+        {
+            using namespace controls::density;
+            packing(ScreenId::Density, {List1, List2, List3});
+        }
+        {
+            using namespace controls::densityQuestion;
+            packing(ScreenId::DensityQuiz, {List1, List2, List3});
+        }
         for (const LessonTexts& l : lessons()) {
             u << PanelUse{l.intro, controls::latticeIntro::List1, lessonFile(l, 1), true}
               << PanelUse{l.intro, controls::latticeIntro::List2, lessonFile(l, 2), false}

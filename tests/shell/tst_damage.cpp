@@ -1,6 +1,5 @@
 #include "basefolder.h"
 #include "drilldesign.h"
-#include "latticeintrodesign.h"
 #include "startdesign.h"
 #include "testmain.h"
 #include "testsupport.h"
@@ -9,45 +8,37 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <array>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
 namespace {
 
-// Where a learner meets each text file: the screen that reads it and how many
-// presses of its 実行 come first.
+// Where a learner meets each text file: the first screen whose declaration
+// names it, and the presses of its stages that come before the stage that
+// reads it (none for a text read as the screen opens).
 struct Reader {
     ScreenId screen;
-    int presses;
+    QStringList presses;
 };
 
 Reader readerOf(const QString& file) {
-    using S = ScreenId;
-    // Each structure's chain: 開始 (msg1-3), 内部 (msg4-6), 原子 (msg7-8), 隣接 (msg9-10).
-    static const QHash<QString, std::array<ScreenId, 4>> chainByFolder{
-        {"体心立方", {S::BccIntro, S::BccInterior, S::BccAtoms, S::BccNeighbours}},
-        {"面心立方", {S::FccIntro, S::FccInterior, S::FccAtoms, S::FccNeighbours}},
-        {"六方最密", {S::HcpIntro, S::HcpInterior, S::HcpAtoms, S::HcpNeighbours}}};
-    const QStringList parts = file.split('\\', Qt::SkipEmptyParts); // 説明, folder, msgN.txt
-    const QString folder = parts.at(1);
-    const int n = parts.at(2).mid(3).chopped(4).toInt();
-    if (folder == "メニュー")
-        return {ScreenId::Start, 0};
-    if (folder == "まとめ")
-        return {ScreenId::Summary, 0};
-    if (folder == "ドリル")
-        return {n == 1 ? ScreenId::DrillStart : ScreenId::Drill, 0};
-    if (folder == "原子半径")
-        return {n == 1   ? ScreenId::RadiusIntro
-                : n <= 3 ? ScreenId::FccRadius
-                         : ScreenId::BccRadius,
-                0};
-    const std::array<ScreenId, 4> chain = chainByFolder.value(folder);
-    if (n <= 3)
-        return {chain[0], n - 1};
-    return {chain[n <= 6 ? 1 : n <= 8 ? 2 : 3], 0};
+    for (int i = 0; i < kScreenCount; ++i) {
+        const ScreenDesign& d = screenDesign(ScreenId(i));
+        for (const ElementDesign& e : d.elements) {
+            if (e.file != file)
+                continue;
+            Reader r{d.id, {}};
+            for (const Press& stage : d.stages) {
+                r.presses << stage.element;
+                for (const Step& step : stage.steps)
+                    if (step.kind == Step::Kind::Fill && step.names.contains(e.name))
+                        return r;
+            }
+            return {d.id, {}};
+        }
+    }
+    qFatal("no screen reads %s", qPrintable(file));
 }
 
 } // namespace
@@ -117,8 +108,9 @@ void DamageTest::damagedTextFile() {
 
     h.navigator().switchScreen(reader.screen);
     Harness::flushDeletes();
-    for (int i = 0; i < reader.presses && h.current(); ++i)
-        h.click(controls::latticeIntro::Command1);
+    for (const QString& element : reader.presses)
+        if (h.current())
+            h.click(element);
 
     if (fails) {
         QCOMPARE(h.exits.statuses, QList<int>{1});

@@ -14,6 +14,7 @@
 #include "latticeinteriordesign.h"
 #include "latticeneighboursdesign.h"
 #include "navigator.h"
+#include "packingdesign.h"
 #include "programlook.h"
 #include "screenclasses.h"
 #include "services.h"
@@ -260,6 +261,21 @@ int main(int argc, char** argv) {
             endPause();
         }
         shoot(out, "ドリル-4-end");
+    }
+
+    {
+        // 密度問題 answered wrong, then right: its judged states.
+        using namespace controls::densityQuestion;
+        const std::array<int, 2> a = packing::answerDigits(cell::metal(kQuestionMetal));
+        g_navigator->switchScreen(ScreenId::DensityQuiz);
+        flush();
+        click(Command2[a[0]].text());
+        shoot(out, "密度問題-1-first");
+        click(Command2[(a[1] + 3) % 10].text());
+        shoot(out, "密度問題-2-wrong");
+        click(Command2[a[0]].text());
+        click(Command2[a[1]].text());
+        shoot(out, "密度問題-3-right");
     }
     return report.count == 0 ? 0 : 1;
 }

@@ -1,0 +1,82 @@
+#include "packingdesign.h"
+
+using namespace controls::densityQuestion;
+
+namespace {
+
+constexpr int kAnswerTop = 3450, kBoxHeight = 915, kBoxWidth = 1515;
+constexpr int kBoxLeft[2] = {1500, 3375};
+constexpr int kKeyLeft = 240, kKeyStep = 990, kKeyTop = 5400;
+
+} // namespace
+
+AccessibleText densityBoxText(int box) {
+    return {QStringLiteral("%1の欄「？」").arg(densityPlaceName(box)),
+            QStringLiteral("数字のキーで入れる")};
+}
+
+QString densityPlaceName(int box) {
+    return box == 0 ? QStringLiteral("一の位") : QStringLiteral("小数第一位");
+}
+
+ScreenDesign design(ScreenTag<ScreenId::DensityQuiz>) {
+    const cell::Metal& al = cell::metal(kQuestionMetal);
+    const QColor red(255, 0, 0);
+    Design<Tag> d(ScreenId::DensityQuiz, "密度問題", "密度の問題", kFullClient);
+    addPackingTitle(d, Label1, "密度の問題");
+    d.picture(Image1, 10380, 120, pictures::FaceB);
+    d.panel(List1, explanation(kPackingFolder, 13), QRect(240, 960, 6000, 2250), PanelGround::Blue)
+        .spoken("問題");
+    // The metal's numbers; the worked answer takes their place once judged.
+    const QRect fact(6480, 960, 4800, 375);
+    addFact(d, Label2, fact, packing::metalTitle(al));
+    addFact(d, Label3, fact.translated(0, 390), packing::edgeLine(al))
+        .spoken(packing::edgeSpoken(al), {});
+    addFact(d, Label4, fact.translated(0, 780), packing::molarMassLine(al));
+    addFact(d, Label5, fact.translated(0, 1170), packing::avogadroLine())
+        .spoken(packing::avogadroSpoken(), {});
+    const QRect worked(6480, 960, 4800, 4200);
+    d.panel(List2, explanation(kPackingFolder, 14), worked, PanelGround::DarkBlue)
+        .hidden()
+        .spoken("解き方");
+    d.panel(List3, explanation(kPackingFolder, 15), worked, PanelGround::DarkBlue)
+        .hidden()
+        .spoken("正解の説明");
+
+    // ρ ＝ □.□ g/cm³: the boxes hold the digits, the "?" lies over an empty one.
+    d.label(Label6, QRect(240, kAnswerTop, 1200, kBoxHeight), QStringLiteral("ρ ＝"), 20,
+            packing::kInk)
+        .spoken("密度 ロー");
+    for (int box = 0; box < 2; ++box) {
+        d.label(Label7[box], QRect(kBoxLeft[box], kAnswerTop, kBoxWidth, kBoxHeight), QString(), 36,
+                red, Qt::white)
+            .spoken(densityPlaceName(box), {});
+        d.picture(Image2[box], kBoxLeft[box], kAnswerTop, pictures::QuestionMark)
+            .spoken(densityBoxText(box));
+    }
+    d.label(Label8,
+            QRect(kBoxLeft[0] + kBoxWidth, kAnswerTop, kBoxLeft[1] - kBoxLeft[0] - kBoxWidth,
+                  kBoxHeight),
+            QStringLiteral("."), 36, packing::kInk)
+        .spoken("小数点");
+    d.label(Label9, QRect(kBoxLeft[1] + kBoxWidth + 60, kAnswerTop, 1500, kBoxHeight),
+            QStringLiteral("g/cm³"), 15.75, packing::kInk, QColor(),
+            Qt::AlignLeft | Qt::AlignVCenter)
+        .spoken("グラム毎立方センチメートル");
+
+    for (int i = 0; i < 10; ++i)
+        d.button(Command2[i], pictures::key(i), QString::number(i),
+                 QRect(kKeyLeft + i * kKeyStep, kKeyTop, 960, 690));
+    const QPoint menu = bottomButton(d.clientTwips(), 1);
+    d.button(Command1, Word::Menu, menu.x(), menu.y()).to(ScreenId::Menu);
+    // The mark lies over the question, above the answer it judges.
+    d.picture(Image3, 1815, 600, pictures::None).hidden();
+
+    Names<Tag> order;
+    for (int i = 0; i < 10; ++i)
+        order << Command2[i];
+    order << Command1 << List1 << List2 << List3;
+    d.tabOrder(order);
+    d.firstFocus(Command2[0]);
+    return d.take();
+}
