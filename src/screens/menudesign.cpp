@@ -18,10 +18,12 @@ ScreenDesign design(ScreenTag<ScreenId::Menu>) {
     d.button(Command4, Word::Summary, 585, 5955).to(ScreenId::Summary);
     d.button(Command5, Word::Drill, 4335, 5955).to(ScreenId::DrillStart);
     d.button(Command6, Word::Radius, 8055, 5955).to(ScreenId::RadiusIntro);
+    // Below the cutaways, in a row of its own.
+    d.button(Command9, Word::Stacking, 6210, 3495).to(ScreenId::StackingLayer);
     // A little taller than its face, as the menu was designed; the face is
     // centred in it.
     d.button(Command7, Word::End, 9285, 345).size(1605, 765).endsProgram();
-    d.tabOrder({Command1, Command2, Command3, Command4, Command5, Command6, Command7});
+    d.tabOrder({Command1, Command2, Command3, Command4, Command5, Command6, Command9, Command7});
     d.firstFocus(Command1);
     return d.take();
 }

@@ -27,7 +27,10 @@ enum class Structure;
     X(FccRadius)     /* 面心半径 */                                                            \
     X(BccRadius)     /* 体心半径 */                                                            \
     X(DrillStart)    /* ドリル開始 */                                                         \
-    X(Drill)         /* ドリル */
+    X(Drill)         /* ドリル */                                                               \
+    X(StackingLayer) /* 積み重ね開始 */                                                      \
+    X(StackingThird) /* 積み重ね選択 */                                                      \
+    X(StackingCells) /* 積み重ね格子 */
 
 enum class ScreenId {
 #define MIROSUTA_SCREEN_ID(name) name,

@@ -10,6 +10,7 @@
 #include "latticeintrodesign.h"
 #include "latticeneighboursdesign.h"
 #include "radiusdesign.h"
+#include "stackingdesign.h"
 #include "startdesign.h"
 #include "summarydesign.h"
 #include "testmain.h"
@@ -99,6 +100,23 @@ const QList<PanelUse>& panelUses() {
             {ScreenId::Drill, controls::drill::List1, "\\説明\\ドリル\\msg2.txt", true},
             {ScreenId::Drill, controls::drill::List2, "\\説明\\ドリル\\msg3.txt", true},
         };
+        const auto stacking = [](int n) {
+            return QStringLiteral("\\説明\\積み重ね\\msg%1.txt").arg(n);
+        };
+        using S = ScreenId;
+        namespace layer = controls::stackingLayer;
+        namespace third = controls::stackingThird;
+        namespace cells = controls::stackingCells;
+        u << PanelUse{S::StackingLayer, layer::List1, stacking(1), true}
+          << PanelUse{S::StackingLayer, layer::List2, stacking(2), false}
+          << PanelUse{S::StackingLayer, layer::List3, stacking(3), false}
+          << PanelUse{S::StackingThird, third::List1, stacking(4), true}
+          << PanelUse{S::StackingThird, third::List2, stacking(5), false}
+          << PanelUse{S::StackingThird, third::List3, stacking(6), true}
+          << PanelUse{S::StackingThird, third::List4, stacking(7), false}
+          << PanelUse{S::StackingCells, cells::List1, stacking(8), true}
+          << PanelUse{S::StackingCells, cells::List2, stacking(9), false}
+          << PanelUse{S::StackingCells, cells::List3, stacking(10), false};
         for (const LessonTexts& l : lessons()) {
             u << PanelUse{l.intro, controls::latticeIntro::List1, lessonFile(l, 1), true}
               << PanelUse{l.intro, controls::latticeIntro::List2, lessonFile(l, 2), false}
