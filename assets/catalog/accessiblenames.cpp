@@ -94,6 +94,39 @@ Table buildPictureTable() {
         u("対角線の長さ AC＝4r。直角三角形 OAB で AB²＝2a²、直角三角形 ABC で (4r)²＝2a²＋a²、"
           "16r²＝3a²"));
 
+    add(pictures::stackLayer(0), u("最密に並んだ球の層（A層）"),
+        u("緑の球が平面の上にすき間なく並んでいる"));
+    add(pictures::stackLayer(1), u("A層の一つの球と、それに接する6個の球"),
+        u("緑の球のまわりに、接する赤い球が6個ある"));
+    add(pictures::stackLayer(2), u("A層のくぼみ"),
+        u("三つの球の間のくぼみに、青い印（Bの位置）とだいだい色の印（Cの位置）が一つおきにある"));
+    add(pictures::StackChoice, u("A層の上にB層を重ねた図"),
+        u("青いB層の球は、緑のA層の青い印のくぼみに入っている。黄色い印が3層目の置き場所の候補"));
+    add(pictures::of(PictureKind::Stack, cell::Structure::Hcp),
+        u("ABAB…と重ねた層（六方最密構造）"),
+        u("3層目の緑の球はA層の真上にある。下から緑、青、緑、青"));
+    add(pictures::of(PictureKind::Stack, cell::Structure::Fcc),
+        u("ABCABC…と重ねた層（面心立方格子）"),
+        u("3層目のだいだい色の球は、A層もB層も使っていないくぼみの上にある。下から緑、青、だいだい"
+          "色、緑"));
+    add(pictures::of(PictureKind::StackCell, cell::Structure::Hcp), u("ABABの層の中の六角柱"),
+        u("六方最密構造の六角柱が、緑のA層、青のB層、緑のA層の3層にまたがっている。大きい球が六角柱"
+          "の原子"));
+    add(pictures::of(PictureKind::StackCell, cell::Structure::Fcc), u("ABCAの層の中の立方体"),
+        u("面心立方格子の立方体が、体対角線を層に垂直に立てて4層にまたがっている。大きい球が立方体"
+          "の原子。"
+          "回すと立方体が見えてくる"));
+    add(pictures::of(PictureKind::StackNeighbours, cell::Structure::Hcp),
+        u("六方最密構造で一つの球に接する12個の球"),
+        u("層を離して描いた図。緑の球に接するのは、同じ層に赤い球6個、上の層と下の層に赤紫の球3個ず"
+          "つ。"
+          "上と下の3個は真上と真下に重なる"));
+    add(pictures::of(PictureKind::StackNeighbours, cell::Structure::Fcc),
+        u("面心立方格子で一つの球に接する12個の球"),
+        u("層を離して描いた図。緑の球に接するのは、同じ層に赤い球6個、上の層と下の層に赤紫の球3個ず"
+          "つ。"
+          "上と下の3個は向きが60度ずれている"));
+
     for (const StructureWords& w : kStructures) {
         const cell::Structure s = w.structure;
         const QString lattice = u(w.lattice);

@@ -71,6 +71,16 @@ std::vector<PictureEntry> buildCatalog() {
         }
         ++i;
     }
+    // The stacking lesson: layer A alone and the two layers wide, the stacks
+    // and their cells side by side.
+    for (int variant = 0; variant < 3; ++variant)
+        add(stackLayer(variant), 400, 320);
+    add(StackChoice, 400, 320);
+    for (cell::Structure s : {cell::Structure::Hcp, cell::Structure::Fcc}) {
+        add(of(PictureKind::Stack, s), 240, 300);
+        add(of(PictureKind::StackCell, s), 240, 300);
+        add(of(PictureKind::StackNeighbours, s), 240, 300);
+    }
     return v;
 }
 

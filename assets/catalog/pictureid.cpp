@@ -77,6 +77,16 @@ const char* stemOf(PictureKind k) {
         return "neighbour-q";
     case PictureKind::NeighbourAnswer:
         return "neighbour-a";
+    case PictureKind::StackLayer:
+        return "stack-layer";
+    case PictureKind::StackChoice:
+        return "stack-choice";
+    case PictureKind::Stack:
+        return "stack";
+    case PictureKind::StackCell:
+        return "stack-cell";
+    case PictureKind::StackNeighbours:
+        return "stack-neighbours";
     case PictureKind::Piece:
         return "piece";
     case PictureKind::Key:
@@ -120,10 +130,14 @@ QString PictureId::fileName() const {
     case PictureKind::EmptyCell:
     case PictureKind::NeighbourQuestion:
     case PictureKind::NeighbourAnswer:
+    case PictureKind::Stack:
+    case PictureKind::StackCell:
+    case PictureKind::StackNeighbours:
         return stem + '-' + key();
     case PictureKind::Piece:
         return stem + '-' + key() + '-' + QString::number(number);
     case PictureKind::Key:
+    case PictureKind::StackLayer:
         return stem + '-' + QString::number(number);
     case PictureKind::WordFace:
         return QString::fromLatin1(wordButton(Word(number)).file);
@@ -161,6 +175,10 @@ PictureId of(PictureKind kind, cell::Structure s) {
 
 PictureId piece(cell::Structure s, int index) {
     return {PictureKind::Piece, int(s), index};
+}
+
+PictureId stackLayer(int variant) {
+    return {PictureKind::StackLayer, 0, variant};
 }
 
 PictureId key(int digit) {

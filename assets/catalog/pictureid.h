@@ -46,6 +46,15 @@ enum class PictureKind : std::uint8_t {
     EmptyCell,
     NeighbourQuestion,
     NeighbourAnswer,
+    // The stacking of close-packed layers: layer A (numbered: 0 alone, 1 with
+    // one sphere's six neighbours, 2 with its hollows), layers A and B with
+    // the places of the third layer, and per close-packed structure its
+    // stack, the stack with its cell, and one sphere's twelve neighbours.
+    StackLayer,
+    StackChoice,
+    Stack,
+    StackCell,
+    StackNeighbours,
     // One per atom of a structure's cell.
     Piece,
     // One per digit.
@@ -94,7 +103,8 @@ enum class ButtonStyle : std::uint8_t { Small, Lesson };
     X(Summary, "btn-summary", "まとめ", Lesson)                                                    \
     X(Drill, "btn-drill", "ドリル", Lesson)                                                        \
     X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
-    X(Packing, "btn-packing", "充填率・密度", Lesson)
+    X(Packing, "btn-packing", "充填率・密度", Lesson)                                              \
+    X(Stacking, "btn-stacking", "積み重ね", Lesson)
 
 enum class Word : std::uint8_t {
 #define MIROSUTA_WORD_ID(name, file, text, style) name,
@@ -142,6 +152,9 @@ PictureId hint(int parts);
 PictureId of(PictureKind kind, cell::Structure s);
 PictureId piece(cell::Structure s, int index);
 PictureId key(int digit);
+// Layer A of the stacking lesson: 0 alone, 1 with six neighbours, 2 with its hollows.
+PictureId stackLayer(int variant);
+inline constexpr PictureId StackChoice{PictureKind::StackChoice};
 PictureId face(Word w);
 // A word on a turning drawing, and back from it.
 PictureId wordOn(PictureId drawing, WordPicture w);

@@ -2,6 +2,7 @@
 
 #include "palette.h"
 #include "quickcaster.h"
+#include "stacking.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -462,25 +463,220 @@ private:
     Vec3 m_up;
 };
 
+// The lesson on stacking close-packed layers: spheres of one diameter, each
+// coloured by the place of its layer (A green, B blue, C orange), seen a
+// little from above so that the layers show.
+class StackDrawing : public CellDrawing {
+public:
+    std::optional<Vec3> atomPosition(int atom) const override {
+        if (atom < 0 || atom >= int(m_atoms.size()))
+            return std::nullopt;
+        return m_atoms[std::size_t(atom)];
+    }
+
+protected:
+    explicit StackDrawing(PictureId id) : CellDrawing(id) {}
+
+    static QColor layerColour(cell::stacking::Layer l) {
+        switch (l) {
+        case cell::stacking::Layer::A:
+            return palette::kAtomGreen;
+        case cell::stacking::Layer::B:
+            return palette::kLayerBlue;
+        case cell::stacking::Layer::C:
+            break;
+        }
+        return palette::kLayerOrange;
+    }
+    // A layer colour faded toward white, for what lies around the cell.
+    static QColor faded(const QColor& c) {
+        return QColor((c.red() + 2 * 255) / 3, (c.green() + 2 * 255) / 3, (c.blue() + 2 * 255) / 3);
+    }
+    void addBall(Vec3 centre, double radius, const QColor& surface) {
+        Ball b;
+        b.centre = centre;
+        b.radius = radius;
+        b.surface = surface;
+        m_balls.push_back(b);
+    }
+    // The view from the given angles, with everything in the picture.
+    void fit(double azimuth, double elevation) {
+        const QSize size = pictureSize(picture());
+        std::vector<Vec3> centres;
+        for (const Ball& b : m_balls) {
+            m_extent.push_back({b.centre, b.radius});
+            centres.push_back(b.centre);
+        }
+        for (const Vec3& p : m_atoms)
+            m_extent.push_back({p, 0.5});
+        m_room = QRectF(8, 8, size.width() - 16, size.height() - 16);
+        m_designed = render::fittedCamera(azimuth, elevation, size, m_room, m_extent);
+        m_pivot = middleOf(centres);
+        m_options.ground = palette::kScreenCyan;
+        m_options.outline = 0.3;
+    }
+    Scene scene(const cell::Camera& cam) const override {
+        Scene scene;
+        scene.balls = m_balls;
+        for (const auto& [from, to] : m_edges)
+            scene.rods.push_back({from, to, 1.4 / cam.scale, palette::kEdgeBlue});
+        return scene;
+    }
+
+    std::vector<Ball> m_balls;
+    std::vector<Vec3> m_atoms; // places a marker can be pinned to
+    std::vector<std::pair<Vec3, Vec3>> m_edges;
+};
+
+constexpr double kLayerReach = 2.7, kStackReach = 2.0, kCellReach = 1.8;
+
+// Layer A alone; with one sphere's six neighbours; with its two kinds of hollows.
+class StackLayer : public StackDrawing {
+public:
+    StackLayer(PictureId id) : StackDrawing(id) {
+        using namespace cell::stacking;
+        const std::vector<Vec3> sites = layerSites(Layer::A, 0, kLayerReach);
+        const std::vector<Vec3> six = touching(sites, {});
+        for (const Vec3& p : sites) {
+            QColor c = palette::kAtomGreen;
+            if (id.number == 1 && p.length() > 1e-6)
+                c = std::any_of(six.begin(), six.end(),
+                                [&](const Vec3& q) { return (q - p).length() < 1e-6; })
+                        ? palette::kCornerRed
+                        : palette::kPaleGreen;
+            addBall(p, 0.5, c);
+        }
+        if (id.number == 2)
+            // A small bead in each hollow, high enough to be seen between the spheres.
+            for (Layer l : {Layer::B, Layer::C})
+                for (const Vec3& p : layerSites(l, 0.42, kLayerReach - 0.7))
+                    addBall(p, 0.11, layerColour(l));
+        fit(-12, 42);
+    }
+};
+
+// Layer B over half of A's hollows, and the two places a sphere of the
+// third layer can take: atom 0 over a sphere of A, atom 1 over a hollow that
+// neither layer uses (C).
+class StackChoice : public StackDrawing {
+public:
+    StackChoice(PictureId id) : StackDrawing(id) {
+        using namespace cell::stacking;
+        const double h = layerSpacing();
+        for (const Vec3& p : layerSites(Layer::A, 0, kLayerReach))
+            addBall(p, 0.5, palette::kAtomGreen);
+        for (const Vec3& p : layerSites(Layer::B, h, kLayerReach - 0.5))
+            addBall(p, 0.5, palette::kLayerBlue);
+        // Near the middle, apart enough to tell: over the A sphere at (1, 0),
+        // and over the C hollow one step back from C's own offset.
+        const Vec3 up{0, 0, 2 * h}, a1{1, 0, 0}, a2{0.5, std::sqrt(3.0) / 2.0, 0};
+        m_atoms = {a1 + up, layerOffset(Layer::C) - a1 - a2 + up};
+        // Steeper than layer A alone, so that the gaps of B show what lies
+        // under them: a sphere of A, or the ground through both layers.
+        fit(-12, 55);
+    }
+};
+
+// The stack of four layers, ABAB (HCP) or ABCA (FCC).
+class Stack : public StackDrawing {
+public:
+    Stack(PictureId id) : StackDrawing(id) {
+        using namespace cell::stacking;
+        const Structure s = id.cellStructure();
+        for (int k = 0; k < 4; ++k)
+            for (const Vec3& p : layerSites(stackLayer(s, k), k * layerSpacing(), kStackReach))
+                addBall(p, 0.5, layerColour(stackLayer(s, k)));
+        fit(-12, 24);
+    }
+};
+
+// The stack with the structure's cell inside: the spheres small so that the
+// cell shows, those of the cell larger, its edges drawn.
+class StackCell : public StackDrawing {
+public:
+    StackCell(PictureId id) : StackDrawing(id) {
+        using namespace cell::stacking;
+        const Structure s = id.cellStructure();
+        const cell::Cell& c = cell::model(s);
+        std::vector<Vec3> cellAtoms;
+        for (const cell::Atom& a : c.atoms)
+            cellAtoms.push_back(inStack(s, a.pos));
+        for (int k = 0; k < 4; ++k)
+            for (const Vec3& p : layerSites(stackLayer(s, k), k * layerSpacing(), kCellReach)) {
+                const bool inCell = std::any_of(cellAtoms.begin(), cellAtoms.end(),
+                                                [&](Vec3 q) { return (q - p).length() < 1e-6; });
+                const QColor colour = layerColour(stackLayer(s, k));
+                addBall(p, inCell ? 0.28 : 0.1, inCell ? colour : faded(colour));
+            }
+        for (const auto& e : c.edges)
+            m_edges.push_back({inStack(s, c.corners[e[0]]), inStack(s, c.corners[e[1]])});
+        fit(-12, s == Structure::Fcc ? 12 : 16);
+    }
+};
+
+// One sphere of a middle layer and the twelve that touch it, the three
+// layers drawn apart: six in its layer, three above and three below.
+class StackNeighbours : public StackDrawing {
+public:
+    StackNeighbours(PictureId id) : StackDrawing(id) {
+        using namespace cell::stacking;
+        const Structure s = id.cellStructure();
+        const double h = layerSpacing(), apart = 1.4;
+        const std::vector<Vec3> spheres = stack(s, 3, kStackReach);
+        const Vec3 focus = layerOffset(stackLayer(s, 1)) + Vec3{0, 0, h};
+        addBall(focus, 0.5, palette::kAtomGreen);
+        for (const Vec3& p : touching(spheres, focus)) {
+            const int layer = int(std::lround(p.z / h)) - 1; // -1 below, 0 its own, 1 above
+            addBall(p + Vec3{0, 0, layer * apart}, 0.5,
+                    layer == 0 ? palette::kCornerRed : palette::kInnerMagenta);
+        }
+        fit(-12, 40);
+    }
+};
+
 // Each kind of turning drawing by the kind of its pictures. A new kind
 // is a class like those above (its scene, its designed camera, what turns
 // with it) and a row here; its pictures go into the catalog as any other.
+// Its pictures: one per structure, one per close-packed structure, or a
+// number of them.
 struct Kind {
     PictureKind kind;
     std::unique_ptr<CellDrawing> (*make)(PictureId id);
+    std::vector<PictureId> (*pictures)(PictureKind kind);
 };
 
 template <class T> std::unique_ptr<CellDrawing> make(PictureId id) {
     return std::make_unique<T>(id);
 }
 
+std::vector<PictureId> perStructure(PictureKind kind) {
+    std::vector<PictureId> ids;
+    for (Structure s : cell::kAllStructures)
+        ids.push_back(pictures::of(kind, s));
+    return ids;
+}
+std::vector<PictureId> closePacked(PictureKind kind) {
+    return {pictures::of(kind, Structure::Hcp), pictures::of(kind, Structure::Fcc)};
+}
+std::vector<PictureId> single(PictureKind kind) {
+    return {PictureId{kind}};
+}
+std::vector<PictureId> layerVariants(PictureKind) {
+    return {pictures::stackLayer(0), pictures::stackLayer(1), pictures::stackLayer(2)};
+}
+
 const Kind kKinds[] = {
-    {PictureKind::BallStick, make<BallStick>},
-    {PictureKind::EmptyCell, make<BuiltCell>},
-    {PictureKind::Cutaway, make<Cutaway>},
-    {PictureKind::Spheres, make<Spheres>},
-    {PictureKind::NeighbourQuestion, make<NeighbourQuestion>},
-    {PictureKind::NeighbourAnswer, make<NeighbourAnswer>},
+    {PictureKind::BallStick, make<BallStick>, perStructure},
+    {PictureKind::EmptyCell, make<BuiltCell>, perStructure},
+    {PictureKind::Cutaway, make<Cutaway>, perStructure},
+    {PictureKind::Spheres, make<Spheres>, perStructure},
+    {PictureKind::NeighbourQuestion, make<NeighbourQuestion>, perStructure},
+    {PictureKind::NeighbourAnswer, make<NeighbourAnswer>, perStructure},
+    {PictureKind::StackLayer, make<StackLayer>, layerVariants},
+    {PictureKind::StackChoice, make<StackChoice>, single},
+    {PictureKind::Stack, make<Stack>, closePacked},
+    {PictureKind::StackCell, make<StackCell>, closePacked},
+    {PictureKind::StackNeighbours, make<StackNeighbours>, closePacked},
 };
 
 // The word's picture, or a null image where the drawing has no such word.
@@ -717,9 +913,21 @@ bool turns(PictureId picture) {
 std::vector<PictureId> turningPictures() {
     std::vector<PictureId> ids;
     for (const Kind& kind : kKinds)
-        for (Structure s : cell::kAllStructures)
-            ids.push_back(pictures::of(kind.kind, s));
+        for (PictureId id : kind.pictures(kind.kind))
+            ids.push_back(id);
     return ids;
+}
+
+std::optional<Vec3> CellDrawing::atomPosition(int atom) const {
+    const cell::Cell& c = cell::model(structure());
+    if (atom < 0 || atom >= int(c.atoms.size()))
+        return std::nullopt;
+    return c.atoms[std::size_t(atom)].pos;
+}
+
+cell::Point2 designedAtomCentre(PictureId picture, int atom) {
+    const auto d = cellDrawing(picture);
+    return d->designedCamera().project(d->atomPosition(atom).value());
 }
 
 QRect wordPictureFrame(const QRectF& box, WordPicture w) {

@@ -95,6 +95,10 @@ public:
     // The whole drawing, its words set from their pictures.
     QImage draw(Turn t, double factor, Finish f, const WordPictures& words) const;
 
+    // Where atom i of the drawing lies, in model units: for a marker pinned
+    // to it. The cell model's atoms, unless the drawing has atoms of its own.
+    virtual std::optional<cell::Vec3> atomPosition(int atom) const;
+
     // The cell being built shows the pieces of these atoms; other drawings
     // ignore it.
     virtual void setPiecesIn(const std::vector<bool>&) {}
@@ -127,6 +131,10 @@ bool turns(PictureId picture); // without making the drawing
 std::unique_ptr<CellDrawing> fixedCutaway(PictureId picture);
 // Every picture of the catalog that turns.
 std::vector<PictureId> turningPictures();
+
+// Where atom i of a drawing lies in its picture at the designed view,
+// in logical pixels: for placing a marker pinned to it.
+cell::Point2 designedAtomCentre(PictureId drawing, int atom);
 
 // Where a word's picture (picturecatalog.h) stands on its drawing at the
 // designed view, in logical pixels: a frame of whole pixels around the word's

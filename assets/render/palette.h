@@ -18,6 +18,9 @@ inline const QColor kInnerMagenta{225, 35, 215};
 inline const QColor kInnerMagentaCut{240, 125, 235};
 inline const QColor kPaleGreen{175, 215, 180};
 inline const QColor kPaleCut{240, 232, 180};
+// The close-packed layers by their place: A green, B blue, C orange.
+inline const QColor kLayerBlue{60, 120, 245};
+inline const QColor kLayerOrange{255, 150, 20};
 inline const QColor kEdgeBlue{25, 55, 230};
 inline const QColor kGuideYellow{240, 195, 0};
 inline const QColor kCellLine{40, 70, 200};

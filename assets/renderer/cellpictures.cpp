@@ -98,6 +98,10 @@ QImage CellPictures::sphereBlock(Structure s) const {
     return designed(pictures::of(PictureKind::Spheres, s));
 }
 
+QImage CellPictures::stacking(PictureId picture) const {
+    return designed(picture);
+}
+
 QImage CellPictures::neighbours(PictureId picture) const {
     const celldrawing::CellDrawing& d = drawingOf(picture);
     QImage img = d.drawBodies({}, m_factor, celldrawing::Finish::Build);

@@ -26,6 +26,8 @@ public:
     QImage sphereBlock(cell::Structure s) const;
     // The coordination pictures (question and answer) with their words.
     QImage neighbours(PictureId picture) const;
+    // The stacking lesson's layers and stacks, without words.
+    QImage stacking(PictureId picture) const;
     // A word of a coordination picture alone (pictures::wordOn), set on it at
     // run time when it turns.
     QImage word(PictureId word) const;

@@ -24,6 +24,12 @@ QImage PictureBook::draw(const PictureEntry& e) const {
     case PictureKind::NeighbourQuestion:
     case PictureKind::NeighbourAnswer:
         return cells.neighbours(e.id);
+    case PictureKind::StackLayer:
+    case PictureKind::StackChoice:
+    case PictureKind::Stack:
+    case PictureKind::StackCell:
+    case PictureKind::StackNeighbours:
+        return cells.stacking(e.id);
     case PictureKind::DrawingWord:
         return cells.word(e.id);
     case PictureKind::Plate:

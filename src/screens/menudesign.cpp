@@ -17,6 +17,7 @@ ScreenDesign design(ScreenTag<ScreenId::Menu>) {
     // the lessons of the structures, the radius, the summary and the drill in
     // two rows of three. Each leads to the lesson's first screen.
     d.button(Command8, Word::Packing, 2460, 3495).to(ScreenId::PackingIntro);
+    d.button(Command9, Word::Stacking, 6210, 3495).to(ScreenId::StackingLayer);
     d.button(Command1, Word::Bcc, 585, 4725).to(ScreenId::BccIntro);
     d.button(Command2, Word::Fcc, 4335, 4725).to(ScreenId::FccIntro);
     d.button(Command3, Word::Hcp, 8055, 4725).to(ScreenId::HcpIntro);
@@ -26,7 +27,8 @@ ScreenDesign design(ScreenTag<ScreenId::Menu>) {
     // A little taller than its face, as the menu was designed; the face is
     // centred in it.
     d.button(Command7, Word::End, 9285, 345).size(1605, 765).endsProgram();
-    d.tabOrder({Command1, Command2, Command3, Command4, Command5, Command6, Command8, Command7});
+    d.tabOrder(
+        {Command1, Command2, Command3, Command4, Command5, Command6, Command8, Command9, Command7});
     d.firstFocus(Command1);
     return d.take();
 }

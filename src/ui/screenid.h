@@ -31,7 +31,10 @@ enum class Structure;
     X(PackingIntro)  /* 充填率 */                                                               \
     X(PackingWorked) /* 充填率計算 */                                                         \
     X(Density)       /* 密度 */                                                                  \
-    X(DensityQuiz)   /* 密度問題 */
+    X(DensityQuiz)   /* 密度問題 */                                                           \
+    X(StackingLayer) /* 積み重ね開始 */                                                      \
+    X(StackingThird) /* 積み重ね選択 */                                                      \
+    X(StackingCells) /* 積み重ね格子 */
 
 enum class ScreenId {
 #define MIROSUTA_SCREEN_ID(name) name,

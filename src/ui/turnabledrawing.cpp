@@ -147,12 +147,11 @@ void TurnableDrawing::returnToDesignedView() {
 void TurnableDrawing::placeOverlays() {
     const cell::Camera cam = m_drawing->camera(m_turn);
     const cell::Camera& designed = m_drawing->designedCamera();
-    const cell::Cell& c = cell::model(m_drawing->structure());
     for (const Pin& pin : m_pins) {
-        if (!pin.widget || pin.atom < 0 || pin.atom >= int(c.atoms.size()))
+        const std::optional<cell::Vec3> at = m_drawing->atomPosition(pin.atom);
+        if (!pin.widget || !at)
             continue;
-        const cell::Vec3 at = c.atoms[std::size_t(pin.atom)].pos;
-        const cell::Point2 from = designed.project(at), to = cam.project(at);
+        const cell::Point2 from = designed.project(*at), to = cam.project(*at);
         pin.widget->move(pin.designedPos + QPoint(qRound(to.x - from.x), qRound(to.y - from.y)));
     }
 }

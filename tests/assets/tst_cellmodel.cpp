@@ -1,5 +1,7 @@
+#include "celldrawing.h"
 #include "cellmodel.h"
 #include "metals.h"
+#include "stacking.h"
 #include "testmain.h"
 #include "testsupport.h"
 
@@ -26,6 +28,9 @@ private slots:
     void packingFractions();
     void densitiesAgreeWithTheHandbook_data();
     void densitiesAgreeWithTheHandbook();
+    void stacksGiveTwelveNeighbours_data();
+    void stacksGiveTwelveNeighbours();
+    void thirdLayerPlacesAreOverAAndC();
 };
 
 // The share the atoms fill, from the model's atoms, radius and cell, against
@@ -162,6 +167,91 @@ void CellModelTest::piecesComeInTheLessonsOrder() {
         (i < sites.size() / 2 ? backHalf : frontHalf) += cam.depth(c.atoms[std::size_t(i)].pos);
     }
     QVERIFY(backHalf / (sites.size() / 2) < frontHalf / (sites.size() - sites.size() / 2));
+}
+
+void CellModelTest::stacksGiveTwelveNeighbours_data() {
+    QTest::addColumn<int>("structure");
+    QTest::newRow("fcc ABC") << int(Structure::Fcc);
+    QTest::newRow("hcp ABAB") << int(Structure::Hcp);
+}
+
+void CellModelTest::stacksGiveTwelveNeighbours() {
+    // Counted in the stacks themselves: every sphere of a middle layer
+    // touches six in its layer, three above and three below, and no two
+    // spheres overlap.
+    using namespace cell::stacking;
+    QFETCH(int, structure);
+    const Structure s = Structure(structure);
+    const double h = layerSpacing();
+    const std::vector<cell::Vec3> spheres = stack(s, 5, 4.0);
+    int looked = 0;
+    for (const cell::Vec3& focus : spheres) {
+        if (std::hypot(focus.x, focus.y) > 2.0 || std::abs(focus.z - 2 * h) > 1e-9)
+            continue;
+        ++looked;
+        int below = 0, same = 0, above = 0;
+        std::vector<cell::Vec3> under, over;
+        for (const cell::Vec3& p : touching(spheres, focus)) {
+            const double dz = p.z - focus.z;
+            if (dz < -1e-9)
+                ++below, under.push_back(p - focus);
+            else if (dz > 1e-9)
+                ++above, over.push_back(p - focus);
+            else
+                ++same;
+        }
+        QCOMPARE(below + same + above, 12);
+        QCOMPARE(same, 6);
+        QCOMPARE(below, 3);
+        QCOMPARE(above, 3);
+        for (const cell::Vec3& p : spheres)
+            QVERIFY((p - focus).length() > 1 - 1e-9 || (p - focus).length() < 1e-9);
+        // ABAB: the three above stand straight over the three below; ABC:
+        // turned by 60 degrees, so none does.
+        int straightOver = 0;
+        for (const cell::Vec3& o : over)
+            for (const cell::Vec3& u : under)
+                if (std::hypot(o.x - u.x, o.y - u.y) < 1e-9)
+                    ++straightOver;
+        QCOMPARE(straightOver, s == Structure::Hcp ? 3 : 0);
+    }
+    QVERIFY(looked >= 7);
+
+    // The model's cell stands in the stack: each of its atoms on a sphere,
+    // the cube's body diagonal upright.
+    const std::vector<cell::Vec3> four = stack(s, 4, 3.0);
+    for (const cell::Atom& a : cell::model(s).atoms) {
+        const cell::Vec3 p = inStack(s, a.pos);
+        QVERIFY(std::any_of(four.begin(), four.end(),
+                            [&](const cell::Vec3& q) { return (q - p).length() < 1e-9; }));
+    }
+    const cell::Vec3 axis = inStack(s, s == Structure::Fcc ? cell::Vec3{1, 1, 1}
+                                                           : cell::Vec3{0, 0, 1.6329931618554521});
+    QVERIFY(std::hypot(axis.x, axis.y) < 1e-9);
+    QCOMPARE(axis.z, (s == Structure::Fcc ? 3 : 2) * h);
+}
+
+void CellModelTest::thirdLayerPlacesAreOverAAndC() {
+    // The two markers of the choice: one over a sphere of A, one over a
+    // hollow that neither A nor B uses; each a place a sphere can take.
+    using namespace cell::stacking;
+    const auto choice = celldrawing::cellDrawing(pictures::StackChoice);
+    const double h = layerSpacing();
+    auto onNet = [](Layer l, cell::Vec3 p) {
+        for (const cell::Vec3& q : layerSites(l, 0, 5))
+            if (std::hypot(p.x - q.x, p.y - q.y) < 1e-9)
+                return true;
+        return false;
+    };
+    const std::optional<cell::Vec3> overA = choice->atomPosition(0),
+                                    overC = choice->atomPosition(1);
+    QVERIFY(overA && overC && !choice->atomPosition(2));
+    QVERIFY(onNet(Layer::A, *overA) && !onNet(Layer::B, *overA) && !onNet(Layer::C, *overA));
+    QVERIFY(onNet(Layer::C, *overC) && !onNet(Layer::A, *overC) && !onNet(Layer::B, *overC));
+    for (const cell::Vec3& place : {*overA, *overC}) {
+        QCOMPARE(place.z, 2 * h);
+        QCOMPARE(int(touching(layerSites(Layer::B, h, 5), place).size()), 3);
+    }
 }
 
 MIROSUTA_TEST_CLASS(CellModelTest)

@@ -11,6 +11,7 @@
 #include "latticeneighboursdesign.h"
 #include "packingdesign.h"
 #include "radiusdesign.h"
+#include "stackingdesign.h"
 #include "startdesign.h"
 #include "summarydesign.h"
 #include "testmain.h"
@@ -127,6 +128,25 @@ const QList<PanelUse>& panelUses() {
         {
             using namespace controls::densityQuestion;
             packing(ScreenId::DensityQuiz, {List1, List2, List3});
+        }
+        {
+            const auto stacking = [](int n) {
+                return QStringLiteral("\\説明\\積み重ね\\msg%1.txt").arg(n);
+            };
+            using S = ScreenId;
+            namespace layer = controls::stackingLayer;
+            namespace third = controls::stackingThird;
+            namespace cells = controls::stackingCells;
+            u << PanelUse{S::StackingLayer, layer::List1, stacking(1), true}
+              << PanelUse{S::StackingLayer, layer::List2, stacking(2), false}
+              << PanelUse{S::StackingLayer, layer::List3, stacking(3), false}
+              << PanelUse{S::StackingThird, third::List1, stacking(4), true}
+              << PanelUse{S::StackingThird, third::List2, stacking(5), false}
+              << PanelUse{S::StackingThird, third::List3, stacking(6), true}
+              << PanelUse{S::StackingThird, third::List4, stacking(7), false}
+              << PanelUse{S::StackingCells, cells::List1, stacking(8), true}
+              << PanelUse{S::StackingCells, cells::List2, stacking(9), false}
+              << PanelUse{S::StackingCells, cells::List3, stacking(10), false};
         }
         for (const LessonTexts& l : lessons()) {
             u << PanelUse{l.intro, controls::latticeIntro::List1, lessonFile(l, 1), true}

@@ -29,6 +29,7 @@
 #include <QJsonObject>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -229,6 +230,26 @@ int main(int argc, char** argv) {
                 break;
             click(p.element);
             shoot(out, QStringLiteral("%1-%2").arg(design.formName).arg(stage++));
+        }
+        // A choice leads into the stages another way: a press that sets the
+        // stage, taken from the opening as far as such presses go ("-1b").
+        bool reopened = false;
+        for (const Press& p : design.presses) {
+            const auto rewind = std::find_if(p.steps.begin(), p.steps.end(), [](const Step& s) {
+                return s.kind == Step::Kind::Rewind;
+            });
+            if (rewind == p.steps.end())
+                continue;
+            if (!reopened) {
+                g_navigator->switchScreen(design.id);
+                flush();
+                reopened = true;
+            }
+            QWidget* w = g_navigator->current()->element(p.element);
+            if (!w || w->isHidden())
+                continue;
+            click(p.element);
+            shoot(out, QStringLiteral("%1-%2b").arg(design.formName).arg(rewind->stage));
         }
     }
 
