@@ -9,6 +9,7 @@
 #include "latticeinteriordesign.h"
 #include "latticeintrodesign.h"
 #include "latticeneighboursdesign.h"
+#include "metals.h"
 #include "packingdesign.h"
 #include "radiusdesign.h"
 #include "stackingdesign.h"
@@ -610,7 +611,8 @@ void ContentTest::radiusValuesFollowFromTheModel() {
     }
     QVERIFY2(!factor.isEmpty(), "no r = √n a/4 line under the structure's name");
 
-    // "例）銅 Cu（面心立方格子） a = 0.361 nm" then "r ≒ 0.354 × 0.361 nm ≒ 0.128 nm"
+    // "例）銅 Cu（面心立方格子） a = 0.362 nm" then "r ≒ 0.354 × 0.362 nm ≒ 0.128 nm";
+    // a metal of the density lessons' table has the table's edge.
     static const QRegularExpression given(QStringLiteral("a\\s*=\\s*(\\d+\\.\\d+)\\s*nm"));
     static const QRegularExpression worked(QStringLiteral(
         "r\\s*≒\\s*(\\d+\\.\\d+)\\s*×\\s*(\\d+\\.\\d+)\\s*nm\\s*≒\\s*(\\d+\\.\\d+)\\s*nm"));
@@ -626,6 +628,9 @@ void ContentTest::radiusValuesFollowFromTheModel() {
         const QString result = r.captured(3);
         QCOMPARE(result, roundedTo(factor.toDouble() * a.captured(1).toDouble(), result));
         QCOMPARE(result, roundedTo(ratio * a.captured(1).toDouble(), result));
+        for (const cell::Metal& m : cell::metals())
+            if (lines[i].contains(QLatin1String(m.symbol.data(), qsizetype(m.symbol.size()))))
+                QCOMPARE(a.captured(1).toDouble(), m.edgeNm);
         ++examples;
     }
     QVERIFY2(examples > 0, "no worked example for this cube");
