@@ -31,8 +31,9 @@ QRect twips(const QRect& px) {
 // The heading across the top, the guide's face at the bottom left, and 実行
 // and メニュー at the bottom right, as on the other lessons.
 template <class Tag> void addFrame(Design<Tag>& d) {
-    d.label(Label1, twips(QRect(12, 6, 480, 30)), QStringLiteral("最密充填の積み重ね"), 15.75,
-            kHeading, QColor(), Qt::AlignLeft | Qt::AlignVCenter);
+    // A plate of text, as the packing lesson's titles.
+    d.label(Label1, twips(QRect(12, 4, 300, 32)), QStringLiteral("最密充填の積み重ね"), 15.75,
+            Qt::white, kHeading);
 }
 
 template <class Tag, class N>
