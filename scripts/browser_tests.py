@@ -1028,8 +1028,27 @@ def tour(results, args, layout):
             p.click("Command2(2)")
             page.wait(f"mirosutaState.soundsStarted > {started}", 10, "a sound")
 
-        def end():
+        def stacking():
             p.click("Command1", "メニュー")
+            p.click("Command9", "積み重ね開始")
+            p.through_stages("積み重ね選択")
+            p.through_stages("積み重ね格子")  # the third layer over A first
+            for stage in layout.stages("積み重ね格子"):
+                p.click(stage["press"])
+            shot = p.shot()
+            # The twelve neighbours in both stacks, as the desktop draws them.
+            last = f"積み重ね格子-{len(layout.stages('積み重ね格子'))}"
+            done = reference_difference(shot, p.geometry, server.url, last)
+            first = reference_difference(shot, p.geometry, server.url, "積み重ね格子-0")
+            log(f"  積み重ね格子: mean difference {done:.1f} from the desktop's {last}, "
+                f"{first:.1f} from 積み重ね格子-0")
+            expect(done < first, "the page looks more like the cells than the neighbours")
+            shot.save(screens / "browser-積み重ね格子.png")
+            p.click("Command2", "メニュー")
+
+        def end():
+            if p.screen != "メニュー":
+                p.click("Command1", "メニュー")
             p.click("Command7")
             page.wait("mirosutaState.phase === 'ended'", 10, "the end")
             notice = page.eval("({shown: !document.getElementById('notice').hidden, "
@@ -1054,6 +1073,7 @@ def tour(results, args, layout):
             ("tour: まとめ, a link into a lesson screen", summary),
             ("tour: ドリル answered by digit key clicks, a sound started", drill),
             ("tour: 充填率・密度 through its stages to 密度問題, answered, a sound", packing),
+            ("tour: 積み重ね, the third layer chosen, to the twelve neighbours", stacking),
             ("tour: 終了 shows the end, and its button starts anew", end),
         ]
         try:
