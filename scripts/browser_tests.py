@@ -25,6 +25,7 @@ import json
 import os
 import re
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -136,6 +137,29 @@ class Server:
             self.httpd.shutdown()
             self.httpd.server_close()
             self.httpd = None
+
+
+class SilentServer:
+    """Takes connections on a port and never answers: a school network that
+    hangs. Counts the connections it took."""
+
+    def __init__(self, port):
+        self.sock = socket.socket()
+        self.sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        self.sock.bind(("127.0.0.1", port))
+        self.sock.listen(64)
+        self.connections = []
+        threading.Thread(target=self._accept, daemon=True).start()
+
+    def _accept(self):
+        with contextlib.suppress(OSError):
+            while True:
+                self.connections.append(self.sock.accept()[0])
+
+    def stop(self):
+        self.sock.close()
+        for c in self.connections:
+            c.close()
 
 
 class Site:
@@ -1177,6 +1201,179 @@ def teachers_edit(results, args, layout):
         server.stop()
 
 
+def school_network(results, args, layout):
+    """After a first visit, a server that takes connections and never answers:
+    the page comes from its cache once the worker stops waiting."""
+    site, server = site_server(args)
+    silent = None
+    try:
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+            with results.step("school network: スタート from the cache within 5 s when the "
+                              "server never answers"):
+                p.open()
+                wait_for_worker(page)
+                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+                port = server.httpd.server_address[1]
+                server.stop()
+                silent = SilentServer(port)
+                page.reload()
+                p.wait_first(60)
+                s = page.state()
+                log(f"  school network: スタート drawn {s['firstScreenAt']:.0f} ms after the "
+                    f"navigation; the server took {len(silent.connections)} connections")
+                expect(silent.connections, "the page never asked the network")
+                expect(s["phase"] == "running" and not s["missing"],
+                       f"phase {s['phase']}, missing {s['missing']}")
+                expect(s["firstScreenAt"] <= 5000, f"drawn after {s['firstScreenAt']:.0f} ms")
+                looks_like_start(p, p.shot(), server.url)
+    finally:
+        server.stop()
+        if silent:
+            silent.stop()
+
+
+# Every cache of the page's origin: each address it holds, with the SHA-256
+# of the body kept for it.
+CACHES = """(async () => {
+  const hex = (b) => [...new Uint8Array(b)].map((x) => x.toString(16).padStart(2, '0')).join('');
+  const found = {};
+  for (const name of await caches.keys()) {
+    const cache = await caches.open(name);
+    found[name] = {};
+    for (const request of await cache.keys())
+      found[name][request.url] =
+        hex(await crypto.subtle.digest('SHA-256', await (await cache.match(request)).arrayBuffer()));
+  }
+  return found;
+})()"""
+
+
+def not_of_site(held, site):
+    """What the caches hold that is not a file of the site as it is: the
+    program cache may hold its files (by their hash, or files.json by the
+    site's version), the content cache its listed content."""
+    site = Path(site)
+    listed = json.loads((site / "files.json").read_text(encoding="utf-8"))
+    content = {c["path"] for c in listed["content"]}
+    wrong = []
+    for name, entries in held.items():
+        for url, sha in entries.items():
+            parts = urllib.parse.urlsplit(url)
+            rel = urllib.parse.unquote(parts.path).lstrip("/") or "index.html"
+            v = urllib.parse.parse_qs(parts.query).get("v", [None])[0]
+            f = site / rel
+            data = f.read_bytes() if f.is_file() else None
+            if name == "mirosuta-content":
+                ok = rel in content and not v
+            else:
+                ok = data is not None and (
+                    v is None or v == (listed["version"] if rel == "files.json"
+                                       else hashlib.sha256(data).hexdigest()[:len(v)]))
+            if not ok or data is None or hashlib.sha256(data).hexdigest() != sha:
+                wrong.append(f"{name}: {urllib.parse.unquote(url)}")
+    return wrong
+
+
+def second_build(args):
+    """The site built again from the same program with another build id, which
+    its script and its module carry: a new build as the server would get it."""
+    browser_out = Path(args.build).resolve().parent
+    site = Path(tempfile.mkdtemp(prefix="mirosuta-update-")) / "site"
+    subprocess.run([sys.executable, str(ROOT / "packaging" / "browser" / "make_site.py"),
+                    "--build-id", "second-build", str(Path(args.build) / "out"),
+                    str(browser_out / "mincho.ttf"), str(browser_out / "icon-192.png"),
+                    str(browser_out / "icon-512.png"), str(site)],
+                   check=True, stdout=subprocess.DEVNULL)
+    return site
+
+
+def update(results, args, layout):
+    """A new build put in the place of the old: the next visit runs it whole,
+    the old build's files are gone from the caches, and it runs offline. A
+    server half way through the change, with the new module under the old
+    page, gets the page's refusal, not a program of two builds."""
+    files = lambda site: json.loads((Path(site) / "files.json").read_text(encoding="utf-8"))
+    second = None
+    site, server = site_server(args)
+    try:
+        second = second_build(args)
+        old, new = files(args.site), files(second)
+        expect(old["version"] != new["version"], "the two sites have one version")
+        site.overrides["mirosuta.wasm"] = second / "mirosuta.wasm"
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            with results.step("update: a module of another build under the page is refused"):
+                page.goto(server.url)
+                page.wait("!globalThis.__mtOld && mirosutaState.phase !== 'loading'", 60,
+                          "the page's start")
+                s = page.state()
+                text = page.eval("document.getElementById('notice-text').textContent")
+                kept = Path(args.build) / "browser-tests"
+                kept.mkdir(parents=True, exist_ok=True)
+                (kept / "update-refused.png").write_bytes(page.screenshot())
+                expect(s["phase"] == "failed" and "混ざって" in text and s["screensShown"] == 0,
+                       f"phase {s['phase']}, {s['screensShown']} screens shown: {text!r}")
+        site.overrides.clear()
+        with Browser() as browser, contextlib.suppress(StepFailed):
+            page = browser.new_page()
+            p = Program(page, layout, server.url)
+
+            def builds(want):
+                b = page.state()["build"]
+                expect(b == {"page": want, "script": want, "module": want},
+                       f"the page runs {b}, not {want} whole")
+
+            def first():
+                p.open()
+                builds(old["build"])
+                wait_for_worker(page)
+                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+
+            def next_visit():
+                site.folder = second
+                page.reload()
+                p.wait_first(60)
+                builds(new["build"])
+                expect(page.state()["phase"] == "running", "not running")
+
+            def caches_after():
+                want = sorted(["mirosuta-content", f"mirosuta-program-{new['version']}"])
+                try:
+                    page.wait(f"caches.keys().then(k => JSON.stringify(k.sort()) === "
+                              f"{json.dumps(json.dumps(want, separators=(',', ':')))})", 60,
+                              f"only the caches {want}")
+                finally:
+                    held = page.eval(CACHES)
+                    log("  update: caches " + ", ".join(f"{k} ({len(v)})" for k, v in held.items()))
+                # Every copy kept is a file of the new build as the server has it.
+                wrong = not_of_site(held, second)
+                expect(not wrong, f"kept, not of the new build: {wrong}")
+
+            def offline_after():
+                server.stop()
+                page.reload()
+                p.wait_first(60)
+                builds(new["build"])
+                looks_like_start(p, p.shot(), server.url)
+
+            run_steps(results, page, [
+                ("update: the first build runs, and its worker keeps it", first),
+                ("update: the next visit after the server got a new build runs the new one "
+                 "whole", next_visit),
+                ("update: the first build's program cache is gone, nothing of it kept",
+                 caches_after),
+                ("update: offline after, the new build runs", offline_after),
+            ])
+    except subprocess.CalledProcessError as e:
+        results.check("update: a second build of the site", False, str(e))
+    finally:
+        server.stop()
+        if second:
+            shutil.rmtree(second.parent, ignore_errors=True)
+
+
 def ipad(results, args, layout):
     site, server = site_server(args)
     try:
@@ -1298,7 +1495,8 @@ def screenshots(results):
 
 START_TIME = time.time()
 
-CHECKS = ("qt", "tour", "report", "offline", "edit", "ipad", "pictures", "accessibility")
+CHECKS = ("qt", "tour", "report", "offline", "network", "update", "edit", "ipad", "pictures",
+          "accessibility")
 
 
 def main():
@@ -1331,6 +1529,7 @@ def main():
             results.check("site", False, f"{args.site}/index.html is missing")
         elif layout:
             for name, run in (("tour", tour), ("report", damaged_text), ("offline", offline),
+                              ("network", school_network), ("update", update),
                               ("edit", teachers_edit), ("ipad", ipad),
                               ("pictures", picture_packs),
                               ("accessibility", accessibility)):

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Assembles the browser build's site from the program build's output.
 
-    make_site.py OUT_DIR FONT ICON192 ICON512 SITE
+    make_site.py [--build-id ID] OUT_DIR FONT ICON192 ICON512 SITE
 
 OUT_DIR is the program build's output folder (mirosuta.js, mirosuta.wasm,
 qtloader.js, the picture packs pictures.rcc and pictures@2x.rcc, and the content
@@ -9,8 +9,12 @@ folders 説明, 画像 and 音); FONT the Mincho subset;
 ICON192 and ICON512 the home-screen icons. SITE is written anew: the page, the
 program, the font, the content as plain files, files.json (what the page
 fetches, with sizes and hashes), the service worker and the web app manifest.
+
+The program's script and module both carry its build id (by default a hash of
+the two as built), so that the page can tell that they belong together.
 """
 
+import argparse
 import hashlib
 import json
 import shutil
@@ -26,11 +30,35 @@ def digest(path: Path) -> str:
     return hashlib.sha256(path.read_bytes()).hexdigest()[:16]
 
 
+def leb128(n: int) -> bytes:
+    out = bytearray()
+    while True:
+        byte, n = n & 0x7F, n >> 7
+        out.append(byte | (0x80 if n else 0))
+        if not n:
+            return bytes(out)
+
+
+# The build id in the module, where WebAssembly.Module.customSections finds it.
+BUILD_SECTION = "mirosuta.build"
+
+
+def stamp_build(site: Path, build: str) -> None:
+    name, payload = BUILD_SECTION.encode(), build.encode()
+    body = leb128(len(name)) + name + payload
+    with open(site / "mirosuta.wasm", "ab") as wasm:
+        wasm.write(b"\0" + leb128(len(body)) + body)
+    script = site / "mirosuta.js"
+    script.write_bytes(f"globalThis.mirosutaScriptBuild = {json.dumps(build)};\n".encode()
+                       + script.read_bytes())
+
+
 def main() -> int:
-    if len(sys.argv) != 6:
-        print(__doc__, file=sys.stderr)
-        return 2
-    out, font, icon192, icon512, site = (Path(a) for a in sys.argv[1:])
+    ap = argparse.ArgumentParser(usage=__doc__)
+    ap.add_argument("--build-id")
+    ap.add_argument("paths", nargs=5, metavar="PATH")
+    args = ap.parse_args()
+    out, font, icon192, icon512, site = (Path(a) for a in args.paths)
     if site.exists():
         shutil.rmtree(site)
     site.mkdir(parents=True)
@@ -51,6 +79,9 @@ def main() -> int:
     for name, source in copies.items():
         (site / name).parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(source, site / name)
+    build = args.build_id or hashlib.sha256(
+        (site / "mirosuta.js").read_bytes() + (site / "mirosuta.wasm").read_bytes()).hexdigest()[:16]
+    stamp_build(site, build)
     program = [
         {"path": name, "size": (site / name).stat().st_size, "hash": digest(site / name)}
         for name in ("mirosuta.wasm", "fonts/mincho.ttf")
@@ -71,11 +102,6 @@ def main() -> int:
                 shutil.copyfile(source, site / rel)
                 content.append({"path": rel, "size": source.stat().st_size})
     hashes = {name: digest(site / name) for name in copies}
-    page = (HERE / "index.html.in").read_text(encoding="utf-8")
-    for name in ("qtloader.js", "mirosuta.js", "page.js"):
-        page = page.replace(f"@{name}@", hashes[name])
-    (site / "index.html").write_text(page, encoding="utf-8")
-
     versioned = [f"{n}?v={hashes[n]}" for n in ("qtloader.js", "mirosuta.js", "page.js",
                                                 "mirosuta.wasm", "fonts/mincho.ttf")]
     versioned += ["icon-192.png", "icon-512.png", "manifest.webmanifest"]
@@ -83,19 +109,30 @@ def main() -> int:
     # worker's install: a device keeps the pack it used.
     packs = [urllib.parse.quote(f"{n}") + f"?v={hashes[n]}"
              for n in ("pictures.rcc", "pictures@2x.rcc")]
-    version = hashlib.sha256("".join(versioned + packs).encode()).hexdigest()[:16]
+    # The site's version: its program files and the list of its content. The
+    # page names it, and takes the files.json of its own version.
+    listing = json.dumps({"program": program, "content": content}, ensure_ascii=False,
+                         sort_keys=True)
+    version = hashlib.sha256("".join(versioned + packs + [listing]).encode()).hexdigest()[:16]
     (site / "files.json").write_text(
-        json.dumps({"version": version, "program": program, "content": content},
+        json.dumps({"version": version, "build": build, "program": program, "content": content},
                    ensure_ascii=False, indent=1) + "\n",
         encoding="utf-8")
-    pages = ["./", "index.html", "files.json"] + [c["path"] for c in content]
+    versioned.append(f"files.json?v={version}")
+    page = (HERE / "index.html.in").read_text(encoding="utf-8")
+    for name in ("qtloader.js", "mirosuta.js", "page.js"):
+        page = page.replace(f"@{name}@", hashes[name])
+    page = page.replace("@VERSION@", version)
+    (site / "index.html").write_text(page, encoding="utf-8")
+
     worker = (HERE / "sw.js.in").read_text(encoding="utf-8")
     worker = worker.replace("@VERSION@", version)
     worker = worker.replace("@PROGRAM@", json.dumps(versioned))
     worker = worker.replace("@PACKS@", json.dumps(packs))
-    worker = worker.replace("@CONTENT@", json.dumps(pages, ensure_ascii=False))
+    worker = worker.replace("@CONTENT@", json.dumps([c["path"] for c in content],
+                                                    ensure_ascii=False))
     (site / "sw.js").write_text(worker, encoding="utf-8")
-    print(f"site: {site} ({len(content)} content files, version {version})")
+    print(f"site: {site} ({len(content)} content files, version {version}, build {build})")
     return 0
 
 

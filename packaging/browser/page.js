@@ -22,6 +22,8 @@
     soundsStarted: 0,
     soundsPlayed: 0,
     missing: [], // content files the server did not have
+    // The build the page names, and those its script and module carry.
+    build: { page: null, script: null, module: null },
   });
 
   const $ = (id) => document.getElementById(id);
@@ -197,8 +199,18 @@
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 
+  // The build a module carries (make_site.py writes it into a custom section).
+  function buildOf(module) {
+    const [section] = WebAssembly.Module.customSections(module, 'mirosuta.build');
+    return section ? new TextDecoder().decode(section) : null;
+  }
+
   async function start() {
-    const files = await (await fetch('files.json', { cache: 'no-cache' })).json();
+    // The list of this page's own build: its program files and its content.
+    const version = document.querySelector('meta[name="mirosuta-version"]').content;
+    const files = await (await fetch(`files.json?v=${version}`)).json();
+    state.build.page = files.build;
+    state.build.script = globalThis.mirosutaScriptBuild ?? null;
     state.scale = fitScale();
     // The twice-size pictures where Qt will draw more than one device pixel
     // per design pixel (as on an iPad, or any screen scaled up), as on the
@@ -238,6 +250,12 @@
     const [fontBytes, [pictureFile, pictureBytes], contentBytes] =
       await Promise.all([font, pictures, content]);
     state.picturePack = pictureFile.path;
+    // A script and a module of two builds would fail in ways no one could
+    // explain: a server that answers an old address with a new file.
+    state.build.module = buildOf(await module);
+    if (state.build.script !== files.build || state.build.module !== files.build)
+      throw new Error('プログラムのファイルが、新しい版と古い版で混ざっています。もう一度読み込んでください。'
+                      + `\n(${files.build} / ${state.build.script} / ${state.build.module})`);
 
     placeScreen();
     await qtLoad({
