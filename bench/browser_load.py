@@ -2,12 +2,17 @@
 """How fast the browser build starts, how much it downloads and how much memory
 its tab takes, in headless Chromium from a server on loopback.
 
-    bench/browser_load.py [--site build/browser/site] [--runs 5] [--layout FILE]
+    bench/browser_load.py [--site build/browser/site] [--against SITE ...] [--runs 5]
+                          [--layout FILE] [--no-memory]
 
 Prints numbers and asserts nothing:
 - the first screen drawn (mirosutaState.firstScreenAt, ms after navigation)
-  with an empty cache (a fresh profile each run) and on later visits (the same
-  profile, its service worker active): the median of the runs;
+  with an empty cache (a fresh profile each run), on the second visit and on
+  the third (the same profile, its service worker active): the median of the
+  runs, and the medians of the steps the page records of its start
+  (mirosutaState.timing: the file list read, the module compiled, the files
+  fetched, the program started). With --against, the other sites (an older
+  build, say) are measured in the same runs, in turn, each from its own server;
 - every byte the first visit downloads, the page's own fetches and its service
   worker's, as the server counted them, with each file's size after gzip -9;
 - the tab's memory after a tour of all twenty screens: the JavaScript heap, the
@@ -26,7 +31,7 @@ ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "scripts"))
 import browser_tests as bt  # noqa: E402  (the tests' server, browser and driver)
 
-GOAL_COLD_MS, GOAL_WARM_MS, GOAL_DOWNLOAD = 3000, 1500, 10 * 1000 * 1000
+GOAL_COLD_MS, GOAL_WARM_MS, GOAL_DOWNLOAD = 2000, 800, 7 * 1000 * 1000
 
 
 def first_screen(page, timeout=120):
@@ -39,38 +44,72 @@ def wait_worker(page):
     bt.wait_for_worker(page, 120)
 
 
-def cold_and_warm(site_dir, runs):
-    site = bt.Site(site_dir)
-    server = bt.Server(site)
-    cold, warm = [], []
-    first_requests = None
-    page_bytes = None
+VISITS = ("empty cache", "second visit", "third visit")
+
+
+def visits(server, note_requests):
+    """One profile's visits: the first with an empty cache, then the later ones
+    with the worker in control. Returns the times and, if asked, the first
+    visit's requests and the page's own downloads."""
+    times, steps = [], []
+    first_requests = page_bytes = None
+    with bt.Browser() as browser:
+        page = browser.new_page()
+        if note_requests:
+            page.call("Network.enable")
+        server.requests.clear()
+        page.goto(server.url)
+        times.append(first_screen(page))
+        steps.append(page.eval("mirosutaState.timing || null"))
+        wait_worker(page)
+        if note_requests:
+            # The worker's own copies are made while it installs.
+            time.sleep(1)
+            first_requests = list(server.requests)
+            page_bytes = network_bytes(page.events)
+            page.call("Network.disable")
+        page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+        for _ in VISITS[1:]:
+            # What the page does after its first screen (the caches, the
+            # worker) is done before the next visit.
+            time.sleep(1)
+            page.goto("about:blank")
+            time.sleep(0.3)
+            page.goto(server.url)
+            times.append(first_screen(page))
+            steps.append(page.eval("mirosutaState.timing || null"))
+    return times, steps, first_requests, page_bytes
+
+
+def cold_and_warm(site_dirs, runs):
+    """Each site's visits, the sites taking turns within each run."""
+    servers = [bt.Server(bt.Site(d)) for d in site_dirs]
+    times = [[] for _ in site_dirs]  # per site: a list of runs, each the visits' times
+    steps = [[] for _ in site_dirs]  # the same, each visit's steps of the page's start
+    first_requests = [None] * len(site_dirs)
+    page_bytes = [None] * len(site_dirs)
     try:
         for i in range(runs):
-            server.requests.clear()
-            with bt.Browser() as browser:
-                page = browser.new_page()
-                if first_requests is None:
-                    page.call("Network.enable")
-                page.goto(server.url)
-                cold.append(first_screen(page))
-                wait_worker(page)
-                if first_requests is None:
-                    # The worker's own copies are made while it installs.
-                    time.sleep(1)
-                    first_requests = list(server.requests)
-                    page_bytes = network_bytes(page.events)
-                    page.call("Network.disable")
-                # A later visit: the same profile, the worker in control.
-                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
-                page.goto("about:blank")
-                time.sleep(0.3)
-                page.goto(server.url)
-                warm.append(first_screen(page))
-            print(f"  run {i + 1}: cold {cold[-1]:.0f} ms, warm {warm[-1]:.0f} ms", flush=True)
+            order = list(range(len(site_dirs)))
+            if i % 2:
+                order.reverse()
+            for k in order:
+                t, st, requests, counted = visits(servers[k], first_requests[k] is None)
+                times[k].append(t)
+                steps[k].append(st)
+                if requests is not None:
+                    first_requests[k], page_bytes[k] = requests, counted
+            print(f"  run {i + 1}: " + "; ".join(
+                f"{label(site_dirs, k)} " + ", ".join(f"{v:.0f}" for v in times[k][-1]) + " ms"
+                for k in range(len(site_dirs))), flush=True)
     finally:
-        server.stop()
-    return cold, warm, first_requests, page_bytes
+        for server in servers:
+            server.stop()
+    return times, steps, first_requests, page_bytes
+
+
+def label(site_dirs, k):
+    return "site" if k == 0 else f"against {k}" if len(site_dirs) > 2 else "against"
 
 
 def network_bytes(events):
@@ -203,37 +242,50 @@ def mb(n):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--site", default=str(ROOT / "build/browser/site"))
+    ap.add_argument("--against", action="append", default=[],
+                    help="another site to measure in the same runs (repeatable)")
     ap.add_argument("--runs", type=int, default=5)
-    ap.add_argument("--layout", help="the screenshot tool's --layout file (made if not given)")
+    ap.add_argument("--layout", help="the screenshot tool's --layout file (the desktop build's "
+                    "screens.json if not given)")
     ap.add_argument("--desktop-build", default=str(ROOT / "build/default"))
+    ap.add_argument("--no-memory", action="store_true", help="skip the tour for the memory")
     args = ap.parse_args()
+    sites = [args.site] + args.against
 
     print(f"First screen, {args.runs} runs each (loopback, {bt.CHROMEBOOK[0]}x{bt.CHROMEBOOK[1]}):",
           flush=True)
-    cold, warm, requests, page_bytes = cold_and_warm(args.site, args.runs)
-    print(f"first screen, empty cache:   median {statistics.median(cold):6.0f} ms "
-          f"(min {min(cold):.0f}, max {max(cold):.0f}; goal <= {GOAL_COLD_MS})")
-    print(f"first screen, second visit:  median {statistics.median(warm):6.0f} ms "
-          f"(min {min(warm):.0f}, max {max(warm):.0f}; goal <= {GOAL_WARM_MS})")
+    times, steps, requests, page_bytes = cold_and_warm(sites, args.runs)
+    goals = (GOAL_COLD_MS, GOAL_WARM_MS, GOAL_WARM_MS)
+    for k, site in enumerate(sites):
+        print(f"{label(sites, k)}: {site}")
+        for v, (visit, goal) in enumerate(zip(VISITS, goals)):
+            got = [run[v] for run in times[k]]
+            print(f"  first screen, {visit + ':':14} median {statistics.median(got):6.0f} ms "
+                  f"(min {min(got):.0f}, max {max(got):.0f}; goal <= {goal})")
+            # Where the page's own start reached by then, if it says.
+            marks = [run[v] for run in steps[k] if run[v]]
+            if marks:
+                print(" " * 18 + "medians: " + ", ".join(
+                    f"{name} {statistics.median(m[name] for m in marks):.0f}"
+                    for name in marks[0]) + " ms")
 
-    lines, raw, packed, sent = download_table(args.site, requests)
-    print("\nThe first visit's downloads (the page's and its service worker's):")
-    print(f"{'file':44} {'requests':>8} {'served':>12} {'raw':>12} {'gzip -9':>12}")
-    for path, n, status, served, size, gz in lines:
-        shown = urllib.parse.unquote(path) + ("" if status == 200 else f" ({status})")
-        print(f"{shown:44} {n:8} {served:12} {size:12} {gz:12}")
-    print(f"{'all files, once each':44} {'':8} {'':12} {raw:12} {packed:12}")
-    print(f"the page's own fetches, as Chromium counted them: {mb(sum(page_bytes.values()))} "
-          f"in {len(page_bytes)} responses")
-    print(f"downloaded: {mb(sent)} as served ({len(requests)} requests); "
-          f"{mb(raw)} of files, {mb(packed)} after gzip -9 (goal <= {mb(GOAL_DOWNLOAD)})")
+    for k, site in enumerate(sites):
+        lines, raw, packed, sent = download_table(site, requests[k])
+        print(f"\nThe first visit's downloads, {label(sites, k)} "
+              "(the page's and its service worker's):")
+        print(f"{'file':44} {'requests':>8} {'served':>12} {'raw':>12} {'gzip -9':>12}")
+        for path, n, status, served, size, gz in lines:
+            shown = urllib.parse.unquote(path) + ("" if status == 200 else f" ({status})")
+            print(f"{shown:44} {n:8} {served:12} {size:12} {gz:12}")
+        print(f"{'all files, once each':44} {'':8} {'':12} {raw:12} {packed:12}")
+        print(f"the page's own fetches, as Chromium counted them: "
+              f"{mb(sum(page_bytes[k].values()))} in {len(page_bytes[k])} responses")
+        print(f"downloaded: {mb(sent)} as served ({len(requests[k])} requests); "
+              f"{mb(raw)} of files, {mb(packed)} after gzip -9 (goal <= {mb(GOAL_DOWNLOAD)})")
 
-    if args.layout:
-        layout = bt.Layout(args.layout)
-    else:
-        import tempfile
-        layout = bt.make_layout(args.desktop_build,
-                                Path(tempfile.mkdtemp(prefix="mirosuta-layout-")) / "layout.json")
+    if args.no_memory:
+        return 0
+    layout = bt.Layout(args.layout) if args.layout else bt.built_layout(args.desktop_build)
     seen, shown, metrics, memories, rss = memory_after_tour(args.site, layout)
     print(f"\nMemory after a tour of {len(seen)} screens ({shown} shown):")
     print(f"JS heap used {mb(metrics.get('JSHeapUsedSize', 0))}, "

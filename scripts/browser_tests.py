@@ -77,15 +77,29 @@ class Server:
     """A static server on loopback, in a thread of this process.
 
     resolve(path) gives the bytes (or a file) for a decoded URL path, or None
-    for a 404. Every answer is logged, for the benchmark's byte count.
+    for a 404. Every answer is logged, for the benchmark's byte count. It keeps
+    connections open as web servers do (HTTP/1.1), and closes them all when
+    stopped, so that a stopped server answers nothing more.
     """
 
     def __init__(self, resolve):
         self.resolve = resolve
         self.requests = []  # (path, status, bytes sent)
+        self.connections = set()
         server = self
 
         class Handler(BaseHTTPRequestHandler):
+            protocol_version = "HTTP/1.1"
+
+            def setup(self):
+                super().setup()
+                server.connections.add(self.connection)
+
+            def finish(self):
+                with contextlib.suppress(OSError):
+                    super().finish()
+                server.connections.discard(self.connection)
+
             def do_GET(self):
                 path = urllib.parse.unquote(urllib.parse.urlsplit(self.path).path)
                 try:
@@ -137,6 +151,9 @@ class Server:
             self.httpd.shutdown()
             self.httpd.server_close()
             self.httpd = None
+            for c in list(self.connections):
+                with contextlib.suppress(OSError):
+                    c.shutdown(socket.SHUT_RDWR)
 
 
 class SilentServer:

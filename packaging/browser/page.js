@@ -24,7 +24,10 @@
     missing: [], // content files the server did not have
     // The build the page names, and those its script and module carry.
     build: { page: null, script: null, module: null },
+    // When each step of the start ended, in ms after navigation.
+    timing: {},
   });
+  const mark = (step) => { state.timing[step] = Math.round(performance.now()); };
 
   const $ = (id) => document.getElementById(id);
 
@@ -141,11 +144,21 @@
     return Math.max(0.5, Math.floor(k * 100) / 100);
   }
 
-  // Fetches a file, counting its bytes into the progress bar.
-  async function fetchBytes(url, progress, optional) {
+  // This build's program files, read from the worker's cache when it has
+  // them: so they do not wait in the worker behind the content, which it
+  // asks the network for first.
+  let programCache = null;
+  async function fetchKept(url) {
+    const kept = programCache && (await (await programCache).match(new URL(url, location.href).href));
+    return kept ?? fetch(url);
+  }
+
+  // Fetches a file (a program file from the cache it is kept in, when
+  // there is one), counting its bytes into the progress bar.
+  async function fetchBytes(url, progress, optional, programFile = true) {
     let response;
     try {
-      response = await fetch(url);
+      response = await (programFile ? fetchKept(url) : fetch(url));
     } catch (e) {
       if (optional)
         return null;
@@ -156,6 +169,26 @@
         return null;
       throw new Error(`${url}: ${response.status}`);
     }
+    return readBytes(response, progress);
+  }
+
+  // The program is compiled while it arrives, from the response itself, not
+  // from its bytes once all are read; only a module compiled so can have its
+  // code kept by the browser beside the cached copy (Chromium does once
+  // enough of it is optimised). From a server that sends it as another type
+  // than application/wasm, it is compiled from its bytes.
+  async function fetchProgram(url, progress) {
+    const response = await fetchKept(url);
+    if (!response.ok)
+      throw new Error(`${url}: ${response.status}`);
+    const bytes = readBytes(response.clone(), progress);
+    const module = Promise.resolve()
+      .then(() => WebAssembly.compileStreaming(response))
+      .catch(async () => WebAssembly.compile(await bytes));
+    return { bytes, module };
+  }
+
+  async function readBytes(response, progress) {
     if (!response.body)
       return new Uint8Array(await response.arrayBuffer());
     const reader = response.body.getReader();
@@ -188,13 +221,19 @@
       return;
     try {
       const here = (url) => new URL(url, location.href).href;
+      // A copy kept already stays: writing megabytes again at every visit
+      // slows the start, and would drop any compiled code kept beside it.
       const programCache = await caches.open(`mirosuta-program-${files.version}`);
       for (const [url, bytes, type] of program)
-        await programCache.put(here(url), new Response(bytes, { headers: { 'Content-Type': type } }));
-      const contentCache = await caches.open('mirosuta-content');
-      for (const [path, bytes] of content)
-        if (bytes)
-          await contentCache.put(here(urlOf(path)), new Response(bytes));
+        if (!(await programCache.match(here(url))))
+          await programCache.put(here(url), new Response(bytes, { headers: { 'Content-Type': type } }));
+      // Once a worker serves the page, it keeps the content as it fetches it.
+      if (!navigator.serviceWorker.controller) {
+        const contentCache = await caches.open('mirosuta-content');
+        for (const [path, bytes] of content)
+          if (bytes)
+            await contentCache.put(here(urlOf(path)), new Response(bytes));
+      }
     } catch (e) { /* the worker fetches what is missing */ }
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
@@ -208,7 +247,10 @@
   async function start() {
     // The list of this page's own build: its program files and its content.
     const version = document.querySelector('meta[name="mirosuta-version"]').content;
-    const files = await (await fetch(`files.json?v=${version}`)).json();
+    if (navigator.serviceWorker?.controller && globalThis.caches)
+      programCache = caches.open(`mirosuta-program-${version}`).catch(() => null);
+    const files = await (await fetchKept(`files.json?v=${version}`)).json();
+    mark('listed');
     state.build.page = files.build;
     state.build.script = globalThis.mirosutaScriptBuild ?? null;
     state.scale = fitScale();
@@ -230,8 +272,12 @@
     const wasmFile = files.program.find((f) => f.path.endsWith('.wasm'));
     const fontFile = files.program.find((f) => f.path.endsWith('.ttf'));
 
-    const wasmBytes = fetchBytes(versioned(wasmFile), progress);
-    const module = wasmBytes.then((b) => WebAssembly.compile(b));
+    const program = fetchProgram(versioned(wasmFile), progress);
+    const wasmBytes = program.then((p) => p.bytes);
+    const module = program.then((p) => p.module).then((m) => {
+      mark('compiled');
+      return m;
+    });
     const font = fetchBytes(versioned(fontFile), progress);
     // Offline, with the screen's ratio changed since the last visit, the pack
     // kept then serves: the program draws those pictures scaled.
@@ -246,9 +292,10 @@
         throw e;
       });
     const content = Promise.all(
-      files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true)]));
+      files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true, false)]));
     const [fontBytes, [pictureFile, pictureBytes], contentBytes] =
       await Promise.all([font, pictures, content]);
+    mark('fetched');
     state.picturePack = pictureFile.path;
     // A script and a module of two builds would fail in ways no one could
     // explain: a server that answers an old address with a new file.
@@ -294,6 +341,7 @@
         },
       ],
     });
+    mark('started');
     if (state.phase === 'loading')
       state.phase = 'running';
     keepForOffline(files, [
