@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Tests of the browser build in headless Chromium, driven through the DevTools
-protocol.
+protocol, and a tour through WebDriver (Selenium) in Chromium and WebKitGTK.
 
     browser_tests.py --site build/browser/site --build build/browser/program
                      [--layout FILE] [--only GROUP ...] [--qt-class NAME ...]
 
 Runs the Qt tests built for WebAssembly on their own page (testpage.html), then
-the site itself: a tour by mouse, keys and touch, a damaged text's report, the
-end screen, a visit without a network after the first, a teacher's edit of a
-text, and the screenshots docs/screens/browser-*.png. Each check prints one
-line; the last line counts them, and the exit status is 1 if any failed.
+the site itself: a tour by mouse, keys and touch (also by WebDriver, in both
+engines), a damaged text's report, the end screen, a visit without a network
+after the first, a server that never answers, a new build over the old, a
+teacher's edit of a text, and the screenshots docs/screens/browser-*.png and
+webkit-*.png. Each check prints one line; the last line counts them, and the
+exit status is 1 if any failed.
 
 Where the program's elements lie, and the presses of each screen's stages,
 come from the desktop build's screens.json (written by the screenshot tool's
@@ -206,7 +208,11 @@ class Site:
 # --- Chromium and the DevTools protocol ------------------------------------------------
 
 
-class CdpError(Exception):
+class PageError(Exception):
+    """A script that failed in the page, or a browser that went away."""
+
+
+class CdpError(PageError):
     pass
 
 
@@ -272,6 +278,12 @@ class Cdp:
             self.ws.close()
 
 
+# Headless, and quiet on a machine without a way out.
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--hide-scrollbars"]
+
+
 class Browser:
     """A headless Chromium with a profile of its own (fresh unless given)."""
 
@@ -280,12 +292,9 @@ class Browser:
         self.profile = profile or tempfile.mkdtemp(prefix="mirosuta-chromium-")
         self.size = size
         self.stderr_path = os.path.join(self.profile, "chromium.log")
-        args = [
-            CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-            "--no-first-run", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--remote-debugging-port=0", f"--user-data-dir={self.profile}",
-            f"--window-size={size[0]},{size[1]}", "--hide-scrollbars", "about:blank",
-        ]
+        args = [CHROMIUM, *CHROMIUM_FLAGS, "--remote-debugging-port=0",
+                f"--user-data-dir={self.profile}", f"--window-size={size[0]},{size[1]}",
+                "about:blank"]
         self.stderr = open(self.stderr_path, "ab")
         self.process = subprocess.Popen(args, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=self.stderr)
@@ -348,7 +357,52 @@ KEYS = {
 }
 
 
-class Page:
+class PageWaits:
+    """What a page driver does through its eval(): waits for the program and
+    its screens. Page (DevTools) and WebDriverPage (WebDriver) share it."""
+
+    def leaving(self):
+        """Marks the document about to go, so that waits see only the next one."""
+        with contextlib.suppress(PageError, TimeoutError):
+            self.eval("globalThis.__mtOld = true", 5)
+
+    def wait(self, expression, timeout=30, what=None):
+        """Polls until the expression is truthy; returns its value."""
+        deadline = time.monotonic() + timeout
+        last = None
+        while time.monotonic() < deadline:
+            try:
+                last = self.eval(expression, timeout=max(1, deadline - time.monotonic()))
+            except (PageError, TimeoutError):
+                last = None
+            if last:
+                return last
+            time.sleep(0.1)
+        raise TimeoutError(f"waited {timeout} s for {what or expression}")
+
+    def state(self):
+        return self.eval("globalThis.mirosutaState ? JSON.parse(JSON.stringify(mirosutaState)) "
+                         ": null")
+
+    def wait_screen(self, name, timeout=30):
+        js = (f"!globalThis.__mtOld && globalThis.mirosutaState && "
+              f"mirosutaState.screen === {json.dumps(name)}")
+        try:
+            self.wait(js, timeout, f"screen {name}")
+        except TimeoutError:
+            s = self.state() or {}
+            raise TimeoutError(f"waited {timeout} s for {name}; the page shows "
+                               f"{s.get('screen')} ({s.get('phase')}; {s.get('report') or ''})")
+        self.settle()
+
+    def settle(self, seconds=0.15):
+        # Two frames: what the program drew has reached the screen.
+        with contextlib.suppress(PageError, TimeoutError):
+            self.eval("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))", 5)
+        time.sleep(seconds)
+
+
+class Page(PageWaits):
     def __init__(self, browser, session, mobile):
         self.browser = browser
         self.session = session
@@ -381,11 +435,6 @@ class Page:
     def call(self, method, params=None, timeout=60):
         return self.browser.cdp.call(method, params, self.session, timeout)
 
-    def leaving(self):
-        """Marks the document about to go, so that waits see only the next one."""
-        with contextlib.suppress(CdpError, TimeoutError):
-            self.eval("globalThis.__mtOld = true", 5)
-
     def goto(self, url):
         self.leaving()
         self.call("Page.navigate", {"url": url})
@@ -401,41 +450,6 @@ class Page:
             d = r["exceptionDetails"]
             raise CdpError(d.get("exception", {}).get("description", d.get("text")))
         return r["result"].get("value")
-
-    def wait(self, expression, timeout=30, what=None):
-        """Polls until the expression is truthy; returns its value."""
-        deadline = time.monotonic() + timeout
-        last = None
-        while time.monotonic() < deadline:
-            try:
-                last = self.eval(expression, timeout=max(1, deadline - time.monotonic()))
-            except (CdpError, TimeoutError):
-                last = None
-            if last:
-                return last
-            time.sleep(0.1)
-        raise TimeoutError(f"waited {timeout} s for {what or expression}")
-
-    def state(self):
-        return self.eval("globalThis.mirosutaState ? JSON.parse(JSON.stringify(mirosutaState)) "
-                         ": null")
-
-    def wait_screen(self, name, timeout=30):
-        js = (f"!globalThis.__mtOld && globalThis.mirosutaState && "
-              f"mirosutaState.screen === {json.dumps(name)}")
-        try:
-            self.wait(js, timeout, f"screen {name}")
-        except TimeoutError:
-            s = self.state() or {}
-            raise TimeoutError(f"waited {timeout} s for {name}; the page shows "
-                               f"{s.get('screen')} ({s.get('phase')}; {s.get('report') or ''})")
-        self.settle()
-
-    def settle(self, seconds=0.15):
-        # Two frames: what the program drew has reached the screen.
-        with contextlib.suppress(CdpError, TimeoutError):
-            self.eval("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))", 5)
-        time.sleep(seconds)
 
     def click(self, x, y):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
@@ -463,6 +477,175 @@ class Page:
     def screenshot(self):
         data = self.call("Page.captureScreenshot", {"format": "png"})["data"]
         return base64.b64decode(data)
+
+
+# --- The same through WebDriver (Selenium): Chromium and WebKitGTK -------------------
+
+# WebKitGTK's own small browser, which its WebDriver drives; the engine of
+# every iPad browser.
+MINIBROWSER = os.environ.get("MIROSUTA_MINIBROWSER",
+                             "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser")
+ENGINES = ("chromium", "webkit")
+
+
+class Xvfb:
+    """A display of its own, for a browser that draws only on one."""
+
+    def __init__(self, size):
+        ready, tell = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(tell), "-screen", "0", f"{size[0]}x{size[1]}x24",
+             "-nolisten", "tcp"], pass_fds=(tell,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(tell)
+        with os.fdopen(ready, "rb") as f:
+            number = f.readline().strip().decode()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+class WebDriverBrowser:
+    """Chromium (chromedriver) or WebKitGTK (WebKitWebDriver driving
+    MiniBrowser on a display of its own), through Selenium, with a page of
+    the given size."""
+
+    def __init__(self, engine, size=CHROMEBOOK):
+        from selenium import webdriver  # python3-selenium
+
+        self.engine, self.size, self.xvfb = engine, size, None
+        if engine == "chromium":
+            from selenium.webdriver.chrome.service import Service
+
+            options = webdriver.ChromeOptions()
+            options.binary_location = CHROMIUM
+            for flag in CHROMIUM_FLAGS + [f"--window-size={size[0]},{size[1]}"]:
+                options.add_argument(flag)
+            self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
+                                           options=options)
+        else:
+            from selenium.webdriver.webkitgtk.options import Options
+
+            self.xvfb = Xvfb((size[0] + 200, size[1] + 200))
+            options = Options()
+            options.binary_location = MINIBROWSER
+            options.add_argument("--automation")
+            # The driver, and the browser it starts, take the display from
+            # the environment (Selenium 4.8 gives WebKitGTK's no other way).
+            display = os.environ.get("DISPLAY")
+            os.environ["DISPLAY"] = self.xvfb.display
+            try:
+                self.driver = webdriver.WebKitGTK(options=options)
+            except Exception:
+                self.xvfb.close()
+                raise
+            finally:
+                if display is None:
+                    del os.environ["DISPLAY"]
+                else:
+                    os.environ["DISPLAY"] = display
+        # The page of the size asked for, whatever the window adds around it.
+        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+        outer = self.driver.get_window_size()
+        self.driver.set_window_size(outer["width"] + size[0] - inner[0],
+                                    outer["height"] + size[1] - inner[1])
+
+    def new_page(self):
+        return WebDriverPage(self)
+
+    def close(self):
+        with contextlib.suppress(Exception):
+            self.driver.quit()
+        if self.xvfb:
+            self.xvfb.close()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+# Evaluates a script as DevTools' Runtime.evaluate does (the value of its last
+# statement, a promise awaited), and gives back a copy of the value.
+WEBDRIVER_EVAL = """
+const [source, done] = arguments;
+Promise.resolve().then(() => (0, eval)(source)).then(
+  (value) => done({ value: value === undefined ? null : JSON.parse(JSON.stringify(value) ?? 'null') }),
+  (e) => done({ error: String((e && e.stack) || e) }));
+"""
+
+
+class WebDriverPage(PageWaits):
+    """The one page of a WebDriverBrowser, driven as Page drives Chromium's."""
+
+    def __init__(self, browser):
+        self.browser = browser
+        self.driver = browser.driver
+        self.console = []  # WebDriver has no console for every engine
+
+    def eval(self, expression, timeout=60):
+        from selenium.common.exceptions import TimeoutException, WebDriverException
+
+        self.driver.set_script_timeout(timeout)
+        try:
+            r = self.driver.execute_async_script(WEBDRIVER_EVAL, expression)
+        except TimeoutException:
+            raise TimeoutError(f"no answer in {timeout} s") from None
+        except WebDriverException as e:
+            raise PageError(e.msg) from None
+        if r is None or "error" in r:
+            raise PageError((r or {}).get("error", "the page went away"))
+        return r.get("value")
+
+    def goto(self, url):
+        self.leaving()
+        self.driver.get(url)
+
+    def reload(self):
+        self.leaving()
+        self.driver.refresh()
+
+    def _pointer(self, x, y, kind):
+        from selenium.webdriver.common.actions import interaction
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+
+        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
+        actions.pointer_action.move_to_location(round(x), round(y))
+        actions.pointer_action.pointer_down()
+        actions.pointer_action.pause(0.05)
+        actions.pointer_action.pointer_up()
+        actions.perform()
+
+    def click(self, x, y):
+        from selenium.webdriver.common.actions import interaction
+
+        self._pointer(x, y, interaction.POINTER_MOUSE)
+
+    def tap(self, x, y):
+        from selenium.webdriver.common.actions import interaction
+
+        self._pointer(x, y, interaction.POINTER_TOUCH)
+
+    def key(self, name, shift=False):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+
+        chain = ActionChains(self.driver)
+        if shift:
+            chain.key_down(Keys.SHIFT)
+        chain.send_keys({"Tab": Keys.TAB, "Enter": Keys.ENTER, "Space": Keys.SPACE}[name])
+        if shift:
+            chain.key_up(Keys.SHIFT)
+        chain.perform()
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
 
 
 # --- Where the design lies on the page, and its pixels -------------------------------
@@ -973,10 +1156,18 @@ def site_server(args, site=None):
     return site, Server(site)
 
 
-def tour(results, args, layout):
+def tour(results, args, layout, engine=None):
+    """The tour, in Chromium through DevTools, or through WebDriver in the
+    engine named (chromium or webkit); its screenshots are browser-*.png,
+    webkit-*.png in docs/screens, or webdriver-chromium-*.png beside the build."""
     site, server = site_server(args)
-    screens = ROOT / "docs" / "screens"
-    with Browser(CHROMEBOOK) as browser:
+    screens, shot_name, name = ROOT / "docs" / "screens", "browser-{}.png", "tour"
+    if engine == "webkit":
+        shot_name, name = "webkit-{}.png", "tour in WebKit"
+    elif engine:
+        screens = Path(args.build) / "browser-tests"
+        shot_name, name = "webdriver-chromium-{}.png", "tour in Chromium by WebDriver"
+    with (WebDriverBrowser(engine, CHROMEBOOK) if engine else Browser(CHROMEBOOK)) as browser:
         page = browser.new_page()
         p = Program(page, layout, server.url)
 
@@ -986,7 +1177,7 @@ def tour(results, args, layout):
             expect(s["phase"] == "running", f"phase {s['phase']}")
             expect(not s["missing"], f"missing {s['missing']}")
             shot = p.shot()
-            shot.save(screens / "browser-スタート.png")
+            shot.save(screens / shot_name.format("スタート"))
             looks_like_start(p, shot, server.url)
             log(f"  スタート: first drawn at {s['firstScreenAt']:.0f} ms, scale {s['scale']}, "
                 f"window {p.geometry.window}")
@@ -1021,7 +1212,7 @@ def tour(results, args, layout):
             if full > half:
                 built.save(Path(args.build) / "browser-tests" / "体心内部-not-built.png")
             expect(full < half, "the page looks more like the half-built cell")
-            built.save(screens / "browser-体心内部.png")  # the whole cell
+            built.save(screens / shot_name.format("体心内部"))  # the whole cell
             p.click("Command3", "体心原子")  # 次に進む shows only once the cell is whole
 
         def by_keys():
@@ -1084,7 +1275,7 @@ def tour(results, args, layout):
             log(f"  積み重ね格子: mean difference {done:.1f} from the desktop's {last}, "
                 f"{first:.1f} from 積み重ね格子-0")
             expect(done < first, "the page looks more like the cells than the neighbours")
-            shot.save(screens / "browser-積み重ね格子.png")
+            shot.save(screens / shot_name.format("積み重ね格子"))
             p.click("Command2", "メニュー")
 
         def end():
@@ -1105,22 +1296,33 @@ def tour(results, args, layout):
             p.wait_first()
 
         steps = [
-            ("tour: スタート drawn, mostly the cyan ground", start),
-            ("tour: スタート centred on the page at its scale", centred, "alone"),
-            ("tour: メニュー by a mouse click", lambda: p.click("Command1", "メニュー")),
-            ("tour: 体心立方 to 体心開始, 実行 three times to 体心内部", intro),
-            ("tour: 体心内部 built by clicks (実行 by a touch tap), 次に進む", by_clicks),
-            ("tour: 体心内部 again, built by Tab, Space and Enter alone", by_keys),
-            ("tour: まとめ, a link into a lesson screen", summary),
-            ("tour: ドリル answered by digit key clicks, a sound started", drill),
-            ("tour: 充填率・密度 through its stages to 密度問題, answered, a sound", packing),
-            ("tour: 積み重ね, the third layer chosen, to the twelve neighbours", stacking),
-            ("tour: 終了 shows the end, and its button starts anew", end),
+            (f"{name}: スタート drawn, mostly the cyan ground", start),
+            (f"{name}: スタート centred on the page at its scale", centred, "alone"),
+            (f"{name}: メニュー by a mouse click", lambda: p.click("Command1", "メニュー")),
+            (f"{name}: 体心立方 to 体心開始, 実行 three times to 体心内部", intro),
+            (f"{name}: 体心内部 built by clicks (実行 by a touch tap), 次に進む", by_clicks),
+            (f"{name}: 体心内部 again, built by Tab, Space and Enter alone", by_keys),
+            (f"{name}: まとめ, a link into a lesson screen", summary),
+            (f"{name}: ドリル answered by digit key clicks, a sound started", drill),
+            (f"{name}: 充填率・密度 through its stages to 密度問題, answered, a sound", packing),
+            (f"{name}: 積み重ね, the third layer chosen, to the twelve neighbours", stacking),
+            (f"{name}: 終了 shows the end, and its button starts anew", end),
         ]
         try:
             run_steps(results, page, steps)
         finally:
             server.stop()
+
+
+def tour_by_webdriver(results, args, layout):
+    """The tour again through WebDriver, in Chromium and in WebKitGTK."""
+    for engine in ENGINES:
+        try:
+            tour(results, args, layout, engine)
+        except StepFailed:
+            pass
+        except Exception as e:  # the browser or its driver would not start
+            results.check(f"tour in {engine} by WebDriver", False, f"{type(e).__name__}: {e}")
 
 
 def run_steps(results, page, steps):
@@ -1502,8 +1704,8 @@ def accessibility(results, args, layout):
         server.stop()
 
 
-def screenshots(results):
-    for name in ("browser-スタート", "browser-体心内部"):
+def screenshots(results, names):
+    for name in names:
         f = ROOT / "docs" / "screens" / f"{name}.png"
         ok = f.exists() and f.stat().st_mtime > START_TIME
         results.check(f"screenshot {f.relative_to(ROOT)}", ok,
@@ -1512,8 +1714,8 @@ def screenshots(results):
 
 START_TIME = time.time()
 
-CHECKS = ("qt", "tour", "report", "offline", "network", "update", "edit", "ipad", "pictures",
-          "accessibility")
+CHECKS = ("qt", "tour", "webdriver", "report", "offline", "network", "update", "edit", "ipad",
+          "pictures", "accessibility")
 
 
 def main():
@@ -1545,7 +1747,8 @@ def main():
         if not Path(args.site, "index.html").exists():
             results.check("site", False, f"{args.site}/index.html is missing")
         elif layout:
-            for name, run in (("tour", tour), ("report", damaged_text), ("offline", offline),
+            for name, run in (("tour", tour), ("webdriver", tour_by_webdriver),
+                              ("report", damaged_text), ("offline", offline),
                               ("network", school_network), ("update", update),
                               ("edit", teachers_edit), ("ipad", ipad),
                               ("pictures", picture_packs),
@@ -1558,7 +1761,9 @@ def main():
                     except Exception as e:
                         results.check(name, False, f"{type(e).__name__}: {e}")
             if "tour" in rest:
-                screenshots(results)
+                screenshots(results, ("browser-スタート", "browser-体心内部", "browser-積み重ね格子"))
+            if "webdriver" in rest:
+                screenshots(results, ("webkit-スタート", "webkit-体心内部", "webkit-積み重ね格子"))
 
     print(f"{results.passed} passed, {results.failed} failed", flush=True)
     return 1 if results.failed else 0
