@@ -8,7 +8,8 @@ to the program, so each test runs from a batch file that sets them first.
 On Windows the offscreen platform has no font database of its own; it reads
 the fonts of QT_QPA_FONTDIR with FreeType, as Linux does. The tests that
 measure text against its panel run once more on the windows platform, with
-Windows' own font engine, on the X display this runs on.
+Windows' own font engine, on the X display this runs on; so does the drag of
+a drawing by the system's own pointer, which needs real windows.
 """
 import json
 import os
@@ -17,8 +18,10 @@ import sys
 import time
 
 MINCHO_DIR = "/usr/share/fonts/opentype/ipaexfont-mincho"
-# Test classes whose results depend on the font engine: (executable, class).
-ON_WINDOWS_FONTS = [("test_shell", "ContentTest"), ("test_check", "CheckerTest")]
+# Test classes run once more on the windows platform: (executable, class, why).
+ON_WINDOWS_PLATFORM = [("test_shell", "ContentTest", "Windows fonts"),
+                       ("test_check", "CheckerTest", "Windows fonts"),
+                       ("test_lattice", "SystemPointerTest", "Windows' own pointer")]
 
 
 def winpath(path):
@@ -47,9 +50,9 @@ def main():
         props = {p["name"]: p["value"] for p in test.get("properties", [])}
         env = list(props.get("ENVIRONMENT", [])) + common
         runs.append((test["name"], command, env, props))
-        for exe, cls in ON_WINDOWS_FONTS:
+        for exe, cls, why in ON_WINDOWS_PLATFORM:
             if test["name"] == exe:
-                runs.append((f"{exe} {cls} (Windows fonts)", command,
+                runs.append((f"{exe} {cls} ({why})", command,
                              env + ["QT_QPA_PLATFORM=windows", f"MIROSUTA_TEST_CLASS={cls}"], props))
     passed, failed = [], []
     for name, command, env, props in runs:

@@ -119,7 +119,11 @@ void playStages(const ScreenDesign& design, int upTo) {
 
 // Drawings turned as a learner turns them: the finished cell, the twelve
 // neighbours of the close-packed answer, a cut-away cell; each drawn in full,
-// as it is once the pointer stops.
+// as it is once the pointer stops. The answer turns a little to the left, so
+// that each middle layer shows one atom in front and the other two beside
+// it, all six red atoms around the one looked at, and the one looked at
+// itself; further round, or steeper, a middle atom hides behind the others
+// or under the prism's top.
 void shootTurned(const QDir& out) {
     const struct {
         ScreenId screen;
@@ -128,7 +132,7 @@ void shootTurned(const QDir& out) {
         celldrawing::Turn turn;
     } turned[] = {
         {ScreenId::BccInterior, -1, controls::latticeInterior::Image2, {40, 15}},
-        {ScreenId::HcpNeighbours, 1, controls::latticeNeighbours::Image4, {25, 30}},
+        {ScreenId::HcpNeighbours, 1, controls::latticeNeighbours::Image4, {-10, 5}},
         {ScreenId::FccAtoms, 0, controls::latticeAtoms::Image2, {-35, 20}},
     };
     for (const auto& t : turned) {
