@@ -8,9 +8,9 @@ protocol, and a tour through WebDriver (Selenium) in Chromium and WebKitGTK.
 Runs the Qt tests built for WebAssembly on their own page (testpage.html), then
 the site itself: a tour by mouse, keys and touch (also by WebDriver, in both
 engines), a damaged text's report, the end screen, a visit without a network
-after the first, a server that never answers, a new build over the old, a
-teacher's edit of a text, and the screenshots docs/screens/browser-*.png and
-webkit-*.png. Each check prints one line; the last line counts them, and the
+after the first, a server that never answers and a new build over the old
+(both in WebKit too), a teacher's edit of a text, and the screenshots
+docs/screens/browser-*.png and webkit-*.png. Each check prints one line; the last line counts them, and the
 exit status is 1 if any failed.
 
 Where the program's elements lie, and the presses of each screen's stages,
@@ -1314,15 +1314,19 @@ def tour(results, args, layout, engine=None):
             server.stop()
 
 
-def tour_by_webdriver(results, args, layout):
-    """The tour again through WebDriver, in Chromium and in WebKitGTK."""
-    for engine in ENGINES:
+def by_webdriver(results, args, layout):
+    """The tour again through WebDriver, in Chromium and in WebKitGTK; in
+    WebKit, the server that never answers and the new build too."""
+    runs = [(tour, engine) for engine in ENGINES] + [(school_network, "webkit"),
+                                                      (update, "webkit")]
+    for run, engine in runs:
         try:
-            tour(results, args, layout, engine)
+            run(results, args, layout, engine)
         except StepFailed:
             pass
         except Exception as e:  # the browser or its driver would not start
-            results.check(f"tour in {engine} by WebDriver", False, f"{type(e).__name__}: {e}")
+            results.check(f"{run.__name__} in {engine} by WebDriver", False,
+                          f"{type(e).__name__}: {e}")
 
 
 def run_steps(results, page, steps):
@@ -1420,17 +1424,26 @@ def teachers_edit(results, args, layout):
         server.stop()
 
 
-def school_network(results, args, layout):
+def open_browser(engine=None):
+    """Chromium through DevTools, or the engine named through WebDriver."""
+    return WebDriverBrowser(engine, CHROMEBOOK) if engine else Browser(CHROMEBOOK)
+
+
+def in_engine(name, engine):
+    return f"{name} in WebKit" if engine == "webkit" else name
+
+
+def school_network(results, args, layout, engine=None):
     """After a first visit, a server that takes connections and never answers:
     the page comes from its cache once the worker stops waiting."""
     site, server = site_server(args)
     silent = None
     try:
-        with Browser() as browser, contextlib.suppress(StepFailed):
+        with open_browser(engine) as browser, contextlib.suppress(StepFailed):
             page = browser.new_page()
             p = Program(page, layout, server.url)
-            with results.step("school network: スタート from the cache within 5 s when the "
-                              "server never answers"):
+            with results.step(f"{in_engine('school network', engine)}: スタート from the cache "
+                              "within 5 s when the server never answers"):
                 p.open()
                 wait_for_worker(page)
                 page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
@@ -1508,12 +1521,13 @@ def second_build(args):
     return site
 
 
-def update(results, args, layout):
+def update(results, args, layout, engine=None):
     """A new build put in the place of the old: the next visit runs it whole,
     the old build's files are gone from the caches, and it runs offline. A
     server half way through the change, with the new module under the old
     page, gets the page's refusal, not a program of two builds."""
     files = lambda site: json.loads((Path(site) / "files.json").read_text(encoding="utf-8"))
+    name = in_engine("update", engine)
     second = None
     site, server = site_server(args)
     try:
@@ -1521,9 +1535,9 @@ def update(results, args, layout):
         old, new = files(args.site), files(second)
         expect(old["version"] != new["version"], "the two sites have one version")
         site.overrides["mirosuta.wasm"] = second / "mirosuta.wasm"
-        with Browser() as browser, contextlib.suppress(StepFailed):
+        with open_browser(engine) as browser, contextlib.suppress(StepFailed):
             page = browser.new_page()
-            with results.step("update: a module of another build under the page is refused"):
+            with results.step(f"{name}: a module of another build under the page is refused"):
                 page.goto(server.url)
                 page.wait("!globalThis.__mtOld && mirosutaState.phase !== 'loading'", 60,
                           "the page's start")
@@ -1535,7 +1549,7 @@ def update(results, args, layout):
                 expect(s["phase"] == "failed" and "混ざって" in text and s["screensShown"] == 0,
                        f"phase {s['phase']}, {s['screensShown']} screens shown: {text!r}")
         site.overrides.clear()
-        with Browser() as browser, contextlib.suppress(StepFailed):
+        with open_browser(engine) as browser, contextlib.suppress(StepFailed):
             page = browser.new_page()
             p = Program(page, layout, server.url)
 
@@ -1578,15 +1592,15 @@ def update(results, args, layout):
                 looks_like_start(p, p.shot(), server.url)
 
             run_steps(results, page, [
-                ("update: the first build runs, and its worker keeps it", first),
-                ("update: the next visit after the server got a new build runs the new one "
+                (f"{name}: the first build runs, and its worker keeps it", first),
+                (f"{name}: the next visit after the server got a new build runs the new one "
                  "whole", next_visit),
-                ("update: the first build's program cache is gone, nothing of it kept",
+                (f"{name}: the first build's program cache is gone, nothing of it kept",
                  caches_after),
-                ("update: offline after, the new build runs", offline_after),
+                (f"{name}: offline after, the new build runs", offline_after),
             ])
     except subprocess.CalledProcessError as e:
-        results.check("update: a second build of the site", False, str(e))
+        results.check(f"{name}: a second build of the site", False, str(e))
     finally:
         server.stop()
         if second:
@@ -1747,7 +1761,7 @@ def main():
         if not Path(args.site, "index.html").exists():
             results.check("site", False, f"{args.site}/index.html is missing")
         elif layout:
-            for name, run in (("tour", tour), ("webdriver", tour_by_webdriver),
+            for name, run in (("tour", tour), ("webdriver", by_webdriver),
                               ("report", damaged_text), ("offline", offline),
                               ("network", school_network), ("update", update),
                               ("edit", teachers_edit), ("ipad", ipad),
