@@ -406,14 +406,21 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
         m_drawing->setPiecesIn(in);
         m_frame = QImage(); // not two frames at once
         m_frame = m_drawing->draw(m_turn, factor, wanted, wordPicture);
+        // A quick frame of a high-DPI screen has half its pixels: scaled up
+        // once here, so that painting it is a plain copy. Painted scaled, it
+        // would go through the painter's slowest path where the window's
+        // pixels are RGBA (the browser's), which took half of each frame.
+        if (m_frame.devicePixelRatio() != factor) {
+            const QSize full = (m_frame.deviceIndependentSize() * factor).toSize();
+            m_frame = m_frame.scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_frame.setDevicePixelRatio(factor);
+        }
         m_frameTurn = m_turn;
         m_frameFactor = factor;
         m_frameFinish = wanted;
         m_frameIn = in;
     }
     QPainter p(this);
-    // A quick frame of a high-DPI screen has half its pixels.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(contentsRect().topLeft(), m_frame.deviceIndependentSize()), m_frame,
                 QRectF(m_frame.rect()));
 }
