@@ -28,12 +28,16 @@ QRect twips(const QRect& px) {
             pixelsToTwips(px.height())};
 }
 
-// The heading across the top, the guide's face at the bottom left, and 実行
-// and メニュー at the bottom right, as on the other lessons.
+// The lesson's heading across the top: a plate of text, as the packing
+// lesson's titles.
 template <class Tag> void addFrame(Design<Tag>& d) {
-    // A plate of text, as the packing lesson's titles.
     d.label(Label1, twips(QRect(12, 4, 300, 32)), QStringLiteral("最密充填の積み重ね"), 15.75,
             Qt::white, kHeading);
+}
+
+// The guide's face at the bottom left, where the first two screens have it.
+template <class Tag, class N> void addFace(Design<Tag>& d, N name) {
+    d.picture(name, pixelsToTwips(24), pixelsToTwips(398), pictures::FaceA);
 }
 
 template <class Tag, class N>
@@ -70,7 +74,7 @@ ScreenDesign design(ScreenTag<ScreenId::StackingLayer>) {
     using namespace controls::stackingLayer;
     Design<Tag> d(ScreenId::StackingLayer, "積み重ね開始", "積み重ね開始", kFullClient);
     addFrame(d);
-    d.picture(Image1, pixelsToTwips(24), pixelsToTwips(398), pictures::FaceA);
+    addFace(d, Image1);
     drawingAt(d, Image2, kWide, pictures::stackLayer(0));
     drawingAt(d, Image3, kWide, pictures::stackLayer(1)).hidden();
     drawingAt(d, Image4, kWide, pictures::stackLayer(2)).hidden();
@@ -92,7 +96,7 @@ ScreenDesign design(ScreenTag<ScreenId::StackingThird>) {
     using namespace controls::stackingThird;
     Design<Tag> d(ScreenId::StackingThird, "積み重ね選択", "積み重ね選択", kFullClient);
     addFrame(d);
-    d.picture(Image8, pixelsToTwips(24), pixelsToTwips(398), pictures::FaceA);
+    addFace(d, Image8);
     drawingAt(d, Image1, kWide, pictures::StackChoice);
     // The two places of the third layer, each on its place in the drawing.
     const QSizeF marker = pictureSize(pictures::Marker);
