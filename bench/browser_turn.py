@@ -2,14 +2,16 @@
 """How smoothly the browser build turns a drawing: frames a second while the
 ball-and-stick drawing of 体心内部 is dragged, in headless Chromium.
 
-    bench/browser_turn.py [--site build/browser/site] [--runs 5] [--seconds 3]
+    bench/browser_turn.py [--site build/browser/site] [--against SITE] [--runs 5]
+                          [--seconds 3]
 
 A mouse drag through the DevTools protocol, one move every 16 ms (a mouse's
 60 Hz), back and forth across the drawing, at pixel ratios 1 and 2 side by
 side. The page counts its own frame callbacks (requestAnimationFrame) during
 the drag, the frames the program puts on its canvas (putImageData) and the
 pointer moves that reach the page; the same page at rest gives the browser's
-own rate to hold them against.
+own rate to hold them against. With --against, another site (an older build)
+is measured in the same runs, the two taking turns.
 Prints numbers and asserts nothing.
 """
 
@@ -125,6 +127,7 @@ def measure(site, layout, ratio, runs, seconds):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--site", default=str(ROOT / "build/browser/site"))
+    ap.add_argument("--against", help="another site to measure in the same runs")
     ap.add_argument("--runs", type=int, default=5)
     ap.add_argument("--seconds", type=float, default=3)
     ap.add_argument("--layout", help="the screenshot tool's --layout file (the desktop "
@@ -136,15 +139,25 @@ def main():
     print(f"Dragging {SCREEN}'s ball-and-stick drawing, {args.runs} runs of "
           f"{args.seconds:g} s at each pixel ratio ({bt.CHROMEBOOK[0]}x{bt.CHROMEBOOK[1]}):",
           flush=True)
-    results = {ratio: measure(args.site, layout, ratio, args.runs, args.seconds)
-               for ratio in (1, 2)}
+    sites = [args.site] + ([args.against] if args.against else [])
+    # (site, ratio) -> ([at rest], [dragging]), the sites taking turns each run.
+    results = {(site, ratio): ([], []) for site in sites for ratio in (1, 2)}
+    for run in range(args.runs):
+        for ratio in (1, 2):
+            for site in (sites if run % 2 == 0 else sites[::-1]):
+                if len(sites) > 1:
+                    print(f"  {'site' if site == args.site else 'against'}:", end="", flush=True)
+                rest, dragged = measure(site, layout, ratio, 1, args.seconds)
+                results[site, ratio][0].extend(rest)
+                results[site, ratio][1].extend(dragged)
     print()
-    for ratio, (rest, dragged) in results.items():
+    for (site, ratio), (rest, dragged) in results.items():
         fps = [d[0] for d in dragged]
         puts = [d[1] for d in dragged]
         longest = [d[2] for d in dragged]
         received = [d[3] for d in dragged]
-        print(f"ratio {ratio}: dragging median {statistics.median(fps):5.1f} frames/s "
+        name = "" if len(sites) == 1 else ("site, " if site == args.site else "against, ")
+        print(f"{name}ratio {ratio}: dragging median {statistics.median(fps):5.1f} frames/s "
               f"(min {min(fps):.1f}, max {max(fps):.1f}; goal >= {GOAL_FPS}), "
               f"{statistics.median(puts):.1f} canvas updates/s for "
               f"{statistics.median(received):.1f} pointer moves/s, longest frame median "
