@@ -11,7 +11,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libgif-dev libsndfile1-dev libbenchmark-dev
+  libgif-dev libsndfile1-dev libpng-dev libimagequant-dev libbenchmark-dev
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic strace
 )
 # The asan preset uses gcc's own sanitizers; only libFuzzer needs clang.

@@ -38,9 +38,11 @@ bool readPicture(const QString& path, QPixmap* into) {
 } // namespace
 
 QPixmap PictureStore::pixmap(const QString& name) {
-    // The pictures are stored unfiltered, so decoding one again costs about a
-    // copy; a bounded cache keeps the often-used ones without holding all
-    // twenty screens' pictures for the life of the program.
+    // Decoding a picture again is cheap: the desktop's are stored unfiltered
+    // (about the cost of a copy), and the browser's palette pictures inflate
+    // faster than full-colour ones would from its packs. So a bounded cache
+    // keeps the often-used ones without holding all twenty screens' pictures
+    // for the life of the program.
     static const bool limited = [] {
         QPixmapCache::setCacheLimit(kCacheKiB);
         return true;

@@ -4,9 +4,11 @@
 // the catalog's pictures. A second argument, if given, draws only the pictures
 // whose names start with it (and writes no resource file).
 //
-//   picture-renderer --stored <outdir> [name-prefix]
-// stores every picture without deflate, for packs that are compressed whole
-// on their way over a network (the browser build's).
+//   picture-renderer --palette <outdir> [name-prefix]
+// writes every picture at its smallest, for packs that a network carries
+// (the browser build's): in 256 colours where they look the same, deflated
+// at the highest level. --stored writes them without deflate instead, for
+// packs that are compressed whole.
 //
 //   picture-renderer --scale FACTOR NAME FILE
 // draws one picture of the catalog at FACTOR times its size into FILE (the
@@ -43,14 +45,16 @@ bool writeResourceFile(const QDir& out, const QStringList& files) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const bool stored = argc > 1 && qstrcmp(argv[1], "--stored") == 0;
-    if (stored) {
+    PngPacking packing = PngPacking::Fastest;
+    if (argc > 1 && (qstrcmp(argv[1], "--stored") == 0 || qstrcmp(argv[1], "--palette") == 0)) {
+        packing = qstrcmp(argv[1], "--stored") == 0 ? PngPacking::Stored : PngPacking::Palette;
         --argc;
         ++argv;
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: picture-renderer [--stored] <outdir> [name-prefix]\n"
-                             "       picture-renderer --scale <factor> <name> <file>\n");
+        std::fprintf(stderr,
+                     "usage: picture-renderer [--stored | --palette] <outdir> [name-prefix]\n"
+                     "       picture-renderer --scale <factor> <name> <file>\n");
         return 2;
     }
     QString error;
@@ -96,8 +100,7 @@ int main(int argc, char** argv) {
                 return 1;
             }
             const QString name = e.name + QLatin1String(suffixes[k]) + ".png";
-            if (const QString error = writeFastPng(
-                    img, out.filePath(name), stored ? PngPacking::Stored : PngPacking::Fastest);
+            if (const QString error = writePng(img, out.filePath(name), packing);
                 !error.isEmpty()) {
                 std::fprintf(stderr, "picture-renderer: %s\n", qPrintable(error));
                 return 1;
