@@ -123,7 +123,7 @@ void TurnableDrawing::leaveDesignedView() {
 void TurnableDrawing::returnToDesignedView() {
     for (const Pin& pin : m_pins)
         if (pin.widget)
-            pin.widget->move(pin.designedPos);
+            movePin(pin.widget, pin.designedPos);
     // The pieces go back to their places in the stacking, each under the
     // sibling that followed it, the last first.
     for (auto it = m_stacking.rbegin(); it != m_stacking.rend(); ++it) {
@@ -152,7 +152,19 @@ void TurnableDrawing::placeOverlays() {
         if (!pin.widget || !at)
             continue;
         const cell::Point2 from = designed.project(*at), to = cam.project(*at);
-        pin.widget->move(pin.designedPos + QPoint(qRound(to.x - from.x), qRound(to.y - from.y)));
+        movePin(pin.widget, pin.designedPos + QPoint(qRound(to.x - from.x), qRound(to.y - from.y)));
+    }
+}
+
+void TurnableDrawing::movePin(QWidget* widget, QPoint to) {
+    if (widget->pos() == to)
+        return;
+    widget->move(to);
+    // Widgets tell no one that they moved; a screen reader that finds
+    // controls by touch (the browser's) must learn where the marker went.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent moved(widget, QAccessible::LocationChanged);
+        QAccessible::updateAccessibility(&moved);
     }
 }
 

@@ -103,6 +103,7 @@ private:
     void leaveDesignedView();
     void returnToDesignedView();
     void placeOverlays();
+    void movePin(QWidget* widget, QPoint to);
     // Tells a screen reader that the view, and so the description, changed.
     void announceView();
     // A press, a move and a release, from the mouse, a finger or an overlay;
