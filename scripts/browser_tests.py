@@ -547,9 +547,9 @@ class Xvfb:
 class WebDriverBrowser:
     """Chromium (chromedriver) or WebKitGTK (WebKitWebDriver driving
     MiniBrowser on a display of its own), through Selenium, with a page of
-    the given size."""
+    the given size, at the given device pixel ratio."""
 
-    def __init__(self, engine, size=CHROMEBOOK):
+    def __init__(self, engine, size=CHROMEBOOK, ratio=1):
         from selenium import webdriver  # python3-selenium
 
         self.engine, self.size, self.xvfb = engine, size, None
@@ -558,31 +558,34 @@ class WebDriverBrowser:
 
             options = webdriver.ChromeOptions()
             options.binary_location = CHROMIUM
-            for flag in CHROMIUM_FLAGS + [f"--window-size={size[0]},{size[1]}"]:
+            for flag in CHROMIUM_FLAGS + [f"--window-size={size[0]},{size[1]}",
+                                          f"--force-device-scale-factor={ratio}"]:
                 options.add_argument(flag)
             self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                                            options=options)
         else:
             from selenium.webdriver.webkitgtk.options import Options
 
-            self.xvfb = Xvfb((size[0] + 200, size[1] + 200))
+            self.xvfb = Xvfb(((size[0] + 200) * ratio, (size[1] + 200) * ratio))
             options = Options()
             options.binary_location = MINIBROWSER
             options.add_argument("--automation")
-            # The driver, and the browser it starts, take the display from
-            # the environment (Selenium 4.8 gives WebKitGTK's no other way).
-            display = os.environ.get("DISPLAY")
-            os.environ["DISPLAY"] = self.xvfb.display
+            # The driver, and the browser it starts, take the display and
+            # GTK's scale (the device pixel ratio) from the environment
+            # (Selenium 4.8 gives WebKitGTK's no other way).
+            kept = {k: os.environ.get(k) for k in ("DISPLAY", "GDK_SCALE")}
+            os.environ.update(DISPLAY=self.xvfb.display, GDK_SCALE=str(ratio))
             try:
                 self.driver = webdriver.WebKitGTK(options=options)
             except Exception:
                 self.xvfb.close()
                 raise
             finally:
-                if display is None:
-                    del os.environ["DISPLAY"]
-                else:
-                    os.environ["DISPLAY"] = display
+                for k, v in kept.items():
+                    if v is None:
+                        os.environ.pop(k, None)
+                    else:
+                        os.environ[k] = v
         # The page of the size asked for, whatever the window adds around it.
         inner = self.driver.execute_script("return [innerWidth, innerHeight]")
         outer = self.driver.get_window_size()
@@ -1922,6 +1925,106 @@ def accessibility(results, args, layout):
         server.stop()
 
 
+def pressable_nodes(page):
+    """The buttons and links of Chromium's tree: role, name, the object the
+    element stands for (the last part of the id Qt gives it) and its box in
+    page pixels."""
+    found = []
+    for n in page.call("Accessibility.getFullAXTree")["nodes"]:
+        role = n.get("role", {}).get("value")
+        if n.get("ignored") or role not in ("button", "link") or "backendDOMNodeId" not in n:
+            continue
+        backend = {"backendNodeId": n["backendDOMNodeId"]}
+        attributes = page.call("DOM.describeNode", backend)["node"].get("attributes", [])
+        ident = dict(zip(attributes[::2], attributes[1::2])).get("id", "")
+        try:
+            quad = page.call("DOM.getBoxModel", backend)["model"]["border"]
+        except CdpError:
+            continue
+        xs, ys = quad[0::2], quad[1::2]
+        found.append({"role": role, "name": n.get("name", {}).get("value", ""),
+                      "object": ident.rsplit(".", 1)[-1],
+                      "box": (min(xs), min(ys), max(xs) - min(xs), max(ys) - min(ys))})
+    return found
+
+
+def accessible_controls(results, args, layout):
+    """What a learner takes is a control a screen reader can press, in
+    Chromium's tree, where it is drawn: at the scale of a Chromebook's page and
+    of an iPad's (twice the pixels)."""
+    site, server = site_server(args)
+    try:
+        for size, mobile in ((CHROMEBOOK, False), (IPAD, True)):
+            with Browser(size) as browser:
+                page = browser.new_page(mobile=mobile)
+                p = Program(page, layout, server.url)
+                where = f"{size[0]} x {size[1]}{' x 2' if mobile else ''}"
+
+                def start():
+                    p.open()
+                    page.eval(PAGE_HELPERS)
+                    page.eval("__mt.deep(document, 'button.hidden-visually-read-by-screen-reader')"
+                              "[0].click()")
+                    page.settle(0.5)
+                    page.call("Accessibility.enable")
+                    page.call("DOM.enable")
+                    p.click("Command1", "メニュー")
+
+                def interior():
+                    p.through_stages("体心内部")
+                    p.click("Command1")  # 実行: the first marker shows
+
+                def drill():
+                    p.click("Command1", "メニュー")
+                    p.click("Command5", "ドリル開始")
+                    p.click("Command1", "ドリル")
+
+                # Each screen as a learner reaches it from the one before, and
+                # the controls it must have (object, role, the start of its name).
+                visits = (
+                    ("体心開始", lambda: p.click("Command1", "体心開始"),
+                     [("Command1", "button", "実行")]),
+                    ("体心内部", interior, [("Image3(0)", "button", "頂点の原子")]),
+                    ("まとめ", lambda: (p.click("Command2", "メニュー"),
+                                       p.click("Command4", "まとめ")), [("Label8", "link", "")]),
+                    ("ドリル", drill, [(f"Command2({d})", "button", str(d)) for d in range(10)]),
+                )
+
+                def look(screen, go, wanted):
+                    def body():
+                        go()
+                        page.settle(0.5)
+                        nodes = {n["object"]: n for n in pressable_nodes(page)}
+                        for obj, role, name in wanted:
+                            n = nodes.get(obj)
+                            expect(n and n["role"] == role and n["name"].startswith(name),
+                                   f"{obj}: {n and (n['role'], n['name'])}, not a {role} "
+                                   f"named {name}… (the tree's: "
+                                   f"{[(k, v['role'], v['name']) for k, v in nodes.items()]})")
+                        g, placed = p.geometry, layout.screens[screen]["elements"]
+                        off = []
+                        for obj, n in nodes.items():
+                            if obj not in placed:
+                                continue
+                            r = placed[obj]
+                            x, y = g.point(r["x"], r["y"])
+                            drawn = (x, y, r["width"] * g.k, r["height"] * g.k)
+                            if max(abs(a - b) for a, b in zip(n["box"], drawn)) > 2:
+                                off.append(f"{obj} {[round(v) for v in n['box']]} drawn at "
+                                           f"{[round(v) for v in drawn]}")
+                        log(f"  {where}, {screen}: {len(nodes)} controls, "
+                            f"{len(nodes) - len(off)} within 2 px")
+                        expect(not off, "; ".join(off[:5]))
+                    return body
+
+                run_steps(results, page, [
+                    (f"accessible, {where}: the page with its reader on", start)] + [
+                    (f"accessible, {where}: {screen}'s controls are buttons and links where "
+                     "they are drawn", look(screen, go, wanted)) for screen, go, wanted in visits])
+    finally:
+        server.stop()
+
+
 def screenshots(results, names):
     for name in names:
         f = ROOT / "docs" / "screens" / f"{name}.png"
@@ -1970,7 +2073,8 @@ def main():
                               ("network", school_network), ("update", update),
                               ("edit", teachers_edit), ("ipad", ipad),
                               ("pictures", picture_packs),
-                              ("accessibility", accessibility)):
+                              ("accessibility", accessibility),
+                              ("accessibility", accessible_controls)):
                 if name in rest:
                     try:
                         run(results, args, layout)
