@@ -9,10 +9,10 @@ Runs the Qt tests built for WebAssembly on their own page (testpage.html), then
 the site itself: a tour by mouse, keys and touch (also by WebDriver, in both
 engines), a drawing turned by a mouse and a finger, a damaged text's report,
 the end screen, a visit without a network after the first, a server that never
-answers and a new build over the old (both in WebKit too), a teacher's edit of
-a text, and the screenshots docs/screens/browser-*.png and webkit-*.png. Each
-check prints one line; the last line counts them, and the exit status is 1 if
-any failed.
+answers, a new build over the old and a teacher's edit of a text (all five in
+WebKit too), the accessibility tree, and the screenshots
+docs/screens/browser-*.png and webkit-*.png. Each check prints one line; the
+last line counts them, and the exit status is 1 if any failed.
 
 Where the program's elements lie, and the presses of each screen's stages,
 come from the desktop build's screens.json (written by the screenshot tool's
@@ -1398,9 +1398,11 @@ def tour(results, args, layout, engine=None):
 
 def by_webdriver(results, args, layout):
     """The tour again through WebDriver, in Chromium and in WebKitGTK; in
-    WebKit, the server that never answers and the new build too."""
-    runs = [(tour, engine) for engine in ENGINES] + [(school_network, "webkit"),
-                                                      (update, "webkit")]
+    WebKit, a damaged text, offline, the server that never answers, the new
+    build and a teacher's edit too (Chromium has them through DevTools)."""
+    runs = [(tour, engine) for engine in ENGINES] + [
+        (check, "webkit") for check in (damaged_text, offline, school_network, update,
+                                        teachers_edit)]
     for run, engine in runs:
         try:
             run(results, args, layout, engine)
@@ -1426,86 +1428,6 @@ def run_steps(results, page, steps):
             return
 
 
-def damaged_text(results, args, layout):
-    """A text missing on the server is reported by its path on the screen that reads it."""
-    site, server = site_server(args)
-    gone = "説明/体心立方/msg1.txt"
-    site.overrides[gone] = None
-    try:
-        with Browser() as browser, contextlib.suppress(StepFailed):
-            page = browser.new_page()
-            p = Program(page, layout, server.url)
-            with results.step("report: a missing text named by its path"):
-                p.open()
-                expect(page.state()["missing"] == [gone], f"missing {page.state()['missing']}")
-                p.click("Command1", "メニュー")
-                p.click("Command1")
-                page.wait("mirosutaState.phase === 'report'", 10, "the report")
-                text = page.eval("document.getElementById('notice-text').textContent")
-                shown = page.eval("!document.getElementById('notice').hidden")
-                expect(shown and "/" + gone in text, f"the report says {text!r}")
-                log(f"  report: {text!r}")
-    finally:
-        server.stop()
-
-
-def offline(results, args, layout):
-    site, server = site_server(args)
-    try:
-        with Browser() as browser, contextlib.suppress(StepFailed):
-            page = browser.new_page()
-            p = Program(page, layout, server.url)
-            with results.step("offline: スタート again without a server"):
-                p.open()
-                wait_for_worker(page)
-                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
-                server.stop()
-                page.reload()
-                p.wait_first(60)
-                s = page.state()
-                expect(s["phase"] == "running" and not s["missing"],
-                       f"phase {s['phase']}, missing {s['missing']}")
-                looks_like_start(p, p.shot(), server.url)
-    finally:
-        server.stop()
-
-
-def teachers_edit(results, args, layout):
-    """A teacher's new text on the server reaches the program at the next load."""
-    site, server = site_server(args)
-    edited = "説明/メニュー/msg1.txt"  # スタート's List1
-    try:
-        with Browser() as browser, contextlib.suppress(StepFailed):
-            page = browser.new_page()
-            p = Program(page, layout, server.url)
-            with results.step("teacher's edit: a UTF-8 text shows at the next load"):
-                p.open()
-                wait_for_worker(page)
-                first = p.shot()
-                first_geo = p.geometry
-                site.overrides[edited] = "先生が書き直した説明です。\n金属の結晶を調べよう。\n".encode()
-                page.reload()
-                p.wait_first()
-                s = page.state()
-                expect(s["phase"] == "running", f"phase {s['phase']}: {s['report']}")
-                second = p.shot()
-                kept = Path(args.build) / "browser-tests"
-                kept.mkdir(parents=True, exist_ok=True)
-                first.save(kept / "edit-before.png")
-                second.save(kept / "edit-after.png")
-                panel = layout.rect("スタート", "List1")
-                w, h = panel["width"], panel["height"]
-                inside = difference(first, first_geo, second, p.geometry, panel, (w, h))
-                button = layout.rect("スタート", "Command1")
-                outside = difference(first, first_geo, second, p.geometry, button,
-                                     (button["width"], button["height"]))
-                log(f"  edit: panel changed by {inside:.1f}, メニュー button by {outside:.1f}")
-                expect(inside > 4, f"the panel is as before ({inside:.1f})")
-                expect(outside < 1, f"the rest changed too ({outside:.1f})")
-    finally:
-        server.stop()
-
-
 def open_browser(engine=None):
     """Chromium through DevTools, or the engine named through WebDriver."""
     return WebDriverBrowser(engine, CHROMEBOOK) if engine else Browser(CHROMEBOOK)
@@ -1515,35 +1437,123 @@ def in_engine(name, engine):
     return f"{name} in WebKit" if engine == "webkit" else name
 
 
+@contextlib.contextmanager
+def visit(args, layout, engine=None):
+    """The site on a server of its own, and the page of a fresh browser
+    (open_browser) to visit it: gives the Site, its Server and the Program. A
+    failed step ends the visit."""
+    site, server = site_server(args)
+    try:
+        with open_browser(engine) as browser, contextlib.suppress(StepFailed):
+            yield site, server, Program(browser.new_page(), layout, server.url)
+    finally:
+        server.stop()
+
+
+def keep_shot(args, engine, name, png):
+    """A screenshot kept beside the build for a look: NAME.png, ENGINE-NAME.png
+    through WebDriver."""
+    path = Path(args.build) / "browser-tests" / f"{engine + '-' if engine else ''}{name}.png"
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_bytes(png)
+
+
+def first_visit(p):
+    """The program runs, and its worker is installed and serves the page."""
+    p.open()
+    wait_for_worker(p.page)
+    p.page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+
+
+def from_cache(p, server):
+    """After the server stopped answering: the page loaded again runs whole from
+    what its worker kept, and スタート looks as on the desktop. Gives the state."""
+    p.page.reload()
+    p.wait_first(60)
+    s = p.page.state()
+    expect(s["phase"] == "running" and not s["missing"],
+           f"phase {s['phase']}, missing {s['missing']}")
+    looks_like_start(p, p.shot(), server.url)
+    return s
+
+
+def damaged_text(results, args, layout, engine=None):
+    """A text missing on the server is reported by its path on the screen that reads it."""
+    gone = "説明/体心立方/msg1.txt"
+    with visit(args, layout, engine) as (site, server, p):
+        site.overrides[gone] = None
+        page = p.page
+        with results.step(f"{in_engine('report', engine)}: a missing text named by its path"):
+            p.open()
+            expect(page.state()["missing"] == [gone], f"missing {page.state()['missing']}")
+            p.click("Command1", "メニュー")
+            p.click("Command1")
+            page.wait("mirosutaState.phase === 'report'", 10, "the report")
+            page.settle()
+            keep_shot(args, engine, "report", page.screenshot())
+            text = page.eval("document.getElementById('notice-text').textContent")
+            shown = page.eval("!document.getElementById('notice').hidden")
+            expect(shown and "/" + gone in text, f"the report says {text!r}")
+            log(f"  report: {text!r}")
+
+
+def offline(results, args, layout, engine=None):
+    """After a first visit, no server at all: the page runs from its cache."""
+    with visit(args, layout, engine) as (site, server, p):
+        with results.step(f"{in_engine('offline', engine)}: スタート again without a server"):
+            first_visit(p)
+            server.stop()
+            from_cache(p, server)
+
+
+def teachers_edit(results, args, layout, engine=None):
+    """A teacher's new text on the server reaches the program at the next load,
+    through the worker that serves the page."""
+    edited = "説明/メニュー/msg1.txt"  # スタート's List1
+    name = in_engine("teacher's edit", engine)
+    with visit(args, layout, engine) as (site, server, p):
+        page = p.page
+        with results.step(f"{name}: a UTF-8 text shows at the next load"):
+            first_visit(p)
+            first = p.shot()
+            first_geo = p.geometry
+            site.overrides[edited] = "先生が書き直した説明です。\n金属の結晶を調べよう。\n".encode()
+            page.reload()
+            p.wait_first()
+            s = page.state()
+            expect(s["phase"] == "running", f"phase {s['phase']}: {s['report']}")
+            second = p.shot()
+            keep_shot(args, engine, "edit-before", first.png)
+            keep_shot(args, engine, "edit-after", second.png)
+            panel = layout.rect("スタート", "List1")
+            w, h = panel["width"], panel["height"]
+            inside = difference(first, first_geo, second, p.geometry, panel, (w, h))
+            button = layout.rect("スタート", "Command1")
+            outside = difference(first, first_geo, second, p.geometry, button,
+                                 (button["width"], button["height"]))
+            log(f"  edit: panel changed by {inside:.1f}, メニュー button by {outside:.1f}")
+            expect(inside > 4, f"the panel is as before ({inside:.1f})")
+            expect(outside < 1, f"the rest changed too ({outside:.1f})")
+
+
 def school_network(results, args, layout, engine=None):
     """After a first visit, a server that takes connections and never answers:
     the page comes from its cache once the worker stops waiting."""
-    site, server = site_server(args)
     silent = None
     try:
-        with open_browser(engine) as browser, contextlib.suppress(StepFailed):
-            page = browser.new_page()
-            p = Program(page, layout, server.url)
+        with visit(args, layout, engine) as (site, server, p):
             with results.step(f"{in_engine('school network', engine)}: スタート from the cache "
                               "within 5 s when the server never answers"):
-                p.open()
-                wait_for_worker(page)
-                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
+                first_visit(p)
                 port = server.httpd.server_address[1]
                 server.stop()
                 silent = SilentServer(port)
-                page.reload()
-                p.wait_first(60)
-                s = page.state()
+                s = from_cache(p, server)
                 log(f"  school network: スタート drawn {s['firstScreenAt']:.0f} ms after the "
                     f"navigation; the server took {len(silent.connections)} connections")
                 expect(silent.connections, "the page never asked the network")
-                expect(s["phase"] == "running" and not s["missing"],
-                       f"phase {s['phase']}, missing {s['missing']}")
                 expect(s["firstScreenAt"] <= 5000, f"drawn after {s['firstScreenAt']:.0f} ms")
-                looks_like_start(p, p.shot(), server.url)
     finally:
-        server.stop()
         if silent:
             silent.stop()
 
@@ -1625,9 +1635,7 @@ def update(results, args, layout, engine=None):
                           "the page's start")
                 s = page.state()
                 text = page.eval("document.getElementById('notice-text').textContent")
-                kept = Path(args.build) / "browser-tests"
-                kept.mkdir(parents=True, exist_ok=True)
-                (kept / "update-refused.png").write_bytes(page.screenshot())
+                keep_shot(args, engine, "update-refused", page.screenshot())
                 expect(s["phase"] == "failed" and "混ざって" in text and s["screensShown"] == 0,
                        f"phase {s['phase']}, {s['screensShown']} screens shown: {text!r}")
         site.overrides.clear()
@@ -1641,10 +1649,8 @@ def update(results, args, layout, engine=None):
                        f"the page runs {b}, not {want} whole")
 
             def first():
-                p.open()
+                first_visit(p)
                 builds(old["build"])
-                wait_for_worker(page)
-                page.wait("navigator.serviceWorker.controller !== null", 30, "its control")
 
             def next_visit():
                 site.folder = second
@@ -1668,10 +1674,8 @@ def update(results, args, layout, engine=None):
 
             def offline_after():
                 server.stop()
-                page.reload()
-                p.wait_first(60)
+                from_cache(p, server)
                 builds(new["build"])
-                looks_like_start(p, p.shot(), server.url)
 
             run_steps(results, page, [
                 (f"{name}: the first build runs, and its worker keeps it", first),
