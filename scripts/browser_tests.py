@@ -2021,10 +2021,31 @@ def accessible_controls(results, args, layout):
                         expect(not off, "; ".join(off[:5]))
                     return body
 
+                def turned():
+                    # The drawing turned by a drag away from the marker: the
+                    # marker's element goes where its atom is now drawn.
+                    p.click("Command1", "メニュー")  # from ドリル
+                    p.click("Command1", "体心開始")
+                    interior()
+                    drawing, g = layout.rect("体心内部", "Image1"), p.geometry
+                    x, y = g.point(drawing["x"] + 60, drawing["y"] + drawing["height"] - 40)
+                    page.drag([(x + i * 5 * g.k, y - i * 2 * g.k) for i in range(13)])
+                    page.settle(0.5)
+                    spot = marker_spot(p.shot(), g, drawing)
+                    n = {n["object"]: n for n in pressable_nodes(page)}.get("Image3(0)")
+                    expect(spot and n, f"marker drawn at {spot}, in the tree {n}")
+                    bx, by, bw, bh = n["box"]
+                    off = math.dist((bx + bw / 2, by + bh / 2), g.point(*spot))
+                    log(f"  {where}, turned: the marker drawn at {g.point(*spot)}, its element's "
+                        f"centre {off:.1f} px from it")
+                    expect(off <= 2, f"its element lies {off:.1f} px from it")
+
                 run_steps(results, page, [
                     (f"accessible, {where}: the page with its reader on", start)] + [
                     (f"accessible, {where}: {screen}'s controls are buttons and links where "
-                     "they are drawn", look(screen, go, wanted)) for screen, go, wanted in visits])
+                     "they are drawn", look(screen, go, wanted)) for screen, go, wanted in visits] +
+                    [(f"accessible, {where}: a turned drawing's marker is where its atom went",
+                      turned)])
     finally:
         server.stop()
 
