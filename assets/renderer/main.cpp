@@ -7,8 +7,7 @@
 //   picture-renderer --palette <outdir> [name-prefix]
 // writes every picture at its smallest, for packs that a network carries
 // (the browser build's): in 256 colours where they look the same, deflated
-// at the highest level. --stored writes them without deflate instead, for
-// packs that are compressed whole.
+// at the highest level.
 //
 //   picture-renderer --scale FACTOR NAME FILE
 // draws one picture of the catalog at FACTOR times its size into FILE (the
@@ -46,15 +45,14 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     PngPacking packing = PngPacking::Fastest;
-    if (argc > 1 && (qstrcmp(argv[1], "--stored") == 0 || qstrcmp(argv[1], "--palette") == 0)) {
-        packing = qstrcmp(argv[1], "--stored") == 0 ? PngPacking::Stored : PngPacking::Palette;
+    if (argc > 1 && qstrcmp(argv[1], "--palette") == 0) {
+        packing = PngPacking::Palette;
         --argc;
         ++argv;
     }
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: picture-renderer [--stored | --palette] <outdir> [name-prefix]\n"
-                     "       picture-renderer --scale <factor> <name> <file>\n");
+        std::fprintf(stderr, "usage: picture-renderer [--palette] <outdir> [name-prefix]\n"
+                             "       picture-renderer --scale <factor> <name> <file>\n");
         return 2;
     }
     QString error;

@@ -78,23 +78,27 @@ QByteArray encode(const PngPixels& pixels, int filters, int level) {
 // The picture in at most 256 colours, dithered by libimagequant at its most
 // careful speed; false where it fails or falls below kMinPaletteQuality.
 // `indices` holds the pixels that `into`'s rows point at.
+// Frees whichever of libimagequant's objects it is given.
+struct LiqFree {
+    void operator()(liq_attr* p) const { liq_attr_destroy(p); }
+    void operator()(liq_image* p) const { liq_image_destroy(p); }
+    void operator()(liq_result* p) const { liq_result_destroy(p); }
+};
+
 bool quantise(const QImage& rgba, std::vector<uchar>* indices, PngPixels* into) {
-    const std::unique_ptr<liq_attr, decltype(&liq_attr_destroy)> attr(liq_attr_create(),
-                                                                      liq_attr_destroy);
+    const std::unique_ptr<liq_attr, LiqFree> attr(liq_attr_create());
     if (!attr || liq_set_speed(attr.get(), 1) != LIQ_OK ||
         liq_set_quality(attr.get(), kMinPaletteQuality, 100) != LIQ_OK)
         return false;
     std::vector<void*> rows;
     for (int y = 0; y < rgba.height(); ++y)
         rows.push_back(const_cast<uchar*>(rgba.constScanLine(y)));
-    const std::unique_ptr<liq_image, decltype(&liq_image_destroy)> image(
-        liq_image_create_rgba_rows(attr.get(), rows.data(), rgba.width(), rgba.height(), 0),
-        liq_image_destroy);
+    const std::unique_ptr<liq_image, LiqFree> image(
+        liq_image_create_rgba_rows(attr.get(), rows.data(), rgba.width(), rgba.height(), 0));
     liq_result* raw = nullptr;
     if (!image || liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK)
         return false;
-    const std::unique_ptr<liq_result, decltype(&liq_result_destroy)> result(raw,
-                                                                            liq_result_destroy);
+    const std::unique_ptr<liq_result, LiqFree> result(raw);
     indices->resize(std::size_t(rgba.width()) * std::size_t(rgba.height()));
     if (liq_set_dithering_level(result.get(), 1.0f) != LIQ_OK ||
         liq_write_remapped_image(result.get(), image.get(), indices->data(), indices->size()) !=
@@ -150,10 +154,9 @@ QString writePng(const QImage& image, const QString& path, PngPacking packing) {
         // about three instructions each. A flat picture (a panel, a plate)
         // packs into long runs that inflate decodes faster than that; a shaded
         // drawing does not, and stays stored.
-        bytes = encode(truecolour(pixels, rgb), PNG_FILTER_NONE, 0);
-        const QByteArray packed = packing == PngPacking::Fastest
-                                      ? encode(truecolour(pixels, rgb), PNG_FILTER_NONE, 1)
-                                      : bytes;
+        const PngPixels full = truecolour(pixels, rgb);
+        bytes = encode(full, PNG_FILTER_NONE, 0);
+        const QByteArray packed = encode(full, PNG_FILTER_NONE, 1);
         if (packed.isEmpty())
             bytes.clear();
         else if (packed.size() * kPackedShare < bytes.size())

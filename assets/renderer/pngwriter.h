@@ -4,15 +4,14 @@
 #include <QString>
 
 enum class PngPacking {
-    Stored,  // no deflate: the file is compressed whole by whatever carries it
     Fastest, // whichever of stored and fast deflate the program decodes faster
     Palette, // the smallest file, for a network: 256 colours, deflated at level 9
 };
 
-// Writes a PNG through libpng. Stored and Fastest write it with no row
-// filters, so that the program decodes it at little more than the cost of a
-// copy; Fastest keeps a picture stored (the resource compiler packs it with
-// zstd) unless fast deflate shrinks it to under a fraction of that.
+// Writes a PNG through libpng. Fastest writes it with no row filters, so that
+// the program decodes it at little more than the cost of a copy, and keeps a
+// picture stored (the resource compiler packs it with zstd) unless fast
+// deflate shrinks it to under a fraction of that.
 // Palette quantises the picture to at most 256 colours with libimagequant
 // (dithered, its transparency kept in the palette) and deflates it at the
 // highest level; a picture that the palette would visibly change is written
