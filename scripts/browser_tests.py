@@ -1517,12 +1517,16 @@ def teachers_edit(results, args, layout, engine=None):
             first_visit(p)
             first = p.shot()
             first_geo = p.geometry
-            site.overrides[edited] = "先生が書き直した説明です。\n金属の結晶を調べよう。\n".encode()
+            # Its last line holds kanji of the second level, which only the
+            # font fetched for such a text has.
+            edit = "先生が書き直した説明です。\n金属の結晶を調べよう。\n{}\n"
+            site.overrides[edited] = edit.format("鍮坩堝鑞鉑").encode()
             page.reload()
             p.wait_first()
             s = page.state()
             expect(s["phase"] == "running", f"phase {s['phase']}: {s['report']}")
             second = p.shot()
+            second_geo = p.geometry
             keep_shot(args, engine, "edit-before", first.png)
             keep_shot(args, engine, "edit-after", second.png)
             panel = layout.rect("スタート", "List1")
@@ -1534,6 +1538,16 @@ def teachers_edit(results, args, layout, engine=None):
             log(f"  edit: panel changed by {inside:.1f}, メニュー button by {outside:.1f}")
             expect(inside > 4, f"the panel is as before ({inside:.1f})")
             expect(outside < 1, f"the rest changed too ({outside:.1f})")
+            expect(s["moreKanji"] == "fetched", f"the rarer kanji's font: {s['moreKanji']}")
+        with results.step(f"{name}: kanji of the second level are drawn"):
+            # The same kanji in another order: boxes for glyphs the fonts lack
+            # would look alike (0; one short line of the panel changes 0.4).
+            site.overrides[edited] = edit.format("鉑鑞堝坩鍮").encode()
+            page.reload()
+            p.wait_first()
+            swapped = difference(second, second_geo, p.shot(), p.geometry, panel, (w, h))
+            log(f"  edit: the second-level kanji swapped change the panel by {swapped:.2f}")
+            expect(swapped > 0.1, f"they look alike ({swapped:.2f})")
 
 
 def school_network(results, args, layout, engine=None):
@@ -1607,7 +1621,8 @@ def second_build(args):
     site = Path(tempfile.mkdtemp(prefix="mirosuta-update-")) / "site"
     subprocess.run([sys.executable, str(ROOT / "packaging" / "browser" / "make_site.py"),
                     "--build-id", "second-build", str(Path(args.build) / "out"),
-                    str(browser_out / "mincho.ttf"), str(browser_out / "icon-192.png"),
+                    str(browser_out / "mincho.ttf"), str(browser_out / "mincho-more.ttf"),
+                    str(browser_out / "icon-192.png"),
                     str(browser_out / "icon-512.png"), str(site)],
                    check=True, stdout=subprocess.DEVNULL)
     return site
@@ -1858,6 +1873,9 @@ def picture_packs(results, args, layout):
                 expect(fetched("pictures.rcc") == 1 and fetched("pictures@2x.rcc") == 0,
                        f"pictures.rcc {fetched('pictures.rcc')} times, "
                        f"pictures@2x.rcc {fetched('pictures@2x.rcc')} times")
+                # Nor the rarer kanji's font, which the shipped texts never need.
+                expect(fetched("fonts/mincho-more.ttf") == 0 and s["moreKanji"] is None,
+                       f"the rarer kanji's font fetched {fetched('fonts/mincho-more.ttf')} times")
                 looks_like_start(p, p.shot(), server.url)
             with results.step("pictures: offline on a twice-density screen, the kept pack serves"):
                 page.wait("navigator.serviceWorker.controller !== null", 30, "its control")

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Assembles the browser build's site from the program build's output.
 
-    make_site.py [--build-id ID] OUT_DIR FONT ICON192 ICON512 SITE
+    make_site.py [--build-id ID] OUT_DIR FONT FONT_MORE ICON192 ICON512 SITE
 
 OUT_DIR is the program build's output folder (mirosuta.js, mirosuta.wasm,
 qtloader.js, the picture packs pictures.rcc and pictures@2x.rcc, and the content
-folders 説明, 画像 and 音); FONT the Mincho subset;
+folders 説明, 画像 and 音); FONT the Mincho subset every page fetches, and
+FONT_MORE the rarer kanji's, with the list of its characters beside it
+(FONT_MORE.txt), which a page fetches only for a text that holds one of them;
 ICON192 and ICON512 the home-screen icons. SITE is written anew: the page, the
 program, the font, the content as plain files, files.json (what the page
 fetches, with sizes and hashes), the service worker and the web app manifest.
@@ -56,9 +58,9 @@ def stamp_build(site: Path, build: str) -> None:
 def main() -> int:
     ap = argparse.ArgumentParser(usage=__doc__)
     ap.add_argument("--build-id")
-    ap.add_argument("paths", nargs=5, metavar="PATH")
+    ap.add_argument("paths", nargs=6, metavar="PATH")
     args = ap.parse_args()
-    out, font, icon192, icon512, site = (Path(a) for a in args.paths)
+    out, font, font_more, icon192, icon512, site = (Path(a) for a in args.paths)
     if site.exists():
         shutil.rmtree(site)
     site.mkdir(parents=True)
@@ -72,6 +74,7 @@ def main() -> int:
         "pictures@2x.rcc": out / "pictures@2x.rcc",
         "page.js": HERE / "page.js",
         "fonts/mincho.ttf": font,
+        "fonts/mincho-more.ttf": font_more,
         "icon-192.png": icon192,
         "icon-512.png": icon512,
         "manifest.webmanifest": HERE / "manifest.webmanifest",
@@ -86,6 +89,10 @@ def main() -> int:
         {"path": name, "size": (site / name).stat().st_size, "hash": digest(site / name)}
         for name in ("mirosuta.wasm", "fonts/mincho.ttf")
     ]
+    program.append({"path": "fonts/mincho-more.ttf",
+                    "size": (site / "fonts/mincho-more.ttf").stat().st_size,
+                    "hash": digest(site / "fonts/mincho-more.ttf"),
+                    "chars": Path(f"{font_more}.txt").read_text(encoding="utf-8")})
     # The page fetches the pack of its screen's pixel ratio only.
     program += [
         {"path": name, "size": (site / name).stat().st_size, "hash": digest(site / name),
@@ -106,9 +113,10 @@ def main() -> int:
                                                 "mirosuta.wasm", "fonts/mincho.ttf")]
     versioned += ["icon-192.png", "icon-512.png", "manifest.webmanifest"]
     # Kept cache-first like the rest of the program, but not fetched by the
-    # worker's install: a device keeps the pack it used.
+    # worker's install: a device keeps the pack it used, and the rarer kanji
+    # if a text needed them.
     packs = [urllib.parse.quote(f"{n}") + f"?v={hashes[n]}"
-             for n in ("pictures.rcc", "pictures@2x.rcc")]
+             for n in ("pictures.rcc", "pictures@2x.rcc", "fonts/mincho-more.ttf")]
     # The site's version: its program files and the list of its content. The
     # page names it, and takes the files.json of its own version.
     listing = json.dumps({"program": program, "content": content}, ensure_ascii=False,

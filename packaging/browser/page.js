@@ -18,6 +18,7 @@
     scale: 1,
     pictureRatio: 1, // 2: the twice-size pictures are wanted
     picturePack: null, // the pack fetched
+    moreKanji: null, // the rarer kanji's font: null (not needed) | 'fetched' | 'unavailable'
     report: null,
     soundsStarted: 0,
     soundsPlayed: 0,
@@ -211,6 +212,33 @@
     return bytes;
   }
 
+  // Whether a text holds a character of the rarer kanji's font (a teacher's
+  // edit may): the shipped texts need only the font every page fetches.
+  function needsMoreKanji(contentBytes, chars) {
+    const wanted = new Set(chars);
+    // Each reading the program may take of a text (src/content/textloader.h):
+    // a byte-order mark decides; valid UTF-8 may still be read as CP932.
+    const readings = (bytes) => {
+      if (bytes[0] === 0xFF && bytes[1] === 0xFE)
+        return ['utf-16le'];
+      if (bytes[0] === 0xFE && bytes[1] === 0xFF)
+        return ['utf-16be'];
+      try {
+        new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+        return ['utf-8', 'shift_jis'];
+      } catch (e) {
+        return ['shift_jis'];
+      }
+    };
+    for (const [path, bytes] of contentBytes)
+      if (bytes && path.endsWith('.txt'))
+        for (const encoding of readings(bytes))
+          for (const c of new TextDecoder(encoding).decode(bytes))
+            if (wanted.has(c))
+              return true;
+    return false;
+  }
+
   // The content's relative paths hold Japanese folder names.
   const urlOf = (path) => path.split('/').map(encodeURIComponent).join('/');
 
@@ -260,8 +288,9 @@
     state.pictureRatio = devicePixelRatio * state.scale > 1 ? 2 : 1;
     const packs = files.program.filter((f) => f.ratio);
     const pack = packs.find((f) => f.ratio === state.pictureRatio) ?? packs[0];
-    const needed = files.program.filter((f) => !f.ratio || f === pack);
-    const total = needed.concat(files.content).reduce((n, f) => n + f.size, 0);
+    const moreFile = files.program.find((f) => f.chars);
+    const needed = files.program.filter((f) => (!f.ratio || f === pack) && f !== moreFile);
+    let total = needed.concat(files.content).reduce((n, f) => n + f.size, 0);
     let loaded = 0;
     const bar = $('progress');
     const progress = (n) => {
@@ -270,7 +299,7 @@
     };
     const versioned = (f) => `${urlOf(f.path)}?v=${f.hash}`;
     const wasmFile = files.program.find((f) => f.path.endsWith('.wasm'));
-    const fontFile = files.program.find((f) => f.path.endsWith('.ttf'));
+    const fontFile = files.program.find((f) => f.path.endsWith('.ttf') && f !== moreFile);
 
     const program = fetchProgram(versioned(wasmFile), progress);
     const wasmBytes = program.then((p) => p.bytes);
@@ -293,8 +322,17 @@
       });
     const content = Promise.all(
       files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true, false)]));
-    const [fontBytes, [pictureFile, pictureBytes], contentBytes] =
-      await Promise.all([font, pictures, content]);
+    // Offline, a font never fetched leaves those kanji blank; the rest runs.
+    const moreFont = content.then(async (texts) => {
+      if (!moreFile || !needsMoreKanji(texts, moreFile.chars))
+        return null;
+      total += moreFile.size;
+      const bytes = await fetchBytes(versioned(moreFile), progress, true);
+      state.moreKanji = bytes ? 'fetched' : 'unavailable';
+      return bytes;
+    });
+    const [fontBytes, [pictureFile, pictureBytes], contentBytes, moreFontBytes] =
+      await Promise.all([font, pictures, content, moreFont]);
     mark('fetched');
     state.picturePack = pictureFile.path;
     // A script and a module of two builds would fail in ways no one could
@@ -328,6 +366,8 @@
             FS.writeFile(path, bytes);
           };
           write('/fonts/mincho.ttf', fontBytes);
+          if (moreFontBytes)
+            write('/fonts/mincho-more.ttf', moreFontBytes);
           // Where the program looks for its pictures (assets/catalog/picturepacks_files.cpp).
           write(`/pictures/${pictureFile.path}`, pictureBytes);
           // A file the server lacks stays missing: the program reports it by
@@ -348,7 +388,7 @@
       [versioned(wasmFile), await wasmBytes, 'application/wasm'],
       [versioned(fontFile), fontBytes, 'font/ttf'],
       [versioned(pictureFile), pictureBytes, 'application/octet-stream'],
-    ], contentBytes);
+    ].concat(moreFontBytes ? [[versioned(moreFile), moreFontBytes, 'font/ttf']] : []), contentBytes);
   }
 
   start().catch((e) => {
