@@ -178,7 +178,7 @@ def tour_all_screens(p):
                           ("Command3", ("六方開始", "六方内部", "六方原子", "六方隣接"))):
         intro, interior, atoms, neighbours = names
         go(button, intro)
-        p.press_until("Command1", interior, most=3)
+        p.through_stages(interior)
         p.build_cell()
         go("Command3", atoms)
         go("Command1")
@@ -189,7 +189,7 @@ def tour_all_screens(p):
     go("Command1", "メニュー")
     go("Command6", "半径開始")
     go("Command1", "面心半径")
-    p.press_until("Command1", "体心半径")
+    p.through_stages("体心半径")
     go("Command2", "メニュー")
     go("Command5", "ドリル開始")
     go("Command1", "ドリル")
