@@ -5,9 +5,9 @@ ball-and-stick drawing of 体心内部 is dragged, in headless Chromium.
     bench/browser_turn.py [--site build/browser/site] [--against SITE] [--runs 5]
                           [--seconds 3]
 
-A mouse drag through the DevTools protocol, one move every 16 ms (a mouse's
-60 Hz), back and forth across the drawing, at pixel ratios 1 and 2 side by
-side. The page counts its own frame callbacks (requestAnimationFrame) during
+A mouse drag by DevTools' input events (sent through Selenium), one move
+every 16 ms (a mouse's 60 Hz), back and forth across the drawing, at pixel
+ratios 1 and 2 side by side. The page counts its own frame callbacks (requestAnimationFrame) during
 the drag, the frames the program puts on its canvas (putImageData) and the
 pointer moves that reach the page; the same page at rest gives the browser's
 own rate to hold them against. With --against, another site (an older build)

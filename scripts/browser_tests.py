@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""Tests of the browser build in headless Chromium, driven through the DevTools
-protocol, and a tour through WebDriver (Selenium) in Chromium and WebKitGTK.
+"""Tests of the browser build in headless Chromium and in WebKitGTK, driven
+through WebDriver (Selenium), with Chromium's DevTools commands where only
+they can tell or do something (input as a device gives it, the accessibility
+tree, a device's metrics).
 
     browser_tests.py --site build/browser/site --build build/browser/program
                      [--layout FILE] [--only GROUP ...] [--qt-class NAME ...]
 
 Runs the Qt tests built for WebAssembly on their own page (testpage.html), then
-the site itself: a tour by mouse, keys and touch (also by WebDriver, in both
-engines), a drawing turned by a mouse and a finger, a damaged text's report,
-the end screen, a visit without a network after the first, a server that never
-answers, a new build over the old and a teacher's edit of a text (all five in
-WebKit too), the accessibility tree, and the screenshots
+the site itself: a tour by mouse, keys and touch (also by WebDriver's own input
+actions, in both engines), a drawing turned by a mouse and a finger, a damaged
+text's report, the end screen, a visit without a network after the first, a
+server that never answers, a new build over the old and a teacher's edit of a
+text (all five in WebKit too), the accessibility tree, and the screenshots
 docs/screens/browser-*.png and webkit-*.png. Each check prints one line; the
 last line counts them, and the exit status is 1 if any failed.
 
@@ -42,12 +44,20 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from pathlib import Path
 
 try:
-    import websocket  # python3-websocket
+    from selenium import webdriver  # python3-selenium
 except ImportError:
     # A Python of its own (pyenv, a venv) lacks Debian's package; Debian's has it.
     if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
         os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
     raise
+from selenium.common.exceptions import TimeoutException, WebDriverException
+from selenium.webdriver.chrome.service import Service as ChromeService
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.webkitgtk.options import Options as WebKitGTKOptions
 
 ROOT = Path(__file__).resolve().parent.parent
 CHROMIUM = os.environ.get("MIROSUTA_CHROMIUM", "/usr/bin/chromium")
@@ -207,77 +217,12 @@ class Site:
         return f if f.is_file() else None
 
 
-# --- Chromium and the DevTools protocol ------------------------------------------------
+# --- The browsers, through WebDriver (Selenium) ---------------------------------------
 
 
 class PageError(Exception):
-    """A script that failed in the page, or a browser that went away."""
-
-
-class CdpError(PageError):
-    pass
-
-
-class Cdp:
-    """One WebSocket to the browser; pages are reached by flat sessions."""
-
-    def __init__(self, url):
-        self.ws = websocket.create_connection(url, suppress_origin=True, enable_multithread=True)
-        self.lock = threading.Lock()
-        self.next_id = 0
-        self.pending = {}
-        self.listeners = []
-        self.closed = False
-        self.reader = threading.Thread(target=self._read, daemon=True)
-        self.reader.start()
-
-    def _read(self):
-        while True:
-            try:
-                raw = self.ws.recv()
-            except Exception:
-                break
-            if not raw:
-                break
-            msg = json.loads(raw)
-            if "id" in msg:
-                slot = self.pending.get(msg["id"])
-                if slot:
-                    slot[1] = msg
-                    slot[0].set()
-            else:
-                for listener in list(self.listeners):
-                    try:
-                        listener(msg.get("method"), msg.get("params", {}), msg.get("sessionId"))
-                    except Exception:
-                        traceback.print_exc()
-        self.closed = True
-        for slot in self.pending.values():
-            slot[0].set()
-
-    def call(self, method, params=None, session=None, timeout=60):
-        with self.lock:
-            self.next_id += 1
-            ident = self.next_id
-            slot = [threading.Event(), None]
-            self.pending[ident] = slot
-        msg = {"id": ident, "method": method, "params": params or {}}
-        if session:
-            msg["sessionId"] = session
-        self.ws.send(json.dumps(msg))
-        ok = slot[0].wait(timeout)
-        self.pending.pop(ident, None)
-        if not ok:
-            raise TimeoutError(f"{method}: no answer in {timeout} s")
-        if slot[1] is None:
-            raise CdpError(f"{method}: the browser went away")
-        if "error" in slot[1]:
-            raise CdpError(f"{method}: {slot[1]['error'].get('message')}")
-        return slot[1].get("result", {})
-
-    def close(self):
-        with contextlib.suppress(Exception):
-            self.ws.close()
+    """A script that failed in the page, a DevTools command the browser refused,
+    or a browser that went away."""
 
 
 # Headless, and quiet on a machine without a way out.
@@ -285,65 +230,95 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic
                   "--no-first-run", "--disable-background-networking",
                   "--disable-component-update", "--disable-sync", "--hide-scrollbars"]
 
+# WebKitGTK's own small browser, which its WebDriver drives; the engine of
+# every iPad browser.
+MINIBROWSER = os.environ.get("MIROSUTA_MINIBROWSER",
+                             "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser")
+ENGINES = ("chromium", "webkit")
 
-class Browser:
-    """A headless Chromium with a profile of its own (fresh unless given)."""
 
-    def __init__(self, size=CHROMEBOOK, profile=None):
-        self.own_profile = profile is None
-        self.profile = profile or tempfile.mkdtemp(prefix="mirosuta-chromium-")
-        self.size = size
-        self.stderr_path = os.path.join(self.profile, "chromium.log")
-        args = [CHROMIUM, *CHROMIUM_FLAGS, "--remote-debugging-port=0",
-                f"--user-data-dir={self.profile}", f"--window-size={size[0]},{size[1]}",
-                "about:blank"]
-        self.stderr = open(self.stderr_path, "ab")
-        self.process = subprocess.Popen(args, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=self.stderr)
-        url = None
-        deadline = time.monotonic() + 30
-        while time.monotonic() < deadline and url is None:
-            with open(self.stderr_path, "rb") as f:
-                m = re.search(rb"DevTools listening on (ws://\S+)", f.read())
-            if m:
-                url = m.group(1).decode()
-            elif self.process.poll() is not None:
-                break
-            else:
-                time.sleep(0.05)
-        if url is None:
-            self.close()
-            raise RuntimeError(f"Chromium did not start; see {self.stderr_path}")
-        self.cdp = Cdp(url)
+class Xvfb:
+    """A display of its own, for a browser that draws only on one."""
 
-    def new_page(self, mobile=False, ratio=None):
-        targets = self.cdp.call("Target.getTargets")["targetInfos"]
-        pages = [t for t in targets if t["type"] == "page"]
-        target = pages[0]["targetId"] if pages else self.cdp.call(
-            "Target.createTarget", {"url": "about:blank"})["targetId"]
-        session = self.cdp.call("Target.attachToTarget",
-                                {"targetId": target, "flatten": True})["sessionId"]
-        return Page(self, session, mobile, ratio)
-
-    def renderer_pids(self):
-        with contextlib.suppress(CdpError):
-            info = self.cdp.call("SystemInfo.getProcessInfo")
-            return [p["id"] for p in info["processInfo"] if p["type"] == "renderer"]
-        return []
+    def __init__(self, size):
+        ready, tell = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(tell), "-screen", "0", f"{size[0]}x{size[1]}x24",
+             "-nolisten", "tcp"], pass_fds=(tell,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(tell)
+        with os.fdopen(ready, "rb") as f:
+            number = f.readline().strip().decode()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
 
     def close(self):
-        if getattr(self, "cdp", None):
-            with contextlib.suppress(Exception):
-                self.cdp.call("Browser.close", timeout=5)
-            self.cdp.close()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-        self.stderr.close()
-        if self.own_profile:
-            shutil.rmtree(self.profile, ignore_errors=True)
+        self.process.terminate()
+        self.process.wait(10)
+
+
+class WebDriverBrowser:
+    """Chromium (chromedriver) or WebKitGTK (WebKitWebDriver driving
+    MiniBrowser on a display of its own), through Selenium, with a page of
+    the given size, at the given device pixel ratio. Chromium keeps the page's
+    console in its log, and with network=True DevTools' network events in its
+    performance log."""
+
+    # Each command waits until a navigation's page has loaded.
+    page_load_strategy = "normal"
+
+    def __init__(self, engine, size=CHROMEBOOK, ratio=1, network=False):
+        self.engine, self.size, self.xvfb = engine, size, None
+        if engine == "chromium":
+            options = webdriver.ChromeOptions()
+            options.binary_location = CHROMIUM
+            for flag in CHROMIUM_FLAGS + [f"--window-size={size[0]},{size[1]}",
+                                          f"--force-device-scale-factor={ratio}"]:
+                options.add_argument(flag)
+            logs = {"browser": "ALL"}
+            if network:
+                logs["performance"] = "ALL"
+                options.add_experimental_option("perfLoggingPrefs", {"enableNetwork": True})
+            options.set_capability("goog:loggingPrefs", logs)
+            options.page_load_strategy = self.page_load_strategy
+            self.driver = webdriver.Chrome(service=ChromeService("/usr/bin/chromedriver"),
+                                           options=options)
+        else:
+            self.xvfb = Xvfb(((size[0] + 200) * ratio, (size[1] + 200) * ratio))
+            options = WebKitGTKOptions()
+            options.binary_location = MINIBROWSER
+            options.add_argument("--automation")
+            # The driver, and the browser it starts, take the display and
+            # GTK's scale (the device pixel ratio) from the environment
+            # (Selenium 4.8 gives WebKitGTK's no other way).
+            kept = {k: os.environ.get(k) for k in ("DISPLAY", "GDK_SCALE")}
+            os.environ.update(DISPLAY=self.xvfb.display, GDK_SCALE=str(ratio))
+            try:
+                self.driver = webdriver.WebKitGTK(options=options)
+            except Exception:
+                self.xvfb.close()
+                raise
+            finally:
+                for k, v in kept.items():
+                    if v is None:
+                        os.environ.pop(k, None)
+                    else:
+                        os.environ[k] = v
+        # The page of the size asked for, whatever the window adds around it.
+        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+        outer = self.driver.get_window_size()
+        self.driver.set_window_size(outer["width"] + size[0] - inner[0],
+                                    outer["height"] + size[1] - inner[1])
+
+    def new_page(self):
+        return WebDriverPage(self)
+
+    def close(self):
+        with contextlib.suppress(Exception):
+            self.driver.quit()
+        if self.xvfb:
+            self.xvfb.close()
 
     def __enter__(self):
         return self
@@ -352,16 +327,116 @@ class Browser:
         self.close()
 
 
-KEYS = {
-    "Tab": {"key": "Tab", "code": "Tab", "windowsVirtualKeyCode": 9},
-    "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
-    "Space": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "text": " "},
-}
+class Browser(WebDriverBrowser):
+    """Chromium with Selenium's DevTools commands (execute_cdp_cmd): input as
+    DevTools gives it, a device's metrics and touch emulated, and what only
+    DevTools can tell (the accessibility tree, memory, the network)."""
+
+    # No command waits for a page to load (the waits for the program's
+    # screens follow navigations): chromedriver's look at a busy page before
+    # each command would halve the rate of a drag's mouse moves.
+    page_load_strategy = "none"
+
+    def __init__(self, size=CHROMEBOOK, network=False):
+        super().__init__("chromium", size, network=network)
+
+    def new_page(self, mobile=False, ratio=None):
+        return Page(self, mobile, ratio)
+
+    def renderer_pids(self):
+        """Chromium's renderer processes. DevTools tells them only to the
+        browser's own target, which chromedriver's commands do not reach: they
+        are found among the driver's descendants instead."""
+        children = {}
+        for stat in Path("/proc").glob("[0-9]*/stat"):
+            with contextlib.suppress(OSError, ValueError, IndexError):
+                # "pid (name) state ppid …", the name perhaps with spaces.
+                ppid = int(stat.read_text().rsplit(")", 1)[1].split()[1])
+                children.setdefault(ppid, []).append(int(stat.parent.name))
+        found, todo = [], [self.driver.service.process.pid]
+        while todo:
+            for pid in children.get(todo.pop(), []):
+                todo.append(pid)
+                with contextlib.suppress(OSError):
+                    if b"--type=renderer" in Path(f"/proc/{pid}/cmdline").read_bytes():
+                        found.append(pid)
+        return found
 
 
-class PageWaits:
-    """What a page driver does through its eval(): waits for the program and
-    its screens. Page (DevTools) and WebDriverPage (WebDriver) share it."""
+# Evaluates a script as DevTools' Runtime.evaluate does (the value of its last
+# statement, a promise awaited), and gives back a copy of the value.
+WEBDRIVER_EVAL = """
+const [source, done] = arguments;
+Promise.resolve().then(() => (0, eval)(source)).then(
+  (value) => done({ value: value === undefined ? null : JSON.parse(JSON.stringify(value) ?? 'null') }),
+  (e) => done({ error: String((e && e.stack) || e) }));
+"""
+
+
+class WebDriverPage:
+    """The one page of a WebDriverBrowser: scripts, W3C input actions, and
+    waits for the program and its screens."""
+
+    def __init__(self, browser):
+        self.browser = browser
+        self.driver = browser.driver
+        self.logged = []
+
+    @property
+    def console(self):
+        """The page's console messages and uncaught exceptions so far, as
+        chromedriver logs them (WebKit's driver keeps none)."""
+        if self.browser.engine == "chromium":
+            with contextlib.suppress(WebDriverException):
+                self.logged += [f"{e['level']}: {e['message']}"
+                                for e in self.driver.get_log("browser")]
+        return self.logged
+
+    def eval(self, expression, timeout=60):
+        self.driver.set_script_timeout(timeout)
+        try:
+            r = self.driver.execute_async_script(WEBDRIVER_EVAL, expression)
+        except TimeoutException:
+            raise TimeoutError(f"no answer in {timeout} s") from None
+        except WebDriverException as e:
+            raise PageError(e.msg) from None
+        if r is None or "error" in r:
+            raise PageError((r or {}).get("error", "the page went away"))
+        return r.get("value")
+
+    def goto(self, url):
+        self.leaving()
+        self.driver.get(url)
+
+    def reload(self):
+        self.leaving()
+        self.driver.refresh()
+
+    def _pointer(self, x, y, kind):
+        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
+        actions.pointer_action.move_to_location(round(x), round(y))
+        actions.pointer_action.pointer_down()
+        actions.pointer_action.pause(0.05)
+        actions.pointer_action.pointer_up()
+        actions.perform()
+
+    def click(self, x, y):
+        self._pointer(x, y, interaction.POINTER_MOUSE)
+
+    def tap(self, x, y):
+        self._pointer(x, y, interaction.POINTER_TOUCH)
+
+    def key(self, name, shift=False):
+        chain = ActionChains(self.driver)
+        if shift:
+            chain.key_down(Keys.SHIFT)
+        chain.send_keys({"Tab": Keys.TAB, "Enter": Keys.ENTER, "Space": Keys.SPACE}[name])
+        if shift:
+            chain.key_up(Keys.SHIFT)
+        chain.perform()
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
 
     def leaving(self):
         """Marks the document about to go, so that waits see only the next one."""
@@ -404,15 +479,21 @@ class PageWaits:
         time.sleep(seconds)
 
 
-class Page(PageWaits):
-    def __init__(self, browser, session, mobile, ratio=None):
-        self.browser = browser
-        self.session = session
-        self.console = []
-        self.events = []
-        browser.cdp.listeners.append(self._event)
-        self.call("Page.enable")
-        self.call("Runtime.enable")
+KEYS = {
+    "Tab": {"key": "Tab", "code": "Tab", "windowsVirtualKeyCode": 9},
+    "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
+    "Space": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "text": " "},
+}
+
+
+class Page(WebDriverPage):
+    """The page of a Browser: a device's mouse, finger and keys as DevTools
+    gives them, at the device's metrics (mobile: a touch screen at twice the
+    pixels, unless ratio says otherwise), and DevTools' own commands (call)."""
+
+    def __init__(self, browser, mobile=False, ratio=None):
+        super().__init__(browser)
+        self.seen = []
         w, h = browser.size
         self.call("Emulation.setDeviceMetricsOverride", {
             "width": w, "height": h, "deviceScaleFactor": ratio or (2 if mobile else 1),
@@ -420,39 +501,23 @@ class Page(PageWaits):
         if mobile:
             self.call("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
 
+    def call(self, method, params=None):
+        try:
+            return self.driver.execute_cdp_cmd(method, params or {})
+        except WebDriverException as e:
+            raise PageError(f"{method}: {e.msg}") from None
+
     def before_each_document(self, source):
         self.call("Page.addScriptToEvaluateOnNewDocument", {"source": source})
 
-    def _event(self, method, params, session):
-        if session != self.session:
-            return
-        if method == "Runtime.consoleAPICalled":
-            text = " ".join(str(a.get("value", a.get("description", ""))) for a in params["args"])
-            self.console.append(f"{params['type']}: {text}")
-        elif method == "Runtime.exceptionThrown":
-            d = params["exceptionDetails"]
-            self.console.append(f"exception: {d.get('exception', {}).get('description', d['text'])}")
-        else:
-            self.events.append((method, params))
-
-    def call(self, method, params=None, timeout=60):
-        return self.browser.cdp.call(method, params, self.session, timeout)
-
-    def goto(self, url):
-        self.leaving()
-        self.call("Page.navigate", {"url": url})
-
-    def reload(self):
-        self.leaving()
-        self.call("Page.reload", {"ignoreCache": False})
-
-    def eval(self, expression, timeout=60):
-        r = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True,
-                                           "awaitPromise": True}, timeout)
-        if "exceptionDetails" in r:
-            d = r["exceptionDetails"]
-            raise CdpError(d.get("exception", {}).get("description", d.get("text")))
-        return r["result"].get("value")
+    @property
+    def events(self):
+        """DevTools' events so far, (method, params), as chromedriver's
+        performance log keeps them: the network's, in a Browser opened with
+        network=True."""
+        self.seen += [(m["method"], m["params"]) for m in (
+            json.loads(e["message"])["message"] for e in self.driver.get_log("performance"))]
+        return self.seen
 
     def click(self, x, y):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
@@ -508,182 +573,6 @@ class Page(PageWaits):
             down["text"] = text
         self.call("Input.dispatchKeyEvent", down)
         self.call("Input.dispatchKeyEvent", dict(k, type="keyUp"))
-
-    def screenshot(self):
-        data = self.call("Page.captureScreenshot", {"format": "png"})["data"]
-        return base64.b64decode(data)
-
-
-# --- The same through WebDriver (Selenium): Chromium and WebKitGTK -------------------
-
-# WebKitGTK's own small browser, which its WebDriver drives; the engine of
-# every iPad browser.
-MINIBROWSER = os.environ.get("MIROSUTA_MINIBROWSER",
-                             "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser")
-ENGINES = ("chromium", "webkit")
-
-
-class Xvfb:
-    """A display of its own, for a browser that draws only on one."""
-
-    def __init__(self, size):
-        ready, tell = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(tell), "-screen", "0", f"{size[0]}x{size[1]}x24",
-             "-nolisten", "tcp"], pass_fds=(tell,), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
-        os.close(tell)
-        with os.fdopen(ready, "rb") as f:
-            number = f.readline().strip().decode()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.display = f":{number}"
-
-    def close(self):
-        self.process.terminate()
-        self.process.wait(10)
-
-
-class WebDriverBrowser:
-    """Chromium (chromedriver) or WebKitGTK (WebKitWebDriver driving
-    MiniBrowser on a display of its own), through Selenium, with a page of
-    the given size, at the given device pixel ratio."""
-
-    def __init__(self, engine, size=CHROMEBOOK, ratio=1):
-        from selenium import webdriver  # python3-selenium
-
-        self.engine, self.size, self.xvfb = engine, size, None
-        if engine == "chromium":
-            from selenium.webdriver.chrome.service import Service
-
-            options = webdriver.ChromeOptions()
-            options.binary_location = CHROMIUM
-            for flag in CHROMIUM_FLAGS + [f"--window-size={size[0]},{size[1]}",
-                                          f"--force-device-scale-factor={ratio}"]:
-                options.add_argument(flag)
-            self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
-                                           options=options)
-        else:
-            from selenium.webdriver.webkitgtk.options import Options
-
-            self.xvfb = Xvfb(((size[0] + 200) * ratio, (size[1] + 200) * ratio))
-            options = Options()
-            options.binary_location = MINIBROWSER
-            options.add_argument("--automation")
-            # The driver, and the browser it starts, take the display and
-            # GTK's scale (the device pixel ratio) from the environment
-            # (Selenium 4.8 gives WebKitGTK's no other way).
-            kept = {k: os.environ.get(k) for k in ("DISPLAY", "GDK_SCALE")}
-            os.environ.update(DISPLAY=self.xvfb.display, GDK_SCALE=str(ratio))
-            try:
-                self.driver = webdriver.WebKitGTK(options=options)
-            except Exception:
-                self.xvfb.close()
-                raise
-            finally:
-                for k, v in kept.items():
-                    if v is None:
-                        os.environ.pop(k, None)
-                    else:
-                        os.environ[k] = v
-        # The page of the size asked for, whatever the window adds around it.
-        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        outer = self.driver.get_window_size()
-        self.driver.set_window_size(outer["width"] + size[0] - inner[0],
-                                    outer["height"] + size[1] - inner[1])
-
-    def new_page(self):
-        return WebDriverPage(self)
-
-    def close(self):
-        with contextlib.suppress(Exception):
-            self.driver.quit()
-        if self.xvfb:
-            self.xvfb.close()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
-
-
-# Evaluates a script as DevTools' Runtime.evaluate does (the value of its last
-# statement, a promise awaited), and gives back a copy of the value.
-WEBDRIVER_EVAL = """
-const [source, done] = arguments;
-Promise.resolve().then(() => (0, eval)(source)).then(
-  (value) => done({ value: value === undefined ? null : JSON.parse(JSON.stringify(value) ?? 'null') }),
-  (e) => done({ error: String((e && e.stack) || e) }));
-"""
-
-
-class WebDriverPage(PageWaits):
-    """The one page of a WebDriverBrowser, driven as Page drives Chromium's."""
-
-    def __init__(self, browser):
-        self.browser = browser
-        self.driver = browser.driver
-        self.console = []  # WebDriver has no console for every engine
-
-    def eval(self, expression, timeout=60):
-        from selenium.common.exceptions import TimeoutException, WebDriverException
-
-        self.driver.set_script_timeout(timeout)
-        try:
-            r = self.driver.execute_async_script(WEBDRIVER_EVAL, expression)
-        except TimeoutException:
-            raise TimeoutError(f"no answer in {timeout} s") from None
-        except WebDriverException as e:
-            raise PageError(e.msg) from None
-        if r is None or "error" in r:
-            raise PageError((r or {}).get("error", "the page went away"))
-        return r.get("value")
-
-    def goto(self, url):
-        self.leaving()
-        self.driver.get(url)
-
-    def reload(self):
-        self.leaving()
-        self.driver.refresh()
-
-    def _pointer(self, x, y, kind):
-        from selenium.webdriver.common.actions import interaction
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
-
-        actions = ActionBuilder(self.driver, mouse=PointerInput(kind, kind))
-        actions.pointer_action.move_to_location(round(x), round(y))
-        actions.pointer_action.pointer_down()
-        actions.pointer_action.pause(0.05)
-        actions.pointer_action.pointer_up()
-        actions.perform()
-
-    def click(self, x, y):
-        from selenium.webdriver.common.actions import interaction
-
-        self._pointer(x, y, interaction.POINTER_MOUSE)
-
-    def tap(self, x, y):
-        from selenium.webdriver.common.actions import interaction
-
-        self._pointer(x, y, interaction.POINTER_TOUCH)
-
-    def key(self, name, shift=False):
-        from selenium.webdriver.common.action_chains import ActionChains
-        from selenium.webdriver.common.keys import Keys
-
-        chain = ActionChains(self.driver)
-        if shift:
-            chain.key_down(Keys.SHIFT)
-        chain.send_keys({"Tab": Keys.TAB, "Enter": Keys.ENTER, "Space": Keys.SPACE}[name])
-        if shift:
-            chain.key_up(Keys.SHIFT)
-        chain.perform()
-
-    def screenshot(self):
-        return self.driver.get_screenshot_as_png()
 
 
 # --- Where the design lies on the page, and its pixels -------------------------------
@@ -1239,8 +1128,8 @@ def site_server(args, site=None):
 
 
 def tour(results, args, layout, engine=None):
-    """The tour, in Chromium through DevTools, or through WebDriver in the
-    engine named (chromium or webkit); its screenshots are browser-*.png,
+    """The tour, in Chromium with DevTools' input, or with WebDriver's input
+    actions in the engine named (chromium or webkit); its screenshots are browser-*.png,
     webkit-*.png in docs/screens, or webdriver-chromium-*.png beside the build."""
     site, server = site_server(args)
     screens, shot_name, name = ROOT / "docs" / "screens", "browser-{}.png", "tour"
@@ -1249,7 +1138,7 @@ def tour(results, args, layout, engine=None):
     elif engine:
         screens = Path(args.build) / "browser-tests"
         shot_name, name = "webdriver-chromium-{}.png", "tour in Chromium by WebDriver"
-    with (WebDriverBrowser(engine, CHROMEBOOK) if engine else Browser(CHROMEBOOK)) as browser:
+    with open_browser(engine) as browser:
         page = browser.new_page()
         p = Program(page, layout, server.url)
 
@@ -1397,9 +1286,10 @@ def tour(results, args, layout, engine=None):
 
 
 def by_webdriver(results, args, layout):
-    """The tour again through WebDriver, in Chromium and in WebKitGTK; in
-    WebKit, a damaged text, offline, the server that never answers, the new
-    build and a teacher's edit too (Chromium has them through DevTools)."""
+    """The tour again with WebDriver's input actions, in Chromium and in
+    WebKitGTK; in WebKit, a damaged text, offline, the server that never
+    answers, the new build and a teacher's edit too (Chromium has them with
+    DevTools' input)."""
     runs = [(tour, engine) for engine in ENGINES] + [
         (check, "webkit") for check in (damaged_text, offline, school_network, update,
                                         teachers_edit)]
@@ -1429,7 +1319,7 @@ def run_steps(results, page, steps):
 
 
 def open_browser(engine=None):
-    """Chromium through DevTools, or the engine named through WebDriver."""
+    """Chromium with DevTools' input, or the engine named with WebDriver's."""
     return WebDriverBrowser(engine, CHROMEBOOK) if engine else Browser(CHROMEBOOK)
 
 
@@ -1452,7 +1342,7 @@ def visit(args, layout, engine=None):
 
 def keep_shot(args, engine, name, png):
     """A screenshot kept beside the build for a look: NAME.png, ENGINE-NAME.png
-    through WebDriver."""
+    with WebDriver's input."""
     path = Path(args.build) / "browser-tests" / f"{engine + '-' if engine else ''}{name}.png"
     path.parent.mkdir(parents=True, exist_ok=True)
     path.write_bytes(png)
@@ -1961,7 +1851,7 @@ def pressable_nodes(page):
         ident = dict(zip(attributes[::2], attributes[1::2])).get("id", "")
         try:
             quad = page.call("DOM.getBoxModel", backend)["model"]["border"]
-        except CdpError:
+        except PageError:
             continue
         xs, ys = quad[0::2], quad[1::2]
         found.append({"role": role, "name": n.get("name", {}).get("value", ""),
