@@ -91,14 +91,19 @@ const std::vector<PictureEntry>& pictureCatalog() {
     return catalog;
 }
 
-QSize pictureSize(const QString& name) {
-    static const QHash<QString, QSize> sizes = [] {
-        QHash<QString, QSize> h;
+const PictureEntry* pictureEntry(const QString& name) {
+    static const QHash<QString, const PictureEntry*> byName = [] {
+        QHash<QString, const PictureEntry*> h;
         for (const PictureEntry& e : pictureCatalog())
-            h.insert(e.name, e.size);
+            h.insert(e.name, &e);
         return h;
     }();
-    return sizes.value(name);
+    return byName.value(name, nullptr);
+}
+
+QSize pictureSize(const QString& name) {
+    const PictureEntry* entry = pictureEntry(name);
+    return entry ? entry->size : QSize();
 }
 
 QSize pictureSize(PictureId id) {

@@ -16,6 +16,7 @@ struct PictureEntry {
 };
 
 const std::vector<PictureEntry>& pictureCatalog();
+const PictureEntry* pictureEntry(const QString& name); // nullptr for an unknown name
 QSize pictureSize(PictureId id);
 QSize pictureSize(const QString& name); // invalid size for an unknown name
 

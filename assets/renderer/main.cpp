@@ -63,11 +63,9 @@ int main(int argc, char** argv) {
     if (argc == 5 && qstrcmp(argv[1], "--scale") == 0) {
         const double factor = QByteArray(argv[2]).toDouble();
         const QString name = QString::fromLocal8Bit(argv[3]);
-        for (const PictureEntry& e : pictureCatalog()) {
-            if (e.name != name || factor <= 0)
-                continue;
+        if (const PictureEntry* e = pictureEntry(name); e && factor > 0) {
             // Served over a network: compressed, unlike the program's own.
-            if (PictureBook(factor).draw(e).save(QString::fromLocal8Bit(argv[4]), "PNG", 0))
+            if (PictureBook(factor).draw(*e).save(QString::fromLocal8Bit(argv[4]), "PNG", 0))
                 return 0;
             std::fprintf(stderr, "picture-renderer: cannot write %s\n", argv[4]);
             return 1;

@@ -75,15 +75,16 @@ QByteArray encode(const PngPixels& pixels, int filters, int level) {
     return out;
 }
 
-// The picture in at most 256 colours, dithered by libimagequant at its most
-// careful speed; false where it fails or falls below kMinPaletteQuality.
-// `indices` holds the pixels that `into`'s rows point at.
 // Frees whichever of libimagequant's objects it is given.
 struct LiqFree {
     void operator()(liq_attr* p) const { liq_attr_destroy(p); }
     void operator()(liq_image* p) const { liq_image_destroy(p); }
     void operator()(liq_result* p) const { liq_result_destroy(p); }
 };
+
+// The picture in at most 256 colours, dithered by libimagequant at its most
+// careful speed; false where it fails or falls below kMinPaletteQuality.
+// `indices` holds the pixels that `into`'s rows point at.
 
 bool quantise(const QImage& rgba, std::vector<uchar>* indices, PngPixels* into) {
     const std::unique_ptr<liq_attr, LiqFree> attr(liq_attr_create());

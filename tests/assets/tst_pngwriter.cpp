@@ -32,10 +32,7 @@ void PngWriterTest::paletteReadsBackCloseToFullColour_data() {
 
 void PngWriterTest::paletteReadsBackCloseToFullColour() {
     QFETCH(QString, name);
-    const PictureEntry* entry = nullptr;
-    for (const PictureEntry& e : pictureCatalog())
-        if (e.name == name)
-            entry = &e;
+    const PictureEntry* entry = pictureEntry(name);
     QVERIFY(entry);
     const QImage drawn =
         PictureBook(2.0).draw(*entry).convertToFormat(QImage::Format_ARGB32_Premultiplied);

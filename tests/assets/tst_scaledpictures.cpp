@@ -62,10 +62,7 @@ void ScaledPictureTest::shrunkPictureLooksDrawnAtTheRatio_data() {
 void ScaledPictureTest::shrunkPictureLooksDrawnAtTheRatio() {
     QFETCH(QString, name);
     const qreal ratio = qApp->devicePixelRatio();
-    const PictureEntry* entry = nullptr;
-    for (const PictureEntry& e : pictureCatalog())
-        if (e.name == name)
-            entry = &e;
+    const PictureEntry* entry = pictureEntry(name);
     QVERIFY(entry);
     // The picture element as a screen shows it, on white.
     Picture picture;
