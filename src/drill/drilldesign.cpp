@@ -2,9 +2,9 @@
 
 using namespace controls::drill;
 
-ScreenDesign design(ScreenTag<ScreenId::Drill>) {
+ScreenDesign design(ScreenTag<ScreenId::Drill> tag) {
     const QColor red(255, 0, 0);
-    Design<Tag> d(ScreenId::Drill, "ドリル", "ミロスタドリル", kFullClient);
+    Design d(tag, "ドリル", "ミロスタドリル", kFullClient);
     // Made back to front: the digits and "?" lie over the panel picture, the
     // mark over the question picture and the answer boxes.
     d.picture(Image1, 240, 150, pictures::TitleDrill);
@@ -30,5 +30,24 @@ ScreenDesign design(ScreenTag<ScreenId::Drill>) {
         d.button(Command2[i], pictures::key(i), QString::number(i),
                  QRect(keyLeft[i], 6045, 960, 690));
     d.picture(Image6, 4200, 2490, pictures::None).hidden();
+    d.timer(Timer1);
+
+    // The class (drillscreen.h) enters the states as the game goes: the
+    // question waits for A, then for B; the judgement with its mark holds
+    // for a pause, after which the same question or the next waits again, or
+    // the drill is over.
+    const State<Tag> asking = d.opening();
+    const State<Tag> entered = d.state("A").instead(Image4[0], {Label1[0], Image4[1]});
+    const State<Tag> right = d.state("right", entered).instead(Image4[1], {Label1[1], Image6});
+    const State<Tag> wrong = d.state("wrong", entered).instead(Image4[1], {Label1[1], Image6});
+    const State<Tag> end = d.state("end").instead(
+        {List1, Image3, Label2, Image5, Image4[0], Image4[1], Label1[0], Label1[1]},
+        {Image7, List2});
+    d.opening()
+        .onKey(Command2, AnswerKey::Right, {entered})
+        .onKey(Command2, AnswerKey::Wrong, {entered});
+    entered.onKey(Command2, AnswerKey::Right, {right}).onKey(Command2, AnswerKey::Wrong, {wrong});
+    right.after(Timer1, kDrillPauseSeconds, {asking, end});
+    wrong.after(Timer1, kDrillPauseSeconds, {asking});
     return d.take();
 }

@@ -1,12 +1,12 @@
 #include "drillgame.h"
 
+#include "drilldesign.h"
 #include "services.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kPauseSeconds = 2.0;
 constexpr double kSecondsPerDay = 86400.0;
 
 // Different clock readings give different seeds, to the millisecond.
@@ -17,7 +17,13 @@ std::uint32_t seedFromClock(double seconds) {
 } // namespace
 
 DrillGame::DrillGame(Clock& clock, RandomSource& random, QObject* parent)
-    : QObject(parent), m_clock(clock), m_random(random) {}
+    : QObject(parent), m_clock(clock), m_random(random) {
+    connect(&m_entry, &AnswerEntry::digitEntered, this, [this](int box, int digit) {
+        (box == 0 ? m_answerA : m_answerB) = qint16(digit);
+        emit digitEntered(box, qint16(digit));
+    });
+    connect(&m_entry, &AnswerEntry::answered, this, &DrillGame::judgeAnswer);
+}
 
 qint32 DrillGame::wholeSeconds(double seconds) {
     const double below = std::floor(seconds);
@@ -42,9 +48,9 @@ void DrillGame::start() {
 DrillGame::Phase DrillGame::phase() const {
     if (m_pausing)
         return m_lastCorrect == 1 ? Phase::PauseAfterRight : Phase::PauseAfterWrong;
-    if (m_entryStep >= 2)
+    if (m_entry.judged())
         return Phase::Finished;
-    return m_entryStep == 0 ? Phase::WaitingForA : Phase::WaitingForB;
+    return m_entry.entered().isEmpty() ? Phase::WaitingForA : Phase::WaitingForB;
 }
 
 void DrillGame::drawQuestion() {
@@ -72,9 +78,9 @@ void DrillGame::nextUnaskedQuestion() {
 }
 
 void DrillGame::showQuestion() {
-    m_entryStep = 0;
     m_rightA = currentQuestion().rightA;
     m_rightB = currentQuestion().rightB;
+    m_entry.ask({m_rightA, m_rightB});
     m_asked[m_questionNo] = 1;
     m_askedCount = qint16(m_askedCount + 1);
     emit questionShown();
@@ -82,23 +88,13 @@ void DrillGame::showQuestion() {
 
 void DrillGame::pressDigit(qint16 digit) {
     // The entry is closed from the second digit on: presses during the pause
-    // and after the end are ignored, and the counter never runs over.
-    if (m_entryStep >= 2)
-        return;
-    m_entryStep = qint16(m_entryStep + 1);
-    if (m_entryStep == 1) {
-        m_answerA = digit;
-        emit digitEntered(0, digit);
-    } else {
-        m_answerB = digit;
-        emit digitEntered(1, digit);
-        judgeAnswer();
-    }
+    // and after the end are ignored.
+    m_entry.press(digit);
 }
 
-void DrillGame::judgeAnswer() {
-    m_lastCorrect = m_answerA == m_rightA && m_answerB == m_rightB ? 1 : 0;
-    emit judged(m_lastCorrect == 1);
+void DrillGame::judgeAnswer(bool right) {
+    m_lastCorrect = right ? 1 : 0;
+    emit judged(right);
     m_pausing = true;
     m_pauseStart = wholeSeconds(m_clock.secondsSinceMidnight());
     emit pauseStarted();
@@ -113,7 +109,7 @@ bool DrillGame::tick() {
     // day counts.
     if (elapsed < -kSecondsPerDay / 2)
         elapsed += kSecondsPerDay;
-    if (!(elapsed > kPauseSeconds))
+    if (!(elapsed > kDrillPauseSeconds))
         return false;
     m_pausing = false;
     emit pauseEnded();
@@ -123,7 +119,7 @@ bool DrillGame::tick() {
     } else if (m_lastCorrect == 1) {
         emit finished();
     } else {
-        m_entryStep = 0;
+        m_entry.clear();
         emit entryCleared();
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerentry.h"
 #include "drillquestions.h"
 
 #include <QList>
@@ -10,9 +11,10 @@ class Clock;
 class RandomSource;
 
 // The drill's rules without a window: which questions were asked, the order
-// they come in, the two-digit entry, the judging, the pause and the end. It
-// reads the clock and the random generator it is given and tells the
-// screen what changed through its signals; the screen only shows that.
+// they come in, the pause and the end; the two-digit entry and its judging
+// are an AnswerEntry. It reads the clock and the random generator it is given
+// and tells the screen what changed through its signals; the screen only
+// shows that.
 //
 // Questions are numbered 1 to questionCount() in the order of the list.
 class DrillGame : public QObject {
@@ -50,7 +52,9 @@ public:
     qint16 questionNo() const { return m_questionNo; }
     qint16 askedCount() const { return m_askedCount; }
     qint16 asked(int question) const { return m_asked.value(question); }
-    qint16 entryStep() const { return m_entryStep; }
+    // Digits in the entry, 2 once judged (the entry is then closed).
+    qint16 entryStep() const { return m_entry.judged() ? 2 : qint16(m_entry.entered().size()); }
+    const AnswerEntry& entry() const { return m_entry; }
     qint16 answerA() const { return m_answerA; }
     qint16 answerB() const { return m_answerB; }
     qint16 rightA() const { return m_rightA; }
@@ -81,7 +85,7 @@ private:
     void takeQuestion();
     void nextUnaskedQuestion();
     void showQuestion();
-    void judgeAnswer();
+    void judgeAnswer(bool right);
 
     Clock& m_clock;
     RandomSource& m_random;
@@ -92,7 +96,7 @@ private:
     qint16 m_questionNo = 0;
     qint16 m_askedCount = 0;
     QList<qint16> m_asked; // index 0 unused
-    qint16 m_entryStep = 0;
+    AnswerEntry m_entry;
     qint16 m_answerA = 0;
     qint16 m_answerB = 0;
     qint16 m_rightA = 0;

@@ -1,18 +1,16 @@
 #include "drillscreen.h"
 
 #include "accessiblenames.h"
-#include "contentpicture.h"
 #include "drillfiles.h"
 #include "drillquestions.h"
+#include "judgement.h"
 #include "label.h"
 #include "picture.h"
 #include "picturebutton.h"
-#include "textpanel.h"
 #include "twips.h"
 
 #include <QSignalBlocker>
 #include <QTimer>
-#include <cmath>
 
 using namespace controls::drill;
 
@@ -23,22 +21,10 @@ constexpr int kTickMilliseconds = 100;
 } // namespace
 
 DrillScreen::DrillScreen(const ScreenDesign& design, const ScreenContext& context)
-    : Screen(design, context) {
-    m_image3 = element<Picture>(Image3);
-    m_list1 = element<TextPanel>(List1);
-    m_label2 = element<Label>(Label2);
-    m_image5 = element<Picture>(Image5);
-    m_image7 = element<Picture>(Image7);
-    m_list2 = element<TextPanel>(List2);
-    m_image6 = element<Picture>(Image6);
-    for (int box = 0; box < 2; ++box) {
-        m_image4[box] = element<Picture>(Image4[box]);
-        m_label1[box] = element<Label>(Label1[box]);
-    }
-    for (qint16 i = 0; i < 10; ++i) {
-        m_command2[i] = element<PictureButton>(Command2[i]);
-        connect(m_command2[i], &QAbstractButton::clicked, this, [this, i] { command2Click(i); });
-    }
+    : TypedScreen(design, context) {
+    for (qint16 i = 0; i < 10; ++i)
+        connect(element<PictureButton>(Command2[i]), &QAbstractButton::clicked, this,
+                [this, i] { m_game->pressDigit(i); });
 
     m_game = new DrillGame(context.services.clock, context.services.random, this);
     // A later question's picture that cannot be read ends the program once
@@ -48,15 +34,18 @@ DrillScreen::DrillScreen(const ScreenDesign& design, const ScreenContext& contex
             reportLater(*failure);
     });
     connect(m_game, &DrillGame::digitEntered, this, &DrillScreen::showDigit);
-    connect(m_game, &DrillGame::judged, this, &DrillScreen::judgeAnswer);
-    connect(m_game, &DrillGame::pauseStarted, this, &DrillScreen::startPause);
-    connect(m_game, &DrillGame::pauseEnded, this, &DrillScreen::endPause);
-    connect(m_game, &DrillGame::entryCleared, this, &DrillScreen::clearEntry);
-    connect(m_game, &DrillGame::finished, this, &DrillScreen::showEnd);
+    connect(m_game, &DrillGame::judged, this, &DrillScreen::showJudgement);
+    connect(m_game, &DrillGame::pauseStarted, this, [this] { setTickInterval(kTickMilliseconds); });
+    connect(m_game, &DrillGame::pauseEnded, this, [this] { setTickInterval(0); });
+    connect(m_game, &DrillGame::entryCleared, this, [this] { enterState("0"); });
+    connect(m_game, &DrillGame::finished, this, [this] {
+        enterState("end");
+        Screen::context().services.sound.play(Screen::context().contentPath(kPassSound));
+    });
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(Timer1.text());
-    connect(m_timer1, &QTimer::timeout, this, &DrillScreen::timer1Timer);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(Timer1.text());
+    connect(m_timer, &QTimer::timeout, this, &DrillScreen::tick);
 }
 
 std::optional<ContentFailure> DrillScreen::formLoad() {
@@ -64,11 +53,7 @@ std::optional<ContentFailure> DrillScreen::formLoad() {
         return failure;
     if (auto failure = Screen::formLoad())
         return failure;
-    const QRect frame = m_image5->geometry();
-    // Twips, as the design's 16-bit integers hold them.
-    m_box = QRect(qint16(frame.left() * kTwipsPerPixel), qint16(frame.top() * kTwipsPerPixel),
-                  qint16(frame.width() * kTwipsPerPixel), qint16(frame.height() * kTwipsPerPixel));
-    setTimer1Interval(0);
+    setTickInterval(0);
     {
         // The first question is shown here, so that a picture that cannot be
         // read keeps the screen from opening.
@@ -80,85 +65,69 @@ std::optional<ContentFailure> DrillScreen::formLoad() {
 
 std::optional<ContentFailure> DrillScreen::showQuestion() {
     const qint16 ordinal = m_game->askedCount();
+    auto* number = element<Label>(Label2);
     // Named first: a label with a name of its own announces no change of its text.
-    m_label2->setAccessibleName(drillOrdinalText(ordinal));
-    m_label2->setText(QString::number(ordinal));
+    number->setAccessibleName(drillOrdinalText(ordinal));
+    number->setText(QString::number(ordinal));
 
-    m_image5->hide();
-    if (auto failure = loadPicture(m_image5, m_game->currentQuestion().picture))
+    // The picture is centred in the box the design gives it.
+    auto* question = element<Picture>(Image5);
+    const QRect box = design().element(Image5.text())->twips;
+    question->hide();
+    if (auto failure = loadInto(question, m_game->currentQuestion().picture, context()))
         return failure;
-    nameElement(m_image5, drillQuestionText(ordinal));
-    const int w = m_image5->width() * kTwipsPerPixel;
-    const int h = m_image5->height() * kTwipsPerPixel;
-    m_questionLeft = m_box.left() + (m_box.width() - w) / 2.0;
-    m_questionTop = m_box.top() + (m_box.height() - h) / 2.0;
-    m_image5->setGeometry(twipsToPixels(m_questionLeft), twipsToPixels(m_questionTop),
-                          m_image5->width(), m_image5->height());
-    m_image5->show();
-
-    showInstead({m_label1[0], m_label1[1]}, {m_image4[0]});
+    nameElement(question, drillQuestionText(ordinal));
+    const double left = box.left() + (box.width() - question->width() * kTwipsPerPixel) / 2.0;
+    const double top = box.top() + (box.height() - question->height() * kTwipsPerPixel) / 2.0;
+    question->move(twipsToPixels(left), twipsToPixels(top));
+    question->show();
+    enterState("0");
     return std::nullopt;
 }
 
-void DrillScreen::command2Click(qint16 index) {
-    m_game->pressDigit(index);
-}
-
 void DrillScreen::showDigit(int box, qint16 digit) {
-    m_image4[box]->hide();
-    m_label1[box]->setAccessibleName(drillDigitText(box, digit));
-    m_label1[box]->setText(QString::number(digit));
+    auto* label = element<Label>(Label1[box]);
+    label->setAccessibleName(drillDigitText(box, digit));
+    label->setText(QString::number(digit));
     if (box == 0)
-        m_image4[1]->show();
-    m_label1[box]->show();
+        followKeys(Command2.text());
 }
 
-void DrillScreen::judgeAnswer(bool right) {
-    if (right)
-        showCorrect();
-    else
-        showWrong();
+void DrillScreen::showJudgement(bool right) {
+    if (auto failure = ::showJudgement(element<Picture>(Image6), right, context())) {
+        reportLater(*failure);
+        return;
+    }
+    enterState(right ? "right" : "wrong");
 }
 
-void DrillScreen::showCorrect() {
-    showMark(kRightSound, kRightMarkPicture, true);
-}
-
-void DrillScreen::showWrong() {
-    showMark(kWrongSound, kWrongMarkPicture, false);
-}
-
-void DrillScreen::startPause() {
-    setTimer1Interval(kTickMilliseconds);
-}
-
-void DrillScreen::timer1Timer() {
+void DrillScreen::tick() {
     // A tick queued before the ticks stopped must not act twice.
-    if (!m_timer1->isActive())
+    if (!m_timer->isActive())
         return;
     m_game->tick();
 }
 
-void DrillScreen::endPause() {
-    setTimer1Interval(0);
-    m_image6->hide();
-}
-
-void DrillScreen::showEnd() {
-    showInstead(
-        {m_list1, m_image3, m_label2, m_image5, m_label1[0], m_label1[1], m_image4[1], m_image4[0]},
-        {m_image7, m_list2});
-    context().services.sound.play(context().contentPath(kPassSound));
-}
-
-void DrillScreen::clearEntry() {
-    // Wrong: the same question waits for a new entry.
-    showInstead({m_label1[0], m_label1[1], m_image4[1]}, {m_image4[0]});
-}
-
 void DrillScreen::leaving() {
     m_game->stop();
-    setTimer1Interval(0);
+    setTickInterval(0);
+}
+
+QString DrillScreen::pressFor(const Transition& t) const {
+    if (t.key == AnswerKey::None)
+        return Screen::pressFor(t);
+    const int digit = m_game->entry().digitFor(t.key);
+    return digit < 0 ? QString() : Command2[digit].text();
+}
+
+QString DrillScreen::progress() const {
+    QStringList entered;
+    for (int d : m_game->entry().entered())
+        entered << QString::number(d);
+    return QStringLiteral("%1/%2:%3")
+        .arg(m_game->askedCount())
+        .arg(m_game->questionNo())
+        .arg(entered.join(','));
 }
 
 std::optional<ContentFailure> DrillScreen::setAnswers() {
@@ -170,33 +139,13 @@ std::optional<ContentFailure> DrillScreen::setAnswers() {
     return std::nullopt;
 }
 
-void DrillScreen::showMark(const QString& sound, const QString& picture, bool right) {
-    context().services.sound.play(context().contentPath(sound));
-    if (auto failure = loadPicture(m_image6, picture)) {
-        reportLater(*failure);
-        return;
-    }
-    nameElement(m_image6, drillMarkText(right));
-    m_image6->show();
-}
-
-std::optional<ContentFailure> DrillScreen::loadPicture(Picture* element, const QString& relative) {
-    const QString path = context().contentPath(relative);
-    QPixmap pixmap;
-    const QString reason = loadContentPicture(path, &pixmap);
-    if (!reason.isEmpty())
-        return ContentFailure{path, reason};
-    element->setPicture(pixmap);
-    return std::nullopt;
-}
-
-void DrillScreen::setTimer1Interval(int milliseconds) {
+void DrillScreen::setTickInterval(int milliseconds) {
     if (milliseconds == 0) {
-        m_timer1->stop();
-        m_timer1->setInterval(0);
+        m_timer->stop();
+        m_timer->setInterval(0);
     } else {
-        m_timer1->setInterval(milliseconds);
-        if (!m_timer1->isActive())
-            m_timer1->start();
+        m_timer->setInterval(milliseconds);
+        if (!m_timer->isActive())
+            m_timer->start();
     }
 }

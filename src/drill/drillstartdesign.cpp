@@ -2,8 +2,8 @@
 
 using namespace controls::drillStart;
 
-ScreenDesign design(ScreenTag<ScreenId::DrillStart>) {
-    Design<Tag> d(ScreenId::DrillStart, "ドリル開始", "ミロスタドリル", kFullClient);
+ScreenDesign design(ScreenTag<ScreenId::DrillStart> tag) {
+    Design d(tag, "ドリル開始", "ミロスタドリル", kFullClient);
     d.picture(Image1, 240, 150, pictures::TitleDrill);
     d.panel(List1, explanation("ドリル", 1), QRect(2415, 1920, 6765, 3660), PanelGround::Blue)
         .spoken("説明");

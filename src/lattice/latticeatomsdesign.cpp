@@ -9,10 +9,10 @@ const Control<Tag> kHintNames[] = {Image4, Image5, Image6, Image7};
 // Hint pictures (110 px wide) stand side by side, 26 px apart, below the caption.
 constexpr int kHintStep = 2040, kHintGap = 390, kHintTop = 420;
 
-ScreenDesign latticeAtomsDesign(cell::Structure s) {
+template <ScreenId Id> ScreenDesign latticeAtomsDesign(ScreenTag<Id> tag) {
+    constexpr cell::Structure s = structureOf(Id);
     const LessonStructure& l = lessonStructure(s);
-    Design<Tag> d(lessonScreen(s, Lesson::Atoms), lessonFormName(l, "原子"), "格子内原子数",
-                  kNarrowClient);
+    Design d(tag, lessonFormName(l, "原子"), "格子内原子数", kNarrowClient);
     addTitlePlate(d, Image1, s);
     d.drawing(Image2, 240, 120, pictures::of(PictureKind::Cutaway, s));
     d.picture(Image3, 10350, 120, pictures::FaceB);
@@ -41,7 +41,7 @@ ScreenDesign latticeAtomsDesign(cell::Structure s) {
     d.button(Command2, Word::Menu, menu.x(), menu.y()).to(ScreenId::Menu);
 
     // The answer is read as the screen opens, before it is asked for.
-    d.stage(Command1).instead({List1, Command1}, {List2, Command3});
+    d.opening().then(Command1).instead({List1, Command1}, {List2, Command3});
 
     d.tabOrder({Command2, Command1, List1, Image2, Frame1, List2, Command3});
     d.firstFocus(Command2);

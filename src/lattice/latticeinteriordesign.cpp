@@ -6,10 +6,10 @@ using namespace controls::latticeInterior;
 
 namespace {
 
-ScreenDesign latticeInteriorDesign(cell::Structure s) {
+template <ScreenId Id> ScreenDesign latticeInteriorDesign(ScreenTag<Id> tag) {
+    constexpr cell::Structure s = structureOf(Id);
     const LessonStructure& l = lessonStructure(s);
-    Design<Tag> d(lessonScreen(s, Lesson::Interior), lessonFormName(l, "内部"),
-                  lessonCaption(l, "内部"), l.interiorClient);
+    Design d(tag, lessonFormName(l, "内部"), lessonCaption(l, "内部"), l.interiorClient);
     const int n = cell::pieceCount(s);
     // The ball-and-stick drawing on the right, the empty cell on the left.
     const QPoint ballStick(6210, 0), emptyCell(810, 0);
@@ -61,24 +61,18 @@ ScreenDesign latticeInteriorDesign(cell::Structure s) {
 
     // 実行 shows the first marker; each marker's press puts its piece in and
     // shows the next marker, the last one the closing text.
-    d.stage(Command1).instead({Command1, List1}, {Image3[0], List2}).focus(Image3[0]);
+    const State<Tag> building =
+        d.opening().then(Command1).instead({Command1, List1}, {Image3[0], List2}).focus(Image3[0]);
+    State<Tag> piece = building;
     for (int i = 0; i < n; ++i) {
-        Steps<Tag> piece = d.stage(Image3[i]).instead(Image3[i], Image4[i]);
+        piece = piece.then(Image3[i]).instead(Image3[i], Image4[i]);
         if (i < n - 1)
             piece.show(Image3[i + 1]).focus(Image3[i + 1]);
         else
             piece.instead(List2, {List3, Command3, Command4}).focus(Command3);
     }
     // 再確認 empties the cell and starts the building again.
-    Names<Tag> pieces;
-    for (int i = 0; i < n; ++i)
-        pieces << Image4[i];
-    d.press(Command4)
-        .instead({Command3, Command4, List3}, List2)
-        .hide(pieces)
-        .show(Image3[0])
-        .focus(Image3[0])
-        .rewind(1);
+    piece.on(Command4, building);
 
     // The drawings left to right, the markers after the drawing they lie on.
     Names<Tag> order{Command1, Command3, Command4, Command2, List1, List2, List3, Image2, Image1};

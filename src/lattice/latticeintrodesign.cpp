@@ -4,10 +4,10 @@ using namespace controls::latticeIntro;
 
 namespace {
 
-ScreenDesign latticeIntroDesign(cell::Structure s) {
+template <ScreenId Id> ScreenDesign latticeIntroDesign(ScreenTag<Id> tag) {
+    constexpr cell::Structure s = structureOf(Id);
     const LessonStructure& l = lessonStructure(s);
-    Design<Tag> d(lessonScreen(s, Lesson::Intro), lessonFormName(l, "開始"),
-                  lessonCaption(l, "開始"), kFullClient);
+    Design d(tag, lessonFormName(l, "開始"), lessonCaption(l, "開始"), kFullClient);
     addTitlePlate(d, Image1, s);
     d.picture(Image2, 2370, 1500, pictures::FaceA);
     d.picture(Image3, 10380, 120, pictures::FaceB).hidden();
@@ -27,9 +27,15 @@ ScreenDesign latticeIntroDesign(cell::Structure s) {
 
     // Each stage's text is read at its press, so an edited text shows without
     // reopening. At stage 1 the face and the opening text go before it is read.
-    d.stage(Command1).hide({Image2, List1}).fill(List2).show({Image3, Image4, List2});
-    d.stage(Command1).fill(List3).instead(List2, {List3, Image5});
-    d.stage(Command1).to(lessonScreen(s, Lesson::Interior));
+    d.opening()
+        .then(Command1)
+        .hideFirst({Image2, List1})
+        .fill(List2)
+        .show({Image3, Image4, List2})
+        .then(Command1)
+        .fill(List3)
+        .instead(List2, {List3, Image5})
+        .on(Command1, lessonScreen(s, Lesson::Interior));
 
     d.tabOrder({Command1, Command2, List1, List2, List3, Image4, Image5});
     d.firstFocus(Command1);

@@ -9,10 +9,10 @@ constexpr int kPictureLeft = 7380, kPictureTop = 1200;
 // The question panel and its answer share their left edge and bottom.
 constexpr int kTextLeft = 1320, kTextBottom = 5010;
 
-ScreenDesign latticeNeighboursDesign(cell::Structure s) {
+template <ScreenId Id> ScreenDesign latticeNeighboursDesign(ScreenTag<Id> tag) {
+    constexpr cell::Structure s = structureOf(Id);
     const LessonStructure& l = lessonStructure(s);
-    Design<Tag> d(lessonScreen(s, Lesson::Neighbours), lessonFormName(l, "隣接"), "隣接原子数",
-                  kFullClient);
+    Design d(tag, lessonFormName(l, "隣接"), "隣接原子数", kFullClient);
     addTitlePlate(d, Image1, s);
     d.picture(Image2, 240, 3060, pictures::FaceA);
     d.panel(List1, explanation(l.folder, 9), QRect(kTextLeft, kTextBottom - 2010, 5550, 2010),
@@ -30,7 +30,7 @@ ScreenDesign latticeNeighboursDesign(cell::Structure s) {
         .hidden();
     addRunAndMenu(d, Command1, Command2);
 
-    d.stage(Command1).instead({List1, Image3, Command1}, {List2, Image4});
+    d.opening().then(Command1).instead({List1, Image3, Command1}, {List2, Image4});
 
     d.tabOrder({List1, Image3, Command2, Command1, List2, Image4});
     d.firstFocus(List1);

@@ -48,15 +48,24 @@ template <class Tag> QPoint addRunAndMenu(Design<Tag>& d, Control<Tag> run, Cont
 // the family's own: MIROSUTA_LESSON_DESIGNS(Intro, latticeIntroDesign) those
 // of BccIntro, FccIntro and HcpIntro.
 #define MIROSUTA_LESSON_DESIGNS(lesson, familyDesign)                                              \
-    ScreenDesign design(ScreenTag<ScreenId::Bcc##lesson>) {                                        \
-        return familyDesign(cell::Structure::Bcc);                                                 \
+    ScreenDesign design(ScreenTag<ScreenId::Bcc##lesson> tag) {                                    \
+        return familyDesign(tag);                                                                  \
     }                                                                                              \
-    ScreenDesign design(ScreenTag<ScreenId::Fcc##lesson>) {                                        \
-        return familyDesign(cell::Structure::Fcc);                                                 \
+    ScreenDesign design(ScreenTag<ScreenId::Fcc##lesson> tag) {                                    \
+        return familyDesign(tag);                                                                  \
     }                                                                                              \
-    ScreenDesign design(ScreenTag<ScreenId::Hcp##lesson>) {                                        \
-        return familyDesign(cell::Structure::Hcp);                                                 \
+    ScreenDesign design(ScreenTag<ScreenId::Hcp##lesson> tag) {                                    \
+        return familyDesign(tag);                                                                  \
     }
+
+// The structure of a lesson screen: structureOf(ScreenId::FccAtoms) == Fcc.
+constexpr cell::Structure structureOf(ScreenId id) {
+    for (const cell::Structure s : {cell::Structure::Bcc, cell::Structure::Fcc})
+        for (const Lesson l : {Lesson::Intro, Lesson::Interior, Lesson::Atoms, Lesson::Neighbours})
+            if (lessonScreen(s, l) == id)
+                return s;
+    return cell::Structure::Hcp;
+}
 
 // A lesson screen's form name and caption: "体心" + "開始", "体心立方" + "開始".
 QString lessonFormName(const LessonStructure& l, const char* lesson);

@@ -13,9 +13,9 @@ QRect factRow(int row) {
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::Density>) {
+ScreenDesign design(ScreenTag<ScreenId::Density> tag) {
     const cell::Metal& cu = cell::metal(kExampleMetal);
-    Design<Tag> d(ScreenId::Density, "密度", "結晶の密度", kFullClient);
+    Design d(tag, "密度", "結晶の密度", kFullClient);
     addPackingTitle(d, Label1, "結晶の密度");
     d.label(Label2, QRect(4080, 240, 6120, 510), QStringLiteral("ρ ＝ n × M ÷ (N_A × a³)"), 14.25,
             packing::kInk, Qt::white)
@@ -61,9 +61,14 @@ ScreenDesign design(ScreenTag<ScreenId::Density>) {
         .spoken("説明（銅の密度）");
     addRunAndMenu(d, Command1, Command2);
 
-    d.stage(Command1).fill(List2).instead(List1, {List2, Label3, Label4, Label5, Label6});
-    d.stage(Command1).fill(List3).instead(List2, {List3, Label7, Label8});
-    d.stage(Command1).to(ScreenId::DensityQuiz);
+    d.opening()
+        .then(Command1)
+        .fill(List2)
+        .instead(List1, {List2, Label3, Label4, Label5, Label6})
+        .then(Command1)
+        .fill(List3)
+        .instead(List2, {List3, Label7, Label8})
+        .on(Command1, ScreenId::DensityQuiz);
 
     d.tabOrder({Command1, Command2, List1, List2, List3, Image1});
     d.firstFocus(Command1);

@@ -19,10 +19,10 @@ QString densityPlaceName(int box) {
     return box == 0 ? QStringLiteral("一の位") : QStringLiteral("小数第一位");
 }
 
-ScreenDesign design(ScreenTag<ScreenId::DensityQuiz>) {
+ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
     const cell::Metal& al = cell::metal(kQuestionMetal);
     const QColor red(255, 0, 0);
-    Design<Tag> d(ScreenId::DensityQuiz, "密度問題", "密度の問題", kFullClient);
+    Design d(tag, "密度問題", "密度の問題", kFullClient);
     addPackingTitle(d, Label1, "密度の問題");
     d.picture(Image1, 10380, 120, pictures::FaceB);
     d.panel(List1, explanation(kPackingFolder, 13), QRect(240, 960, 6000, 2250), PanelGround::Blue)
@@ -71,6 +71,27 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz>) {
     d.button(Command1, Word::Menu, menu.x(), menu.y()).to(ScreenId::Menu);
     // The mark lies over the question, above the answer it judges.
     d.picture(Image3, 1815, 600, pictures::None).hidden();
+
+    // The class (densityquestionscreen.h) enters the states as the entry goes:
+    // a first digit, then the judgement; the next digit starts a new entry
+    // beside the worked answer or the explanation.
+    const Names<Tag> facts{Label2, Label3, Label4, Label5};
+    const State<Tag> first = d.state("first").hide(Image2[0]);
+    const State<Tag> right =
+        d.state("right").instead(facts, {List3, Image3}).hide({Image2[0], Image2[1]});
+    const State<Tag> wrong = d.state("wrong").instead(facts, {List2, Image3});
+    const State<Tag> retry = d.state("retry").instead(facts, List2).hide(Image2[0]);
+    const State<Tag> again = d.state("again").instead(facts, List3).hide(Image2[0]);
+    // Any key is a first digit.
+    const auto digitLeads = [](const State<Tag>& from, const State<Tag>& to) {
+        from.onKey(Command2, AnswerKey::Right, {to}).onKey(Command2, AnswerKey::Wrong, {to});
+    };
+    digitLeads(d.opening(), first);
+    digitLeads(wrong, retry);
+    digitLeads(right, again);
+    // The second is judged.
+    for (const State<Tag>& s : {first, retry, again})
+        s.onKey(Command2, AnswerKey::Right, {right}).onKey(Command2, AnswerKey::Wrong, {wrong});
 
     Names<Tag> order;
     for (int i = 0; i < 10; ++i)

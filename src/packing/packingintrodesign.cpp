@@ -30,8 +30,8 @@ void addFacts(Design<Tag>& d, Structure s, Control<Tag> atoms, Control<Tag> volu
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::PackingIntro>) {
-    Design<Tag> d(ScreenId::PackingIntro, "充填率", "充填率とは", kFullClient);
+ScreenDesign design(ScreenTag<ScreenId::PackingIntro> tag) {
+    Design d(tag, "充填率", "充填率とは", kFullClient);
     addPackingTitle(d, Label1, "充填率");
     d.label(Label2, QRect(4080, 240, 6120, 510),
             QStringLiteral("充填率 ＝ 原子の体積 ÷ 単位格子の体積"), 14.25, packing::kInk,
@@ -62,12 +62,20 @@ ScreenDesign design(ScreenTag<ScreenId::PackingIntro>) {
 
     // The BCC cell fact by fact, then the FCC cell at once; each text is read
     // at its press.
-    d.stage(Command1).fill(List2).instead(List1, {List2, Label3});
-    d.stage(Command1).fill(List3).instead(List2, {List3, Label4});
-    d.stage(Command1).fill(List4).instead(List3, {List4, Label5});
-    d.stage(Command1).fill(List5).instead({List4, Image2, Label3, Label4, Label5},
-                                          {List5, Image3, Label6, Label7, Label8});
-    d.stage(Command1).to(ScreenId::PackingWorked);
+    d.opening()
+        .then(Command1)
+        .fill(List2)
+        .instead(List1, {List2, Label3})
+        .then(Command1)
+        .fill(List3)
+        .instead(List2, {List3, Label4})
+        .then(Command1)
+        .fill(List4)
+        .instead(List3, {List4, Label5})
+        .then(Command1)
+        .fill(List5)
+        .instead({List4, Image2, Label3, Label4, Label5}, {List5, Image3, Label6, Label7, Label8})
+        .on(Command1, ScreenId::PackingWorked);
 
     d.tabOrder({Command1, Command2, List1, List2, List3, List4, List5, Image2, Image3});
     d.firstFocus(Command1);

@@ -41,8 +41,8 @@ QString radiusLine(Structure s) {
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::PackingWorked>) {
-    Design<Tag> d(ScreenId::PackingWorked, "充填率計算", "充填率の計算", kFullClient);
+ScreenDesign design(ScreenTag<ScreenId::PackingWorked> tag) {
+    Design d(tag, "充填率計算", "充填率の計算", kFullClient);
     addPackingTitle(d, Label1, "充填率の計算");
     const Column columns[] = {
         {Structure::Bcc,
@@ -122,11 +122,17 @@ ScreenDesign design(ScreenTag<ScreenId::PackingWorked>) {
         .spoken("説明（六方最密構造）");
     addRunAndMenu(d, Command1, Command2);
 
-    d.stage(Command1).fill(List2).instead(List1, {List2, Label2, Label3, Label4, Label5});
-    d.stage(Command1).fill(List3).instead(List2, {List3, Label6, Label7, Label8, Label9});
-    d.stage(Command1).fill(List4).instead(List3,
-                                          {List4, Label10, Label11, Label12, Label13, Label14});
-    d.stage(Command1).to(ScreenId::Density);
+    d.opening()
+        .then(Command1)
+        .fill(List2)
+        .instead(List1, {List2, Label2, Label3, Label4, Label5})
+        .then(Command1)
+        .fill(List3)
+        .instead(List2, {List3, Label6, Label7, Label8, Label9})
+        .then(Command1)
+        .fill(List4)
+        .instead(List3, {List4, Label10, Label11, Label12, Label13, Label14})
+        .on(Command1, ScreenId::Density);
 
     d.tabOrder({Command1, Command2, List1, List2, List3, List4, Image1, Image2, Image3});
     d.firstFocus(Command1);

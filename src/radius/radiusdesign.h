@@ -8,13 +8,12 @@
 // and Command2 メニュー.
 MIROSUTA_CONTROLS(radius, Image1, Command1, Command2)
 // 半径開始.
-MIROSUTA_CONTROLS_OF(radiusIntro, : radius::Tag, Image2, Image3, List1)
+MIROSUTA_CONTROLS_OF(radiusIntro, radius, Image2, Image3, List1)
 // 面心半径 and 体心半径.
-MIROSUTA_CONTROLS_OF(radiusStage,
-                     : radius::Tag, Image2, Image3, Image4, Image5, Image6, Image7, Image8, List1,
-                       List2)
+MIROSUTA_CONTROLS_OF(radiusStage, radius, Image2, Image3, Image4, Image5, Image6, Image7, Image8,
+                     List1, List2)
 // 体心半径 alone: the lesson's close.
-MIROSUTA_CONTROLS_OF(bccRadius, : radiusStage::Tag, Image9, List3)
+MIROSUTA_CONTROLS_OF(bccRadius, radiusStage, Image9, List3)
 
 // What the three screens share: the lesson's plate at the top left, made
 // first, and 次に進む above メニュー at the bottom right, made last.

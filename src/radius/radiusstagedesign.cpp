@@ -40,31 +40,35 @@ template <class T> void addStages(Design<T>& d, const RadiusLesson& l) {
     d.picture(Image8, 1170, 1140, l.derivation).hidden();
 }
 
-template <class T> void addStagePresses(Design<T>& d) {
-    d.stage(Command1).instead({List1, Image2, Image3}, {List2, Image4, Image5});
-    d.stage(Command1).instead({List2, Image4, Image5}, {Image6, Image7, Image8});
+// The two stages both screens share; returns the second, from which each
+// goes on its own way.
+template <class T> State<T> addStageStates(Design<T>& d) {
+    return d.opening()
+        .then(Command1)
+        .instead({List1, Image2, Image3}, {List2, Image4, Image5})
+        .then(Command1)
+        .instead({List2, Image4, Image5}, {Image6, Image7, Image8});
 }
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::FccRadius>) {
-    Design<Tag> d(ScreenId::FccRadius, "面心半径", "面心半径", kNarrowClient);
+ScreenDesign design(ScreenTag<ScreenId::FccRadius> tag) {
+    Design d(tag, "面心半径", "面心半径", kNarrowClient);
     addStages(d, {pictures::of(PictureKind::Cutaway, cell::Structure::Fcc), pictures::RadiusFccFace,
                   pictures::RadiusFccLabelled, pictures::RadiusFccDerivation, 2,
                   "説明（面の対角線）"});
     addRadiusButtons(d);
-    addStagePresses(d);
     // The third press goes on to the BCC cell.
-    d.stage(Command1).to(ScreenId::BccRadius);
+    addStageStates(d).on(Command1, ScreenId::BccRadius);
     d.tabOrder({Command1, Command2, List1, List2});
     d.firstFocus(Command1);
     return d.take();
 }
 
-ScreenDesign design(ScreenTag<ScreenId::BccRadius>) {
+ScreenDesign design(ScreenTag<ScreenId::BccRadius> tag) {
     using controls::bccRadius::Image9;
     using controls::bccRadius::List3;
-    Design<controls::bccRadius::Tag> d(ScreenId::BccRadius, "体心半径", "体心半径", kNarrowClient);
+    Design d(tag, "体心半径", "体心半径", kNarrowClient);
     addStages(d,
               {pictures::of(PictureKind::Cutaway, cell::Structure::Bcc), pictures::RadiusBccHexagon,
                pictures::RadiusBccLabelled, pictures::RadiusBccDerivation, 4, "説明（体対角線）"});
@@ -74,10 +78,9 @@ ScreenDesign design(ScreenTag<ScreenId::BccRadius>) {
         .hidden()
         .spoken("まとめ");
     addRadiusButtons(d);
-    addStagePresses(d);
     // The third press shows the close and takes 次に進む away, leaving メニュー
     // as the only way on.
-    d.stage(Command1).instead({Image6, Image7, Image8, Command1}, {Image9, List3});
+    addStageStates(d).then(Command1).instead({Image6, Image7, Image8, Command1}, {Image9, List3});
     d.tabOrder({Command1, Command2, List1, List2, List3});
     d.firstFocus(Command1);
     return d.take();

@@ -4,9 +4,9 @@
 
 using namespace controls::menu;
 
-ScreenDesign design(ScreenTag<ScreenId::Menu>) {
+ScreenDesign design(ScreenTag<ScreenId::Menu> tag) {
     using cell::Structure;
-    Design<Tag> d(ScreenId::Menu, "メニュー", "メニュー", kFullClient);
+    Design d(tag, "メニュー", "メニュー", kFullClient);
     d.picture(Image1, 750, 165, pictures::Title);
     // The cells drawn smaller than on the lessons, each centred over its
     // column, so that they end above the top row of lesson buttons.

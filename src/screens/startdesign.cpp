@@ -4,8 +4,8 @@
 
 using namespace controls::start;
 
-ScreenDesign design(ScreenTag<ScreenId::Start>) {
-    Design<Tag> d(ScreenId::Start, "スタート", "はじめに", kFullClient);
+ScreenDesign design(ScreenTag<ScreenId::Start> tag) {
+    Design d(tag, "スタート", "はじめに", kFullClient);
     d.picture(Image1, 750, 165, pictures::Title);
     d.picture(Image2, 10020, 1395, pictures::FaceB);
     d.picture(Image3, 6750, 2490, pictures::of(PictureKind::Spheres, cell::Structure::Bcc));

@@ -51,8 +51,8 @@ QString leadsTo(const Column& c, const char* lesson) {
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::Summary>) {
-    Design<Tag> d(ScreenId::Summary, "まとめ", "ミロスタのまとめ", kFullClient);
+ScreenDesign design(ScreenTag<ScreenId::Summary> tag) {
+    Design d(tag, "まとめ", "ミロスタのまとめ", kFullClient);
     // The grid comes first so that every cell is painted over its lines. The
     // row of neighbour counts and the HCP column are the spaces the others
     // leave. The outer border goes on top of the inner lines it shares.

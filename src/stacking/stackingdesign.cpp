@@ -70,9 +70,9 @@ Declared<Tag> nameUnder(Design<Tag>& d, N name, const QRect& place, const char* 
 
 } // namespace
 
-ScreenDesign design(ScreenTag<ScreenId::StackingLayer>) {
+ScreenDesign design(ScreenTag<ScreenId::StackingLayer> tag) {
     using namespace controls::stackingLayer;
-    Design<Tag> d(ScreenId::StackingLayer, "積み重ね開始", "積み重ね開始", kFullClient);
+    Design d(tag, "積み重ね開始", "積み重ね開始", kFullClient);
     addFrame(d);
     addFace(d, Image1);
     drawingAt(d, Image2, kWide, pictures::stackLayer(0));
@@ -83,18 +83,23 @@ ScreenDesign design(ScreenTag<ScreenId::StackingLayer>) {
     panelAt(d, List3, 3, kWideText, "説明（くぼみ）").hidden();
     addRunAndMenu(d);
 
-    d.stage(Command1).fill(List2).instead({List1, Image2}, {List2, Image3});
-    d.stage(Command1).fill(List3).instead({List2, Image3}, {List3, Image4});
-    d.stage(Command1).to(ScreenId::StackingThird);
+    d.opening()
+        .then(Command1)
+        .fill(List2)
+        .instead({List1, Image2}, {List2, Image3})
+        .then(Command1)
+        .fill(List3)
+        .instead({List2, Image3}, {List3, Image4})
+        .on(Command1, ScreenId::StackingThird);
 
     d.tabOrder({Command1, Command2, List1, List2, List3, Image2, Image3, Image4});
     d.firstFocus(Command1);
     return d.take();
 }
 
-ScreenDesign design(ScreenTag<ScreenId::StackingThird>) {
+ScreenDesign design(ScreenTag<ScreenId::StackingThird> tag) {
     using namespace controls::stackingThird;
-    Design<Tag> d(ScreenId::StackingThird, "積み重ね選択", "積み重ね選択", kFullClient);
+    Design d(tag, "積み重ね選択", "積み重ね選択", kFullClient);
     addFrame(d);
     addFace(d, Image8);
     drawingAt(d, Image1, kWide, pictures::StackChoice);
@@ -127,36 +132,39 @@ ScreenDesign design(ScreenTag<ScreenId::StackingThird>) {
     panelAt(d, List2, 5, kMiddleText, "説明（ABAB）").hidden();
     panelAt(d, List3, 6, kMiddleText, "説明（ABCABC）").hidden();
     panelAt(d, List4, 7, kRightText, "説明（二つの積み重ね）").hidden();
-    // 実行 comes once the third layer is placed; after the place over the
-    // hollow, its twin Command3 shows the other stack.
+    // 実行 comes once the third layer is placed, and then shows the other stack.
     addRunAndMenu(d, false);
-    const QPoint run = bottomButton(d.clientTwips(), 0);
-    d.button(Command3, Word::Run, run.x(), run.y()).hidden();
 
+    // The choice: a press of either marker, each a way of its own.
     const Names<Tag> choice{Image1, Image2, Image3, List1};
-    d.stage(Image2).fill(List2).instead(choice, {Image4, Label2, List2, Command1}).focus(Command1);
-    d.stage(Command1).fill(List4).instead(List2, {Image7, Label5, List4});
-    d.stage(Command1).to(ScreenId::StackingCells);
-    d.press(Image3)
-        .fill(List3)
-        .instead(choice, {Image5, Label3, List3, Command3})
-        .focus(Command3)
-        .rewind(1);
-    d.press(Command3)
-        .fill(List4)
-        .instead({List3, Command3}, {Image6, Label4, List4, Command1})
+    d.opening()
+        .then(Image2, "ABAB")
+        .fill(List2)
+        .instead(choice, {Image4, Label2, List2, Command1})
         .focus(Command1)
-        .rewind(2);
+        .then(Command1, "ABAB-ABC")
+        .fill(List4)
+        .instead(List2, {Image7, Label5, List4})
+        .on(Command1, ScreenId::StackingCells);
+    d.opening()
+        .then(Image3, "ABC")
+        .fill(List3)
+        .instead(choice, {Image5, Label3, List3, Command1})
+        .focus(Command1)
+        .then(Command1, "ABC-ABAB")
+        .fill(List4)
+        .instead(List3, {Image6, Label4, List4})
+        .on(Command1, ScreenId::StackingCells);
 
-    d.tabOrder({Image2, Image3, Command1, Command3, Command2, List1, List2, List3, List4, Image1,
-                Image4, Image5, Image6, Image7});
+    d.tabOrder({Image2, Image3, Command1, Command2, List1, List2, List3, List4, Image1, Image4,
+                Image5, Image6, Image7});
     d.firstFocus(Image2);
     return d.take();
 }
 
-ScreenDesign design(ScreenTag<ScreenId::StackingCells>) {
+ScreenDesign design(ScreenTag<ScreenId::StackingCells> tag) {
     using namespace controls::stackingCells;
-    Design<Tag> d(ScreenId::StackingCells, "積み重ね格子", "積み重ね格子", kFullClient);
+    Design d(tag, "積み重ね格子", "積み重ね格子", kFullClient);
     addFrame(d);
     drawingAt(d, Image1, kLeft, pictures::of(PictureKind::StackCell, Structure::Fcc));
     drawingAt(d, Image2, kMiddle, pictures::of(PictureKind::StackCell, Structure::Hcp)).hidden();
@@ -171,9 +179,12 @@ ScreenDesign design(ScreenTag<ScreenId::StackingCells>) {
     panelAt(d, List3, 10, kRightText, "説明（隣接原子数）").hidden();
     addRunAndMenu(d);
 
-    d.stage(Command1).fill(List2).instead(List1, {Image2, Label3, List2});
-    // The lesson ends here, with メニュー.
-    d.stage(Command1)
+    d.opening()
+        .then(Command1)
+        .fill(List2)
+        .instead(List1, {Image2, Label3, List2})
+        // The lesson ends here, with メニュー.
+        .then(Command1)
         .fill(List3)
         .instead({Image1, Image2, List2, Command1}, {Image3, Image4, List3})
         .focus(Command2);

@@ -7,6 +7,7 @@
 // time: "Command3", or element i of a control array, "Image3(4)".
 class ControlName {
 public:
+    constexpr ControlName() : ControlName("") {}
     constexpr explicit ControlName(const char* name, int index = -1)
         : m_name(name), m_index(index) {}
 
@@ -33,6 +34,7 @@ private:
 template <class T> class Control : public ControlName {
 public:
     using Tag = T;
+    constexpr Control() = default;
     constexpr explicit Control(const char* name, int index = -1) : ControlName(name, index) {}
     constexpr Control operator[](int index) const { return Control(name(), index); }
 };
@@ -45,12 +47,20 @@ concept NameOf = std::is_base_of_v<typename Name::Tag, Tag>;
 // spelled by one token so that they cannot differ:
 // MIROSUTA_CONTROLS(menu, Image1, Command1) declares controls::menu::Tag and
 // controls::menu::Image1 ("Image1") and controls::menu::Command1 ("Command1").
-#define MIROSUTA_CONTROLS(screen, ...) MIROSUTA_CONTROLS_OF(screen, , __VA_ARGS__)
+#define MIROSUTA_CONTROLS(screen, ...)                                                             \
+    namespace controls::screen {                                                                   \
+    struct Tag {                                                                                   \
+        using Base = void;                                                                         \
+    };                                                                                             \
+    MIROSUTA_FOR_EACH(MIROSUTA_CONTROL, __VA_ARGS__)                                               \
+    }
 // The same for a screen whose tag derives from another's, whose names it
-// also takes: MIROSUTA_CONTROLS_OF(radiusStage, : radius::Tag, Image2).
+// also takes: MIROSUTA_CONTROLS_OF(radiusStage, radius, Image2).
 #define MIROSUTA_CONTROLS_OF(screen, base, ...)                                                    \
     namespace controls::screen {                                                                   \
-    struct Tag base {};                                                                            \
+    struct Tag : base::Tag {                                                                       \
+        using Base = base::Tag;                                                                    \
+    };                                                                                             \
     MIROSUTA_FOR_EACH(MIROSUTA_CONTROL, __VA_ARGS__)                                               \
     }
 #define MIROSUTA_CONTROL(name) inline constexpr Control<Tag> name(#name);

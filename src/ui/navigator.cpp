@@ -1,6 +1,7 @@
 #include "navigator.h"
 
 #include "screen.h"
+#include "screendesign.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,7 +22,22 @@ void Navigator::registerClass(ScreenId id, ScreenClass make) {
 
 void Navigator::startUp(const QString& executableFolder) {
     m_context.baseFolder = RootFolderRule(executableFolder);
+    // A declaration that names what it lacks would fail in a learner's hands
+    // later; a build that carries one stops here, whatever its build type.
+    if (reportUnsoundDesigns(designProblems()))
+        return;
     switchScreen(ScreenId::Start);
+}
+
+bool Navigator::reportUnsoundDesigns(const QStringList& problems) {
+    if (problems.isEmpty() || m_ended)
+        return false;
+    m_ended = true;
+    m_context.services.errorReport.report(
+        QStringLiteral("画面の定義に誤りがあります。\n\n%1\n\nプログラムを終了します。")
+            .arg(problems.join('\n')));
+    finish(1);
+    return true;
 }
 
 void Navigator::closeCurrent() {

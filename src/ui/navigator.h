@@ -27,10 +27,15 @@ public:
     // A screen of a class of its own; the others are the plain Screen.
     void registerClass(ScreenId id, ScreenClass make);
 
-    // Takes the executable's folder as the base folder and opens スタート.
+    // Takes the executable's folder as the base folder and opens スタート;
+    // ends with a report if a screen's declaration is unsound.
     void startUp(const QString& executableFolder);
     void switchScreen(ScreenId target);
     void endProgram();
+
+    // Reports the faults of the screens' declarations, if there are any, and
+    // ends with status 1; true when it did.
+    bool reportUnsoundDesigns(const QStringList& problems);
 
     // A content file could not be read: report it, close the open screen
     // (never showing one that was being opened) and end with status 1.

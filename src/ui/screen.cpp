@@ -78,13 +78,21 @@ Screen::Screen(const ScreenDesign& design, const ScreenContext& context)
         previous = w;
     }
     m_firstFocus = element(design.firstFocus);
+    // Every element some press of the declaration takes; an answer key's
+    // array is the class's own to connect.
     QStringList pressed;
-    for (const auto* list : {&design.stages, &design.presses})
-        for (const Press& p : *list)
-            if (!pressed.contains(p.element)) {
-                pressed << p.element;
-                connectPress(p.element);
-            }
+    const auto connectOnce = [&](const Transition& t) {
+        if (t.trigger != Transition::Trigger::Press || t.key != AnswerKey::None ||
+            pressed.contains(t.element))
+            return;
+        pressed << t.element;
+        connectPress(t.element);
+    };
+    for (const StateDesign& s : design.states)
+        for (const Transition& t : s.transitions)
+            connectOnce(t);
+    for (const Transition& t : design.presses)
+        connectOnce(t);
 }
 
 namespace {
@@ -203,52 +211,73 @@ void Screen::reportLater(const ContentFailure& failure) {
         Qt::QueuedConnection);
 }
 
-void Screen::pressed(const QString& name) {
-    if (m_stage < int(m_design.stages.size()) && m_design.stages[m_stage].element == name) {
-        ++m_stage;
-        run(m_design.stages[m_stage - 1].steps);
-        return;
-    }
-    for (const Press& p : m_design.presses)
-        if (p.element == name) {
-            run(p.steps);
-            return;
-        }
+QString Screen::pressFor(const Transition& t) const {
+    return t.key == AnswerKey::None ? t.element : QString();
 }
 
-bool Screen::run(const std::vector<Step>& steps) {
-    for (const Step& step : steps) {
-        switch (step.kind) {
-        case Step::Kind::Show:
-            for (const QString& n : step.names)
-                element(n)->show();
-            break;
-        case Step::Kind::Hide:
-            for (const QString& n : step.names)
-                element(n)->hide();
-            break;
-        case Step::Kind::Fill:
-            for (const QString& n : step.names)
-                if (auto failure = fill(qobject_cast<TextPanel*>(element(n)))) {
-                    // The screen is closing: the rest of the stage is not shown.
-                    reportLater(*failure);
-                    return false;
-                }
-            break;
-        case Step::Kind::Focus:
-            giveKeyboardFocus(element(step.names.first()));
-            break;
-        case Step::Kind::Move:
-            emit switchRequested(step.target);
-            return false;
-        case Step::Kind::End:
-            emit closeRequested();
-            return false;
-        case Step::Kind::Rewind:
-            m_stage = step.stage;
-            break;
-        }
+void Screen::pressed(const QString& name) {
+    if (const Transition* t = m_design.pressIn(m_state, name))
+        take(*t);
+}
+
+void Screen::take(const Transition& t) {
+    switch (t.to.kind) {
+    case Destination::Kind::State:
+        enterState(t.to.state);
+        break;
+    case Destination::Kind::Screen:
+        emit switchRequested(t.to.screen);
+        break;
+    case Destination::Kind::End:
+        emit closeRequested();
+        break;
+    case Destination::Kind::Decided:
+        break; // the class's own handler decides
     }
+}
+
+bool Screen::followKeys(const QString& keys) {
+    int to = -1;
+    for (const Transition& t : m_design.states[std::size_t(m_state)].transitions) {
+        if (t.element != keys || t.key == AnswerKey::None || t.to.states.size() != 1)
+            continue;
+        if (to >= 0 && to != t.to.states.front())
+            return false;
+        to = t.to.states.front();
+    }
+    return to >= 0 && enterState(to);
+}
+
+bool Screen::enterState(int state) {
+    Q_ASSERT(state >= 0 && state < int(m_design.states.size()));
+    const StateDesign& s = m_design.states[std::size_t(state)];
+    QList<QWidget*> coming, gone;
+    for (const QString& n : m_design.stagedElements()) {
+        QWidget* w = element(n);
+        const bool shown = m_design.shownIn(state, n);
+        if (shown && w->isHidden())
+            coming << w;
+        else if (!shown && !w->isHidden())
+            gone << w;
+    }
+    // What the state takes away before its texts are read goes first; the
+    // rest goes once what appears is shown, so that a focus leaving a hidden
+    // element moves on to it.
+    for (const QString& n : s.hideFirst)
+        element(n)->hide();
+    for (const QString& n : s.fill)
+        if (auto failure = fill(qobject_cast<TextPanel*>(element(n)))) {
+            // The screen is closing: the rest of the state is not shown.
+            reportLater(*failure);
+            return false;
+        }
+    m_state = state;
+    for (QWidget* w : coming)
+        w->show();
+    for (QWidget* w : gone)
+        w->hide();
+    if (!s.focus.isEmpty())
+        giveKeyboardFocus(element(s.focus));
     return true;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controlname.h"
 #include "screencontext.h"
 #include "screendesign.h"
 
@@ -13,13 +12,15 @@
 class TextPanel;
 
 // One window of the program, built from its screen's declaration at each
-// opening: its elements, text panels, tab order and presses. A press runs
-// the declared steps: the next stage when the element leads to it, and what
-// the element does at every press. A screen asks for moves and reports the
-// texts it cannot show through its signals; whoever opened it decides.
+// opening: its elements, text panels, tab order, states and presses. A press
+// leads where the open state, or the screen, declares: into another state
+// (showing, hiding and reading what that state declares) or to another
+// screen. A screen asks for moves and reports the texts it cannot show
+// through its signals; whoever opened it decides.
 //
 // Screens whose declaration does not say all they do (the drill) derive from
-// it and add their own handlers.
+// it (TypedScreen) and add their own handlers; they enter their declared
+// states themselves.
 class Screen : public QWidget {
     Q_OBJECT
 public:
@@ -37,14 +38,22 @@ public:
     virtual void leaving() {}
 
     QWidget* firstFocus() const { return m_firstFocus; }
-    // How many stages the screen has gone through since it opened.
-    int stage() const { return m_stage; }
+    // The state the screen is in, an index of its declaration's states.
+    int state() const { return m_state; }
+    const QString& stateName() const { return m_design.states[std::size_t(m_state)].name; }
 
-    // An element of the screen by its control name; nullptr when it has none.
+    // The element that a press of the transition takes now: its element, or
+    // for an answer key the key the screen's class names; empty when no
+    // press can take that way now.
+    virtual QString pressFor(const Transition& t) const;
+    // What the screen holds beyond its state (a game's progress), so that a
+    // walk through the states can tell two visits of one state apart.
+    virtual QString progress() const { return {}; }
+
+    // An element of the screen by its control name, as the declaration names
+    // it; nullptr when it has none. Code that knows the screen takes its
+    // names typed (TypedScreen::element).
     QWidget* element(const QString& name) const { return m_elements.value(name); }
-    template <class T> T* element(const ControlName& name) const {
-        return qobject_cast<T*>(element(name.text()));
-    }
 
     // What a screen reader says for the element; an empty name or description
     // leaves that part as it is.
@@ -64,6 +73,13 @@ protected:
 
     // A press of the element, as the declaration says.
     void pressed(const QString& element);
+    // Enters the state: reads the panels it fills, shows and hides what it
+    // declares against the state the screen is in, and gives the focus.
+    // False when a text could not be shown (the screen is then closing).
+    bool enterState(int state);
+    // Enters the state that the open state's keys of the array lead to, when
+    // they all lead to that one state (a first digit, whichever it is).
+    bool followKeys(const QString& keys);
 
     // FillListFromFile on a panel of this screen, from the text its design
     // names.
@@ -84,12 +100,26 @@ protected:
 private:
     void build(const ElementDesign& e);
     void connectPress(const QString& element);
-    // Runs the steps in turn; false when a step ended the press early.
-    bool run(const std::vector<Step>& steps);
+    void take(const Transition& t);
 
     const ScreenDesign& m_design;
     ScreenContext m_context;
     QHash<QString, QWidget*> m_elements;
     QPointer<QWidget> m_firstFocus;
-    int m_stage = 0;
+    int m_state = 0;
+};
+
+// A screen whose class knows its declaration's names: its look-ups take the
+// names of its tag alone, checked as it compiles.
+template <class Tag> class TypedScreen : public Screen {
+public:
+    using Screen::element;
+    using Screen::Screen;
+    template <class T> T* element(NameOf<Tag> auto name) const {
+        return qobject_cast<T*>(element(name.text()));
+    }
+    // Enters the declared state of that name.
+    bool enterState(const char* name) {
+        return Screen::enterState(design().stateIndex(QString::fromUtf8(name)));
+    }
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// A screen's declaration: its elements, text panels, moves and stages, as
+// A screen's declaration: its elements, text panels, states and moves, as
 // data without widgets. Each screen declares itself once, beside its class,
 // with the typed builder Design<Tag>; the screen framework builds the window
 // from it at each opening and runs its presses, and the navigation, panel and
@@ -19,6 +19,7 @@
 #include <QSize>
 #include <QStringList>
 #include <optional>
+#include <typeinfo>
 #include <vector>
 
 // How an element that is not a push button takes a press: not at all, as a
@@ -63,27 +64,45 @@ struct ElementDesign {
     int atom = -1;   // its atom, an index of the cell model
 };
 
-// One thing a press does. A press runs its steps in order; a move or the
-// end of the program is its last step.
-struct Step {
-    enum class Kind {
-        Show,
-        Hide,
-        Fill,   // reads the panels' texts; a text that cannot be shown ends the press
-        Focus,  // the element takes the focus while the keyboard is in use
-        Move,   // opens target
-        End,    // ends the program
-        Rewind, // the screen is back at stage `stage`
-    };
-    Kind kind;
-    QStringList names;
-    ScreenId target = ScreenId::Count;
-    int stage = 0;
+// Where a press or a wait leads: another state of the screen, another
+// screen, the end of the program, or one of several states that the screen's
+// class decides on (a judged answer).
+struct Destination {
+    enum class Kind { State, Screen, End, Decided };
+    Kind kind = Kind::State;
+    int state = -1;                    // State
+    ScreenId screen = ScreenId::Count; // Screen
+    std::vector<int> states;           // Decided: the states it may be
+    bool leaves() const { return kind == Kind::Screen || kind == Kind::End; }
+    // Whether arriving in the state fits what is declared.
+    bool allows(int arrived) const;
 };
 
-struct Press {
-    QString element;
-    std::vector<Step> steps;
+// A key of a judged answer that the screen's class names at the moment:
+// the key of the right next digit, or of a wrong one.
+enum class AnswerKey { None, Right, Wrong };
+
+// A way out of a state: a press of an element, or a wait on a timer.
+struct Transition {
+    enum class Trigger { Press, Wait };
+    Trigger trigger = Trigger::Press;
+    QString element; // the element pressed (an array's name for an answer key), or the timer
+    AnswerKey key = AnswerKey::None;
+    double seconds = 0; // Wait: how long
+    Destination to;
+    bool leaves() const { return to.leaves(); }
+};
+
+// One state of a screen: what it shows and hides against the state it was
+// declared from (the opening at the root), the panels it reads as it is
+// entered, the element that then takes the keyboard's focus, and its ways out.
+struct StateDesign {
+    QString name;
+    int base = -1; // the state it was declared from; -1 for the opening
+    QStringList show, hide, fill;
+    QStringList hideFirst; // hidden before the texts are read (the rest after)
+    QString focus;
+    std::vector<Transition> transitions;
 };
 
 struct ScreenDesign {
@@ -92,30 +111,51 @@ struct ScreenDesign {
     QString caption;  // the window's title
     QSize clientTwips;
     std::vector<ElementDesign> elements; // in the order they are made, back to front
-    // The screen's stages: stage k is reached from stage k-1 by a press of
-    // stages[k-1].element, which then runs its steps. A screen opens at stage 0.
-    std::vector<Press> stages;
-    // Presses that do the same each time (moves, 再確認).
-    std::vector<Press> presses;
+    // The screen's states; it opens in states[0], the opening, as its
+    // elements are declared.
+    std::vector<StateDesign> states;
+    // Presses that do the same in every state (moves).
+    std::vector<Transition> presses;
+    QStringList timers;   // named timers of the screen's class, for its waits
     QStringList tabOrder; // the elements in the order Tab visits them
     QString firstFocus;
+    // The types of the control names this design takes: its tag and the tags
+    // it derives from.
+    std::vector<const std::type_info*> tags;
 
     const ElementDesign* element(const QString& name) const;
-    // The panels filled as the screen opens: every panel that no stage fills.
+    int stateIndex(const QString& name) const; // -1 if there is none
+    // The panels filled as the screen opens: every panel that no state fills.
     QStringList panelsFilledAtLoad() const;
-    // Where a press of the element leads at once, if it moves: a target, or
-    // none for the end of the program.
+    // Whether the element shows in the state, as the declaration has it.
+    bool shownIn(int state, const QString& element) const;
+    // The elements whose showing some state changes.
+    QStringList stagedElements() const;
+    // What a press of the element does in the state: the state's own way
+    // out, or the screen's; null when it does nothing there.
+    const Transition* pressIn(int state, const QString& element) const;
+    // Where a press of the element leads in every state, if it moves: a
+    // target, or none for the end of the program.
     std::optional<std::optional<ScreenId>> moveOf(const QString& element) const;
+    // What is wrong with the declaration, one line each: a name that is not
+    // declared, a fill that is no panel, a marker on what is no drawing, a
+    // state that cannot be reached... Empty when it is sound.
+    QStringList problems() const;
+    // Whether names of the tag may be used on this screen.
+    bool takes(const std::type_info& tag) const;
 };
 
 // The declaration of every screen: `ScreenDesign design(ScreenTag<ScreenId::Menu>)`
 // and so on, each defined beside its screen's class.
-#define MIROSUTA_DECLARE_DESIGN(name) ScreenDesign design(ScreenTag<ScreenId::name>);
+#define MIROSUTA_DECLARE_DESIGN(name, tag) ScreenDesign design(ScreenTag<ScreenId::name>);
 MIROSUTA_SCREENS(MIROSUTA_DECLARE_DESIGN)
 #undef MIROSUTA_DECLARE_DESIGN
 
 // A screen's declaration, made on first use.
 const ScreenDesign& screenDesign(ScreenId id);
+// What is wrong with the declarations of all screens (ScreenDesign::problems),
+// and the moves that lead to no screen.
+QStringList designProblems();
 
 // Twips of a whole number of pixels.
 constexpr int pixelsToTwips(int pixels) {
@@ -152,45 +192,94 @@ private:
     QStringList m_list;
 };
 
-template <class Tag> class Steps {
-public:
-    Steps(std::vector<Press>& presses, std::size_t index) : m_presses(presses), m_index(index) {}
+template <class Tag> class Design;
 
-    Steps& show(const Names<Tag>& names) { return add(Step::Kind::Show, names); }
-    Steps& hide(const Names<Tag>& names) { return add(Step::Kind::Hide, names); }
-    Steps& fill(const Names<Tag>& panels) { return add(Step::Kind::Fill, panels); }
-    // The elements of the first list go, those of the second appear in their
-    // place; shown first, so that a focus leaving a hidden element moves on
-    // to them.
-    Steps& instead(const Names<Tag>& gone, const Names<Tag>& shown) {
+// A state of the design being built, for what it shows, hides and fills, and
+// its ways out. States are declared from another state (at first the
+// opening), whose showing they change.
+template <class Tag> class State {
+public:
+    State(Design<Tag>& design, int index) : m_design(&design), m_index(index) {}
+    int index() const { return m_index; }
+
+    const State& show(const Names<Tag>& names) const {
+        s().show << names.list();
+        return *this;
+    }
+    const State& hide(const Names<Tag>& names) const {
+        s().hide << names.list();
+        return *this;
+    }
+    // Hidden before the state's texts are read, as a screen clears its place
+    // for what comes.
+    const State& hideFirst(const Names<Tag>& names) const {
+        s().hideFirst << names.list();
+        return hide(names);
+    }
+    // The elements of the first list go, those of the second appear in their place.
+    const State& instead(const Names<Tag>& gone, const Names<Tag>& shown) const {
         return show(shown).hide(gone);
     }
-    Steps& focus(NameOf<Tag> auto name) { return add(Step::Kind::Focus, Names<Tag>(name)); }
-    Steps& to(ScreenId target) {
-        press().steps.push_back({Step::Kind::Move, {}, target, 0});
+    // Panels read as the state is entered, so that an edited text shows
+    // without reopening; a text that cannot be shown keeps the state from
+    // being entered.
+    const State& fill(const Names<Tag>& panels) const {
+        s().fill << panels.list();
         return *this;
     }
-    Steps& endProgram() {
-        press().steps.push_back({Step::Kind::End, {}, ScreenId::Count, 0});
+    // The element takes the focus as the state is entered, while the keyboard is in use.
+    const State& focus(NameOf<Tag> auto name) const {
+        s().focus = name.text();
         return *this;
     }
-    Steps& rewind(int stage) {
-        press().steps.push_back({Step::Kind::Rewind, {}, ScreenId::Count, stage});
+
+    // A press of the element leads to the state, or to another screen.
+    const State& on(NameOf<Tag> auto element, const State& to) const {
+        return add(element.text(), {Destination::Kind::State, to.m_index});
+    }
+    const State& on(NameOf<Tag> auto element, ScreenId to) const {
+        return add(element.text(), {Destination::Kind::Screen, -1, to});
+    }
+    // The next state of a chain: declared from this one, reached by a press
+    // of the element. Named by its place among the states ("1", "2", ...)
+    // unless named here.
+    State then(NameOf<Tag> auto element, const char* name = nullptr) const {
+        State next = m_design->state(name, *this);
+        on(element, next);
+        return next;
+    }
+    // A key of the array, as the screen's class names it, leads to one of
+    // the states; the class decides which.
+    const State& onKey(NameOf<Tag> auto keys, AnswerKey key,
+                       std::initializer_list<State> to) const {
+        Transition t{Transition::Trigger::Press, keys.text(), key, 0, decided(to)};
+        s().transitions.push_back(std::move(t));
+        return *this;
+    }
+    // Once the timer has run for so long, one of the states; the class decides which.
+    const State& after(NameOf<Tag> auto timer, double seconds,
+                       std::initializer_list<State> to) const {
+        Transition t{Transition::Trigger::Wait, timer.text(), AnswerKey::None, seconds,
+                     decided(to)};
+        s().transitions.push_back(std::move(t));
         return *this;
     }
 
 private:
-    Steps& add(Step::Kind kind, const Names<Tag>& names) {
-        press().steps.push_back({kind, names.list(), ScreenId::Count, 0});
+    StateDesign& s() const { return m_design->m_d.states[std::size_t(m_index)]; }
+    const State& add(const QString& element, Destination to) const {
+        s().transitions.push_back({Transition::Trigger::Press, element, AnswerKey::None, 0, to});
         return *this;
     }
-    Press& press() { return m_presses[m_index]; }
-    // By index: the list may grow while the steps are being given.
-    std::vector<Press>& m_presses;
-    std::size_t m_index;
+    static Destination decided(std::initializer_list<State> to) {
+        Destination d{Destination::Kind::Decided};
+        for (const State& s : to)
+            d.states.push_back(s.m_index);
+        return d;
+    }
+    Design<Tag>* m_design;
+    int m_index;
 };
-
-template <class Tag> class Design;
 
 // One element just declared, for what sets it apart from its kind's defaults.
 template <class Tag> class Declared {
@@ -234,13 +323,18 @@ public:
         e().twips.setSize(QSize(widthTwips, heightTwips));
         return *this;
     }
-    // A press opens the target.
+    // A press opens the target, in every state.
     Declared& to(ScreenId target) {
-        m_design.pressOf(e().name).to(target);
+        m_design.m_d.presses.push_back({Transition::Trigger::Press,
+                                        e().name,
+                                        AnswerKey::None,
+                                        0,
+                                        {Destination::Kind::Screen, -1, target}});
         return *this;
     }
     Declared& endsProgram() {
-        m_design.pressOf(e().name).endProgram();
+        m_design.m_d.presses.push_back(
+            {Transition::Trigger::Press, e().name, AnswerKey::None, 0, {Destination::Kind::End}});
         return *this;
     }
 
@@ -258,14 +352,20 @@ private:
 
 template <class Tag> class Design {
 public:
-    Design(ScreenId id, const QString& formName, const QString& caption, QSize clientTwips) {
-        m_d.id = id;
+    // The screen's id comes from the tag of the declaration being defined:
+    // `ScreenDesign design(ScreenTag<ScreenId::Menu> tag) { Design d(tag, ...); }`.
+    template <ScreenId Id>
+    Design(ScreenTag<Id>, const QString& formName, const QString& caption, QSize clientTwips) {
+        m_d.id = Id;
         m_d.formName = formName;
         m_d.caption = caption;
         m_d.clientTwips = clientTwips;
+        m_d.states.push_back({QStringLiteral("0")});
+        addTags<Tag>();
     }
 
     QSize clientTwips() const { return m_d.clientTwips; }
+    ScreenId id() const { return m_d.id; }
 
     // A picture with its top left corner at (left, top), in twips.
     Declared<Tag> picture(NameOf<Tag> auto name, int left, int top, PictureId picture) {
@@ -329,34 +429,50 @@ public:
                     .panelGround = ground,
                     .file = file});
     }
+    // A timer of the screen's class, whose ticks end the waits of its states.
+    void timer(NameOf<Tag> auto name) { m_d.timers << name.text(); }
 
-    // The next stage, reached by a press of the element.
-    Steps<Tag> stage(NameOf<Tag> auto press) {
-        m_d.stages.push_back({press.text(), {}});
-        return Steps<Tag>(m_d.stages, m_d.stages.size() - 1);
+    // A press of the element opens the target, in every state.
+    void press(NameOf<Tag> auto element, ScreenId target) {
+        m_d.presses.push_back({Transition::Trigger::Press,
+                               element.text(),
+                               AnswerKey::None,
+                               0,
+                               {Destination::Kind::Screen, -1, target}});
     }
-    // What every press of the element does.
-    Steps<Tag> press(NameOf<Tag> auto element) { return pressOf(element.text()); }
+
+    // The state the screen opens in: the elements as declared.
+    State<Tag> opening() { return State<Tag>(*this, 0); }
+    // A state declared from another (the opening unless given); named by its
+    // place among the states ("1", "2", ...) unless named here.
+    State<Tag> state(const char* name = nullptr) { return state(name, opening()); }
+    State<Tag> state(const char* name, const State<Tag>& base) {
+        const int index = int(m_d.states.size());
+        m_d.states.push_back(
+            {name ? QString::fromUtf8(name) : QString::number(index), base.index()});
+        return State<Tag>(*this, index);
+    }
 
     void tabOrder(const Names<Tag>& order) { m_d.tabOrder = order.list(); }
     void firstFocus(NameOf<Tag> auto name) { m_d.firstFocus = name.text(); }
-
     ScreenDesign take() { return std::move(m_d); }
 
 private:
     friend class Declared<Tag>;
+    friend class State<Tag>;
 
+    template <class T> void addTags() {
+        m_d.tags.push_back(&typeid(T));
+        if constexpr (!std::is_void_v<typename T::Base>)
+            addTags<typename T::Base>();
+    }
     Declared<Tag> add(ElementDesign e) {
         m_d.elements.push_back(std::move(e));
         return Declared<Tag>(*this, m_d.elements.size() - 1);
     }
-    Steps<Tag> pressOf(const QString& element) {
-        for (std::size_t i = 0; i < m_d.presses.size(); ++i)
-            if (m_d.presses[i].element == element)
-                return Steps<Tag>(m_d.presses, i);
-        m_d.presses.push_back({element, {}});
-        return Steps<Tag>(m_d.presses, m_d.presses.size() - 1);
-    }
 
     ScreenDesign m_d;
 };
+
+template <ScreenId Id>
+Design(ScreenTag<Id>, const QString&, const QString&, QSize) -> Design<TagOf<Id>>;

@@ -5,39 +5,41 @@ enum class Structure;
 }
 
 // Every screen of the program by its id, in one list: the one place a new
-// screen is registered. Each screen's declaration, beside its class, defines
+// screen is registered. X(id, tag): the tag's namespace holds the screen's
+// control names (MIROSUTA_CONTROLS), shared by the screens of one family.
+// Each screen's declaration, beside its class, defines
 // `ScreenDesign design(ScreenTag<ScreenId::Name>)` (screendesign.h).
 #define MIROSUTA_SCREENS(X)                                                                        \
-    X(Start)         /* スタート */                                                            \
-    X(Menu)          /* メニュー */                                                            \
-    X(BccIntro)      /* 体心開始 */                                                            \
-    X(FccIntro)      /* 面心開始 */                                                            \
-    X(HcpIntro)      /* 六方開始 */                                                            \
-    X(BccInterior)   /* 体心内部 */                                                            \
-    X(FccInterior)   /* 面心内部 */                                                            \
-    X(HcpInterior)   /* 六方内部 */                                                            \
-    X(BccAtoms)      /* 体心原子 */                                                            \
-    X(FccAtoms)      /* 面心原子 */                                                            \
-    X(HcpAtoms)      /* 六方原子 */                                                            \
-    X(BccNeighbours) /* 体心隣接 */                                                            \
-    X(FccNeighbours) /* 面心隣接 */                                                            \
-    X(HcpNeighbours) /* 六方隣接 */                                                            \
-    X(Summary)       /* まとめ */                                                               \
-    X(RadiusIntro)   /* 半径開始 */                                                            \
-    X(FccRadius)     /* 面心半径 */                                                            \
-    X(BccRadius)     /* 体心半径 */                                                            \
-    X(DrillStart)    /* ドリル開始 */                                                         \
-    X(Drill)         /* ドリル */                                                               \
-    X(PackingIntro)  /* 充填率 */                                                               \
-    X(PackingWorked) /* 充填率計算 */                                                         \
-    X(Density)       /* 密度 */                                                                  \
-    X(DensityQuiz)   /* 密度問題 */                                                           \
-    X(StackingLayer) /* 積み重ね開始 */                                                      \
-    X(StackingThird) /* 積み重ね選択 */                                                      \
-    X(StackingCells) /* 積み重ね格子 */
+    X(Start, start)                     /* スタート */                                         \
+    X(Menu, menu)                       /* メニュー */                                         \
+    X(BccIntro, latticeIntro)           /* 体心開始 */                                         \
+    X(FccIntro, latticeIntro)           /* 面心開始 */                                         \
+    X(HcpIntro, latticeIntro)           /* 六方開始 */                                         \
+    X(BccInterior, latticeInterior)     /* 体心内部 */                                         \
+    X(FccInterior, latticeInterior)     /* 面心内部 */                                         \
+    X(HcpInterior, latticeInterior)     /* 六方内部 */                                         \
+    X(BccAtoms, latticeAtoms)           /* 体心原子 */                                         \
+    X(FccAtoms, latticeAtoms)           /* 面心原子 */                                         \
+    X(HcpAtoms, latticeAtoms)           /* 六方原子 */                                         \
+    X(BccNeighbours, latticeNeighbours) /* 体心隣接 */                                         \
+    X(FccNeighbours, latticeNeighbours) /* 面心隣接 */                                         \
+    X(HcpNeighbours, latticeNeighbours) /* 六方隣接 */                                         \
+    X(Summary, summary)                 /* まとめ */                                            \
+    X(RadiusIntro, radiusIntro)         /* 半径開始 */                                         \
+    X(FccRadius, radiusStage)           /* 面心半径 */                                         \
+    X(BccRadius, bccRadius)             /* 体心半径 */                                         \
+    X(DrillStart, drillStart)           /* ドリル開始 */                                      \
+    X(Drill, drill)                     /* ドリル */                                            \
+    X(PackingIntro, packingIntro)       /* 充填率 */                                            \
+    X(PackingWorked, packingWorked)     /* 充填率計算 */                                      \
+    X(Density, density)                 /* 密度 */                                               \
+    X(DensityQuiz, densityQuestion)     /* 密度問題 */                                         \
+    X(StackingLayer, stackingLayer)     /* 積み重ね開始 */                                   \
+    X(StackingThird, stackingThird)     /* 積み重ね選択 */                                   \
+    X(StackingCells, stackingCells)     /* 積み重ね格子 */
 
 enum class ScreenId {
-#define MIROSUTA_SCREEN_ID(name) name,
+#define MIROSUTA_SCREEN_ID(name, tag) name,
     MIROSUTA_SCREENS(MIROSUTA_SCREEN_ID)
 #undef MIROSUTA_SCREEN_ID
         Count
@@ -45,11 +47,37 @@ enum class ScreenId {
 
 inline constexpr int kScreenCount = int(ScreenId::Count);
 
-// A type per screen, by which each screen's declaration is found.
-template <ScreenId> struct ScreenTag {};
+// The tags, declared here so that a screen's id names its tag; each is
+// defined with the screen's control names.
+#define MIROSUTA_SCREEN_TAG(name, tag)                                                             \
+    namespace controls::tag {                                                                      \
+    struct Tag;                                                                                    \
+    }
+MIROSUTA_SCREENS(MIROSUTA_SCREEN_TAG)
+#undef MIROSUTA_SCREEN_TAG
+
+// The tag of a screen's control names: TagOf<ScreenId::Menu> is controls::menu::Tag.
+template <ScreenId> struct ScreenTraits;
+#define MIROSUTA_SCREEN_TRAITS(name, tag)                                                          \
+    template <> struct ScreenTraits<ScreenId::name> { using Tag = controls::tag::Tag; };
+MIROSUTA_SCREENS(MIROSUTA_SCREEN_TRAITS)
+#undef MIROSUTA_SCREEN_TRAITS
+template <ScreenId Id> using TagOf = typename ScreenTraits<Id>::Tag;
+
+// A type per screen, by which each screen's declaration is found, and which
+// gives the declaration its id.
+template <ScreenId Id> struct ScreenTag { static constexpr ScreenId id = Id; };
 
 // The four screens of each structure's lesson chain, in the chain's order.
 enum class Lesson { Intro, Interior, Atoms, Neighbours };
 
 // The screen of a lesson for a structure: lessonScreen(Fcc, Atoms) == FccAtoms.
-ScreenId lessonScreen(cell::Structure s, Lesson lesson);
+// By structure (cell::Structure's order: BCC, FCC, HCP), each chain in its order.
+constexpr ScreenId lessonScreen(cell::Structure s, Lesson lesson) {
+    constexpr ScreenId chains[][4] = {
+        {ScreenId::BccIntro, ScreenId::BccInterior, ScreenId::BccAtoms, ScreenId::BccNeighbours},
+        {ScreenId::FccIntro, ScreenId::FccInterior, ScreenId::FccAtoms, ScreenId::FccNeighbours},
+        {ScreenId::HcpIntro, ScreenId::HcpInterior, ScreenId::HcpAtoms, ScreenId::HcpNeighbours},
+    };
+    return chains[int(s)][int(lesson)];
+}

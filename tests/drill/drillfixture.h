@@ -97,7 +97,7 @@ inline DrillScreen* openDrill(Harness& h, double draw) {
 
 // The question whose picture is on screen, 0 if none matches.
 inline int shownQuestion(Harness& h) {
-    auto* image = h.element<QWidget>(controls::drill::Image5);
+    auto* image = h.on<controls::drill::Tag>().element<QWidget>(controls::drill::Image5);
     for (int n = 1; image && n <= 5; ++n)
         if (image->size() == questionSize(n))
             return n;
@@ -105,7 +105,7 @@ inline int shownQuestion(Harness& h) {
 }
 
 inline void press(Harness& h, int digit) {
-    h.click(controls::drill::Command2[digit]);
+    h.on<controls::drill::Tag>().click(controls::drill::Command2[digit]);
 }
 
 inline void enter(Harness& h, int a, int b) {
@@ -114,17 +114,17 @@ inline void enter(Harness& h, int a, int b) {
 }
 
 inline void answerRight(Harness& h) {
-    const int n = drill(h)->questionNo();
+    const int n = drill(h)->game().questionNo();
     enter(h, rightRatio(n).a, rightRatio(n).b);
 }
 
 inline void answerWrong(Harness& h) {
-    const int n = drill(h)->questionNo();
+    const int n = drill(h)->game().questionNo();
     enter(h, rightRatio(n).a + 1, rightRatio(n).b);
 }
 
 inline QTimer* timer1(Harness& h) {
-    return h.element<QTimer>(controls::drill::Timer1);
+    return h.current() ? h.current()->findChild<QTimer*>(controls::drill::Timer1.text()) : nullptr;
 }
 
 // One tick of Timer1 as the event loop would deliver it; false when the

@@ -51,22 +51,28 @@ void DrillEntryTest::entryIsJudgedAtTheSecondDigit() {
     Harness h;
     writeDrillPictures(h);
     DrillScreen* d = openDrill(h, drawFor(question));
-    QCOMPARE(h.element<QAbstractButton>(Command2[a])->accessibleName(), QString::number(a));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QAbstractButton>(Command2[a])->accessibleName(),
+             QString::number(a));
 
     press(h, a); // "?" moves from box A to box B
-    QCOMPARE(h.element<QLabel>(Label1[0])->text(), QString::number(a));
-    QVERIFY(h.shown(Label1[0]) && h.shown(Image4[1]) && !h.shown(Image4[0]));
-    QVERIFY(!h.shown(Image6) && h.sound.played.isEmpty() && !timer1(h)->isActive());
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[0])->text(), QString::number(a));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Label1[0]) &&
+            h.on<controls::drill::Tag>().shown(Image4[1]) &&
+            !h.on<controls::drill::Tag>().shown(Image4[0]));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Image6) && h.sound.played.isEmpty() &&
+            !timer1(h)->isActive());
 
     press(h, b);
-    QCOMPARE(h.element<QLabel>(Label1[1])->text(), QString::number(b));
-    QVERIFY(h.shown(Label1[0]) && h.shown(Label1[1]));
-    QVERIFY(!h.shown(Image4[0]) && !h.shown(Image4[1]));
-    QCOMPARE(d->lastCorrect(), right ? 1 : 0);
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[1])->text(), QString::number(b));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Label1[0]) &&
+            h.on<controls::drill::Tag>().shown(Label1[1]));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Image4[0]) &&
+            !h.on<controls::drill::Tag>().shown(Image4[1]));
+    QCOMPARE(d->game().lastCorrect(), right ? 1 : 0);
     QCOMPARE(h.sound.played, QStringList{h.content.full(right ? "\\音\\o.wav" : "\\音\\x.wav")});
     // The mark at its designed corner (4200, 2490 twips) at its own size.
-    QVERIFY(h.shown(Image6));
-    QCOMPARE(h.element<QWidget>(Image6)->geometry(),
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image6));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QWidget>(Image6)->geometry(),
              QRect(QPoint(280, 166), right ? kMaruSize : kBatuSize));
     QVERIFY(timer1(h)->isActive());
     QCOMPARE(timer1(h)->interval(), 100);
@@ -78,28 +84,32 @@ void DrillEntryTest::wrongAnswerAsksTheSameQuestionAgain() {
     DrillScreen* d = openDrill(h, drawFor(1));
     answerRight(h);
     endPause(h, drawFor(4)); // the second question of the visit
-    const QRect picture = h.element<QWidget>(Image5)->geometry();
+    const QRect picture = h.on<controls::drill::Tag>().element<QWidget>(Image5)->geometry();
     for (int attempt = 0; attempt < 3; ++attempt) {
         enter(h, 3, 1);
-        QCOMPARE(d->lastCorrect(), 0);
+        QCOMPARE(d->game().lastCorrect(), 0);
         endPause(h, drawFor(2));
         QCOMPARE(shownQuestion(h), 4);
-        QCOMPARE(h.element<QWidget>(Image5)->geometry(), picture);
-        QCOMPARE(h.element<QLabel>(Label2)->text(), QString("2"));
-        QCOMPARE(d->askedCount(), 2);
-        QVERIFY(!h.shown(Image6) && !h.shown(Label1[0]) && !h.shown(Label1[1]));
-        QVERIFY(h.shown(Image4[0]) && !h.shown(Image4[1]));
+        QCOMPARE(h.on<controls::drill::Tag>().element<QWidget>(Image5)->geometry(), picture);
+        QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(), QString("2"));
+        QCOMPARE(d->game().askedCount(), 2);
+        QVERIFY(!h.on<controls::drill::Tag>().shown(Image6) &&
+                !h.on<controls::drill::Tag>().shown(Label1[0]) &&
+                !h.on<controls::drill::Tag>().shown(Label1[1]));
+        QVERIFY(h.on<controls::drill::Tag>().shown(Image4[0]) &&
+                !h.on<controls::drill::Tag>().shown(Image4[1]));
         QVERIFY(!timer1(h)->isActive());
     }
     QCOMPARE(h.random.seeds.size(), 2);
     press(h, 1); // the new entry starts with box A
-    QCOMPARE(h.element<QLabel>(Label1[0])->text(), QString("1"));
-    QVERIFY(!h.shown(Label1[1]) && h.shown(Image4[1]));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[0])->text(), QString("1"));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Label1[1]) &&
+            h.on<controls::drill::Tag>().shown(Image4[1]));
     press(h, 3);
-    QCOMPARE(d->lastCorrect(), 1);
+    QCOMPARE(d->game().lastCorrect(), 1);
     endPause(h, drawFor(2));
     QCOMPARE(shownQuestion(h), 2);
-    QCOMPARE(h.element<QLabel>(Label2)->text(), QString("3"));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(), QString("3"));
 }
 
 void DrillEntryTest::pressesDuringThePauseChangeNothing_data() {
@@ -114,21 +124,23 @@ void DrillEntryTest::pressesDuringThePauseChangeNothing() {
     writeDrillPictures(h);
     DrillScreen* d = openDrill(h, drawFor(3));
     right ? answerRight(h) : answerWrong(h);
-    const QString a = h.element<QLabel>(Label1[0])->text();
-    const QString b = h.element<QLabel>(Label1[1])->text();
+    const QString a = h.on<controls::drill::Tag>().element<QLabel>(Label1[0])->text();
+    const QString b = h.on<controls::drill::Tag>().element<QLabel>(Label1[1])->text();
     for (int digit : {7, 8, 9, 0, 5})
         press(h, digit);
-    QCOMPARE(h.element<QLabel>(Label1[0])->text(), a);
-    QCOMPARE(h.element<QLabel>(Label1[1])->text(), b);
-    QVERIFY(!h.shown(Image4[0]) && !h.shown(Image4[1]) && h.shown(Image6));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[0])->text(), a);
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[1])->text(), b);
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Image4[0]) &&
+            !h.on<controls::drill::Tag>().shown(Image4[1]) &&
+            h.on<controls::drill::Tag>().shown(Image6));
     QCOMPARE(h.sound.played.size(), 1);
-    QCOMPARE(d->lastCorrect(), right ? 1 : 0);
+    QCOMPARE(d->game().lastCorrect(), right ? 1 : 0);
     endPause(h, drawFor(1));
     // The presses did not count toward the next entry.
-    QCOMPARE(d->entryStep(), 0);
+    QCOMPARE(d->game().entryStep(), 0);
     press(h, 6);
-    QCOMPARE(h.element<QLabel>(Label1[0])->text(), QString("6"));
-    QVERIFY(!h.shown(Label1[1]));
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label1[0])->text(), QString("6"));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Label1[1]));
 }
 
 void DrillEntryTest::pauseEndsAfterTwoWholeSeconds_data() {
@@ -156,18 +168,19 @@ void DrillEntryTest::pauseEndsAfterTwoWholeSeconds() {
     DrillScreen* d = openDrill(h, drawFor(2));
     h.clock.now = judgedAt;
     answerWrong(h);
-    QCOMPARE(d->pauseStart(), pauseStart);
+    QCOMPARE(d->game().pauseStart(), pauseStart);
     for (double t : quietTicks) {
         h.clock.now = t;
         QVERIFY2(tick(h), qPrintable(QString::number(t)));
-        QVERIFY2(h.shown(Image6) && timer1(h)->isActive(), qPrintable(QString::number(t)));
+        QVERIFY2(h.on<controls::drill::Tag>().shown(Image6) && timer1(h)->isActive(),
+                 qPrintable(QString::number(t)));
     }
     h.clock.now = endingTick;
     QVERIFY(tick(h));
-    QVERIFY(!h.shown(Image6));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Image6));
     QVERIFY(!timer1(h)->isActive());
     QCOMPARE(timer1(h)->interval(), 0);
-    QVERIFY(h.shown(Image4[0]));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image4[0]));
 }
 
 void DrillEntryTest::eachSoundHasItsFile() {
@@ -195,7 +208,7 @@ void DrillEntryTest::menuDuringThePauseLeavesAndReentryStartsAfresh() {
     }
     answerRight(h); // the fifth: the pause would end the drill
     QPointer<QTimer> oldTimer = timer1(h);
-    auto* menu = h.element<QAbstractButton>(Command1);
+    auto* menu = h.on<controls::drill::Tag>().element<QAbstractButton>(Command1);
     QTest::mouseClick(menu, Qt::LeftButton);
     QVERIFY(oldTimer && !oldTimer->isActive()); // silent before the screen is even deleted
     Harness::flushDeletes();
@@ -206,18 +219,19 @@ void DrillEntryTest::menuDuringThePauseLeavesAndReentryStartsAfresh() {
     QVERIFY(!h.sound.played.contains(h.content.full("\\音\\gokaku.wav")));
 
     h.random.values = {drawFor(3)};
-    h.click(controls::menu::Command5);
+    h.on<controls::menu::Tag>().click(controls::menu::Command5);
     QCOMPARE(h.currentName(), QString("ドリル開始"));
-    h.click(controls::drillStart::Command1);
+    h.on<controls::drillStart::Tag>().click(controls::drillStart::Command1);
     DrillScreen* d = drill(h);
     QVERIFY(d);
-    QCOMPARE(d->askedCount(), 1);
+    QCOMPARE(d->game().askedCount(), 1);
     QCOMPARE(shownQuestion(h), 3);
     for (int n = 1; n <= 5; ++n)
-        QCOMPARE(d->asked(n), n == 3 ? 1 : 0);
-    QCOMPARE(h.element<QLabel>(Label2)->text(), QString("1"));
-    QCOMPARE(d->entryStep(), 0);
-    QVERIFY(!timer1(h)->isActive() && !h.shown(Image6) && h.shown(Image4[0]));
+        QCOMPARE(d->game().asked(n), n == 3 ? 1 : 0);
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(), QString("1"));
+    QCOMPARE(d->game().entryStep(), 0);
+    QVERIFY(!timer1(h)->isActive() && !h.on<controls::drill::Tag>().shown(Image6) &&
+            h.on<controls::drill::Tag>().shown(Image4[0]));
 }
 
 MIROSUTA_TEST_CLASS(DrillEntryTest)

@@ -53,14 +53,12 @@ void DrillPictureTest::questionPictureIsCentredInItsFrame() {
     Harness h;
     writeDrillPictures(h);
     h.content.writeBytes("\\画像\\mondai1.gif", gifBytes(pixels));
-    DrillScreen* d = openDrill(h, drawFor(1));
-    QCOMPARE(d->boxTwips(), QRect(975, 2325, 5115, 3630));
-    QCOMPARE(d->questionLeftTwips(), left);
-    QCOMPARE(d->questionTopTwips(), top);
-    const QRect placed = h.element<QWidget>(Image5)->geometry();
+    QVERIFY(openDrill(h, drawFor(1)));
+    // Centred in its frame of 975, 2325, 5115 x 3630 twips, to the nearest pixel.
+    const QRect placed = h.on<controls::drill::Tag>().element<QWidget>(Image5)->geometry();
     QCOMPARE(placed.size(), pixels);
     QVERIFY(qAbs(placed.x() * 15 - left) <= 7.5 && qAbs(placed.y() * 15 - top) <= 7.5);
-    QVERIFY(h.shown(Image5));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image5));
 }
 
 void DrillPictureTest::unreadablePictureEndsTheProgram_data() {
@@ -181,8 +179,8 @@ void DrillPictureTest::overlaidElementsStackInFront() {
     writeDrillPictures(h);
     openDrill(h, 0.0);
     const QObjectList& stack = h.current()->children(); // back to front
-    QWidget* f = h.element<QWidget>(front);
-    QWidget* b = h.element<QWidget>(back);
+    QWidget* f = qobject_cast<QWidget*>(h.named(front));
+    QWidget* b = qobject_cast<QWidget*>(h.named(back));
     QVERIFY(f && b);
     QVERIFY(f->geometry().intersects(b->geometry()) || back.text() != Image2.text());
     QVERIFY(stack.indexOf(f) > stack.indexOf(b));
@@ -204,9 +202,9 @@ void DrillPictureTest::startScreenLeadsIntoTheDrill() {
     h.content.writeLines("\\説明\\ドリル\\msg1.txt", {"ドリルの説明", "", "　字下げ"});
     h.open(ScreenId::DrillStart);
     QCOMPARE(h.currentName(), QString("ドリル開始"));
-    QCOMPARE(h.panelLines(controls::drillStart::List1),
+    QCOMPARE(h.on<controls::drillStart::Tag>().panelLines(controls::drillStart::List1),
              (QStringList{"ドリルの説明", "", "　字下げ"}));
-    h.click(button);
+    h.clickNamed(button);
     QCOMPARE(h.currentName(), target);
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -225,9 +223,9 @@ void DrillPictureTest::soundPlayerNeverHoldsTheDrillUp() {
     h.random.values = {0.0};
     h.open(ScreenId::Drill);
     QVERIFY(h.current());
-    h.click(Command2[2]);
-    h.click(Command2[4]); // wrong: x.wav is noise
-    QVERIFY(h.shown(Image6));
+    h.on<controls::drill::Tag>().click(Command2[2]);
+    h.on<controls::drill::Tag>().click(Command2[4]); // wrong: x.wav is noise
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image6));
     QVERIFY2(player.loaded(), "the sound module was not loaded");
     player.play(h.content.full("\\音\\o.wav"));
     player.play(h.content.full("\\音\\gokaku.wav"));
@@ -262,9 +260,9 @@ void DrillPictureTest::missingOrDamagedSoundModuleIsSilent() {
     player.prepareSoon();
     h.random.values = {0.0};
     h.open(ScreenId::Drill);
-    h.click(Command2[2]);
-    h.click(Command2[4]); // judged: a sound is asked for
-    QVERIFY(h.shown(Image6));
+    h.on<controls::drill::Tag>().click(Command2[2]);
+    h.on<controls::drill::Tag>().click(Command2[4]); // judged: a sound is asked for
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image6));
     QVERIFY(!player.loaded());
     QTest::qWait(400); // past the prepare delay: trying again changes nothing
     QVERIFY(!player.loaded());

@@ -39,16 +39,20 @@ void DrillQuestionTest::firstQuestionIsTheDrawnOne() {
     DrillScreen* d = openDrill(h, draw);
     QVERIFY(d);
     QCOMPARE(shownQuestion(h), question);
-    QCOMPARE(d->questionNo(), question);
-    QCOMPARE(d->askedCount(), 1);
-    QCOMPARE(h.element<QLabel>(Label2)->text(), QString("1"));
+    QCOMPARE(d->game().questionNo(), question);
+    QCOMPARE(d->game().askedCount(), 1);
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(), QString("1"));
     QCOMPARE(h.random.seeds.size(), 1);
     // The designed state around the first question.
-    QVERIFY(h.shown(Image5) && h.shown(Image4[0]) && h.shown(List1));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image5) &&
+            h.on<controls::drill::Tag>().shown(Image4[0]) &&
+            h.on<controls::drill::Tag>().shown(List1));
     for (ControlName hidden : {Image4[1], Label1[0], Label1[1], Image6, Image7, List2})
-        QVERIFY2(!h.shown(hidden), qPrintable(hidden.text()));
-    QCOMPARE(h.panelLines(List1), QStringList{"\\説明\\ドリル\\msg2.txt"});
-    QCOMPARE(h.panelLines(List2), QStringList{"\\説明\\ドリル\\msg3.txt"});
+        QVERIFY2(!h.shownNamed(hidden), qPrintable(hidden.text()));
+    QCOMPARE(h.on<controls::drill::Tag>().panelLines(List1),
+             QStringList{"\\説明\\ドリル\\msg2.txt"});
+    QCOMPARE(h.on<controls::drill::Tag>().panelLines(List2),
+             QStringList{"\\説明\\ドリル\\msg3.txt"});
     QVERIFY(!timer1(h)->isActive());
     QVERIFY(h.sound.played.isEmpty());
 }
@@ -79,8 +83,9 @@ void DrillQuestionTest::drawStartsAtTheNextUnaskedQuestion() {
         endPause(h, drawFor(i + 1 < answered.size() ? answered[i + 1] : drawn));
     }
     QCOMPARE(shownQuestion(h), expected);
-    QCOMPARE(drill(h)->questionNo(), expected);
-    QCOMPARE(h.element<QLabel>(Label2)->text(), QString::number(answered.size() + 1));
+    QCOMPARE(drill(h)->game().questionNo(), expected);
+    QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(),
+             QString::number(answered.size() + 1));
 }
 
 void DrillQuestionTest::everyDrawReseedsFromTheClock() {
@@ -117,25 +122,30 @@ void DrillQuestionTest::fiveRightAnswersEndTheDrill() {
     for (int i = 0; i < 5; ++i) {
         QVERIFY2(!seen.contains(shownQuestion(h)), "a question came twice");
         seen << shownQuestion(h);
-        QCOMPARE(h.element<QLabel>(Label2)->text(), QString::number(i + 1));
+        QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(),
+                 QString::number(i + 1));
         answerRight(h);
         endPause(h, i + 1 < 5 ? draws[i + 1] : 0.0);
     }
     QCOMPARE(seen.size(), 5);
-    QCOMPARE(d->askedCount(), 5);
+    QCOMPARE(d->game().askedCount(), 5);
     QCOMPARE(h.random.seeds.size(), 5);
     QVERIFY(!timer1(h)->isActive());
     for (ControlName hidden :
          {List1, Image3, Label2, Image5, Label1[0], Label1[1], Image4[1], Image4[0], Image6})
-        QVERIFY2(!h.shown(hidden), qPrintable(hidden.text()));
-    QVERIFY(h.shown(Image7) && h.shown(List2) && h.shown(Command2[0]));
+        QVERIFY2(!h.shownNamed(hidden), qPrintable(hidden.text()));
+    QVERIFY(h.on<controls::drill::Tag>().shown(Image7) &&
+            h.on<controls::drill::Tag>().shown(List2) &&
+            h.on<controls::drill::Tag>().shown(Command2[0]));
     QCOMPARE(h.sound.played.last(), h.content.full("\\音\\gokaku.wav"));
 
     // After the end the keys do nothing.
     const int sounds = h.sound.played.size();
     for (int digit : {1, 1, 7})
         press(h, digit);
-    QVERIFY(!h.shown(Label1[0]) && !h.shown(Image4[0]) && !h.shown(Image4[1]));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Label1[0]) &&
+            !h.on<controls::drill::Tag>().shown(Image4[0]) &&
+            !h.on<controls::drill::Tag>().shown(Image4[1]));
     QCOMPARE(h.sound.played.size(), sounds);
     QVERIFY(!timer1(h)->isActive());
     QCOMPARE(h.currentName(), QString("ドリル"));

@@ -206,23 +206,27 @@ void DrillQuestionsFileTest::sevenQuestionsFromTheShelfPlayToTheEnd() {
     QCOMPARE(d->game().questionCount(), 7);
     for (int i = 0; i < 7; ++i) {
         // Draws of 0 bring the questions in the order of the file.
-        QCOMPARE(d->questionNo(), i + 1);
-        QCOMPARE(h.element<QWidget>(Image5)->size(), shelfSize(i));
-        QCOMPARE(h.element<QLabel>(Label2)->text(), QString::number(i + 1));
-        QCOMPARE(h.element<QWidget>(Label2)->accessibleName(), QStringLiteral("第%1問").arg(i + 1));
+        QCOMPARE(d->game().questionNo(), i + 1);
+        QCOMPARE(h.on<controls::drill::Tag>().element<QWidget>(Image5)->size(), shelfSize(i));
+        QCOMPARE(h.on<controls::drill::Tag>().element<QLabel>(Label2)->text(),
+                 QString::number(i + 1));
+        QCOMPARE(h.on<controls::drill::Tag>().element<QWidget>(Label2)->accessibleName(),
+                 QStringLiteral("第%1問").arg(i + 1));
         if (i == 6) { // B before A is wrong
             enter(h, answers[i].b, answers[i].a);
-            QVERIFY(h.shown(Image6));
+            QVERIFY(h.on<controls::drill::Tag>().shown(Image6));
             QCOMPARE(h.sound.played.last(), h.content.full("\\音\\x.wav"));
             endPause(h);
         }
         enter(h, answers[i].a, answers[i].b);
         QCOMPARE(h.sound.played.last(), h.content.full("\\音\\o.wav"));
-        QVERIFY(!h.shown(List2));
+        QVERIFY(!h.on<controls::drill::Tag>().shown(List2));
         endPause(h, 0.0);
     }
-    QVERIFY(h.shown(List2) && h.shown(Image7));
-    QVERIFY(!h.shown(Image5) && !h.shown(Label2));
+    QVERIFY(h.on<controls::drill::Tag>().shown(List2) &&
+            h.on<controls::drill::Tag>().shown(Image7));
+    QVERIFY(!h.on<controls::drill::Tag>().shown(Image5) &&
+            !h.on<controls::drill::Tag>().shown(Label2));
     QCOMPARE(h.sound.played.last(), h.content.full("\\音\\gokaku.wav"));
     QVERIFY(h.errors.messages.isEmpty());
 }

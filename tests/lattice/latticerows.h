@@ -21,7 +21,7 @@ struct Copy {
     const char* key;    // picture names end in it
     const char* folder; // text folder below 説明
     ScreenId intro, interior, atoms, neighbours;
-    ControlName menuButton; // its button on the main menu
+    Control<controls::menu::Tag> menuButton; // its button on the main menu
 };
 
 inline const Copy& copyAt(int row) {
@@ -65,19 +65,19 @@ inline QString visibilityMismatch(const Harness& h, const ControlNames& shown,
                                   const ControlNames& hidden) {
     QStringList bad;
     for (ControlName n : shown)
-        if (!h.shown(n))
+        if (!h.shownNamed(n))
             bad << n.text() + " should be shown";
     for (ControlName n : hidden) {
-        if (!h.element<QWidget>(n))
+        if (!qobject_cast<QWidget*>(h.named(n)))
             bad << n.text() + " is missing";
-        else if (h.shown(n))
+        else if (h.shownNamed(n))
             bad << n.text() + " should be hidden";
     }
     return bad.join("; ");
 }
 
 inline QRect geometryOf(const Harness& h, ControlName name) {
-    const QWidget* w = h.element<QWidget>(name);
+    const QWidget* w = qobject_cast<QWidget*>(h.named(name));
     return w ? w->geometry() : QRect();
 }
 

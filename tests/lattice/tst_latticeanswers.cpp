@@ -32,21 +32,22 @@ void LatticeAnswersTest::atomsQuestionThenAnswer() {
     h.open(c.atoms);
     QCOMPARE(h.currentName(), formName(c.atoms));
     QCOMPARE(h.current()->focusWidget()->objectName(), Command2.text());
-    QCOMPARE(h.element<Picture>(Image2)->pictureName(), picture(c, "cutaway"));
+    QCOMPARE(h.on<controls::latticeAtoms::Tag>().element<Picture>(Image2)->pictureName(),
+             picture(c, "cutaway"));
     const ControlNames always{Image1, Image2, Image3, Frame1, Command2};
     QString bad = visibilityMismatch(h, always + ControlNames{List1, Command1}, {List2, Command3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 7)});
-    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 8)});
+    QCOMPARE(h.on<controls::latticeAtoms::Tag>().panelLines(List1), QStringList{textPath(c, 7)});
+    QCOMPARE(h.on<controls::latticeAtoms::Tag>().panelLines(List2), QStringList{textPath(c, 8)});
     QCOMPARE(geometryOf(h, Command3), geometryOf(h, Command1));
     const QRect question = geometryOf(h, List1), answer = geometryOf(h, List2);
     QVERIFY(answer.contains(question));
     QVERIFY(answer.height() > question.height());
 
-    h.click(Command1);
+    h.on<controls::latticeAtoms::Tag>().click(Command1);
     bad = visibilityMismatch(h, always + ControlNames{List2, Command3}, {List1, Command1});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    h.click(Command3);
+    h.on<controls::latticeAtoms::Tag>().click(Command3);
     QCOMPARE(h.currentName(), formName(c.neighbours));
 }
 
@@ -65,7 +66,7 @@ void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
     QFETCH(QStringList, hints);
     Harness h;
     h.open(copyAt(row).atoms);
-    auto* frame = h.element<QGroupBox>(Frame1);
+    auto* frame = h.on<controls::latticeAtoms::Tag>().element<QGroupBox>(Frame1);
     QVERIFY(frame);
     QCOMPARE(frame->title(), QString("ヒント"));
     QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -85,8 +86,8 @@ void LatticeAnswersTest::atomsHintFrameHoldsTheFractions() {
     // Below the cell picture and the text.
     QVERIFY(frame->geometry().top() > geometryOf(h, Image2).bottom());
     QVERIFY(frame->geometry().top() > geometryOf(h, List2).bottom());
-    h.click(Command1);
-    QVERIFY(h.shown(Frame1));
+    h.on<controls::latticeAtoms::Tag>().click(Command1);
+    QVERIFY(h.on<controls::latticeAtoms::Tag>().shown(Frame1));
     QCOMPARE(frame->findChildren<QWidget*>().size(), hints.size());
 }
 
@@ -113,15 +114,19 @@ void LatticeAnswersTest::neighboursQuestionThenAnswer() {
     h.open(c.neighbours);
     QCOMPARE(h.currentName(), formName(c.neighbours));
     QCOMPARE(h.current()->focusWidget()->objectName(), List1.text());
-    QCOMPARE(h.element<Picture>(Image3)->pictureName(), picture(c, "neighbour-q"));
-    QCOMPARE(h.element<Picture>(Image4)->pictureName(), picture(c, "neighbour-a"));
+    QCOMPARE(h.on<controls::latticeNeighbours::Tag>().element<Picture>(Image3)->pictureName(),
+             picture(c, "neighbour-q"));
+    QCOMPARE(h.on<controls::latticeNeighbours::Tag>().element<Picture>(Image4)->pictureName(),
+             picture(c, "neighbour-a"));
     QString bad =
         visibilityMismatch(h, {Image1, Image2, List1, Image3, Command1, Command2}, {List2, Image4});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 9)});
-    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 10)});
+    QCOMPARE(h.on<controls::latticeNeighbours::Tag>().panelLines(List1),
+             QStringList{textPath(c, 9)});
+    QCOMPARE(h.on<controls::latticeNeighbours::Tag>().panelLines(List2),
+             QStringList{textPath(c, 10)});
 
-    h.click(Command1);
+    h.on<controls::latticeNeighbours::Tag>().click(Command1);
     bad =
         visibilityMismatch(h, {Image1, Image2, List2, Image4, Command2}, {List1, Image3, Command1});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
@@ -179,12 +184,12 @@ void LatticeAnswersTest::answersAreReadAtLoad() {
                                      : ControlName(controls::latticeNeighbours::List2);
     h.open(atoms ? c.atoms : c.neighbours);
     h.content.writeLines(textPath(c, number), {"後から書き換えた答え"});
-    h.click(run);
-    QVERIFY(h.shown(answer));
-    QCOMPARE(h.panelLines(answer), QStringList{"読み込み時の答え"});
+    h.clickNamed(run);
+    QVERIFY(h.shownNamed(answer));
+    QCOMPARE(panelLinesOf(h.named(answer)), QStringList{"読み込み時の答え"});
     // The edit shows at the next visit.
     h.open(atoms ? c.atoms : c.neighbours);
-    QCOMPARE(h.panelLines(answer), QStringList{"後から書き換えた答え"});
+    QCOMPARE(panelLinesOf(h.named(answer)), QStringList{"後から書き換えた答え"});
 }
 
 MIROSUTA_TEST_CLASS(LatticeAnswersTest)

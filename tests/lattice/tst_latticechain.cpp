@@ -29,26 +29,26 @@ void LatticeChainTest::chainByClickingAndBackAgain() {
     Harness h;
     h.open(ScreenId::Menu);
     for (int visit = 0; visit < 2; ++visit) {
-        h.click(c.menuButton);
+        h.clickNamed(c.menuButton);
         QCOMPARE(h.currentName(), formName(c.intro));
-        QVERIFY(h.shown(intro::List1));
-        QVERIFY(!h.shown(intro::List2));
+        QVERIFY(h.on<controls::latticeIntro::Tag>().shown(intro::List1));
+        QVERIFY(!h.on<controls::latticeIntro::Tag>().shown(intro::List2));
         for (int press = 0; press < 3; ++press)
-            h.click(intro::Command1);
+            h.on<controls::latticeIntro::Tag>().click(intro::Command1);
         QCOMPARE(h.currentName(), formName(c.interior));
-        QVERIFY(!h.shown(interior::Command3));
-        h.click(interior::Command1);
+        QVERIFY(!h.on<controls::latticeInterior::Tag>().shown(interior::Command3));
+        h.on<controls::latticeInterior::Tag>().click(interior::Command1);
         for (int i = 0; i < pieces(c); ++i)
-            h.click(interior::Image3[i]);
-        h.click(interior::Command3);
+            h.on<controls::latticeInterior::Tag>().click(interior::Image3[i]);
+        h.on<controls::latticeInterior::Tag>().click(interior::Command3);
         QCOMPARE(h.currentName(), formName(c.atoms));
-        QVERIFY(!h.shown(atoms::Command3));
-        h.click(atoms::Command1);
-        h.click(atoms::Command3);
+        QVERIFY(!h.on<controls::latticeAtoms::Tag>().shown(atoms::Command3));
+        h.on<controls::latticeAtoms::Tag>().click(atoms::Command1);
+        h.on<controls::latticeAtoms::Tag>().click(atoms::Command3);
         QCOMPARE(h.currentName(), formName(c.neighbours));
-        h.click(neighbours::Command1);
-        QVERIFY(!h.shown(neighbours::Command1));
-        h.click(neighbours::Command2);
+        h.on<controls::latticeNeighbours::Tag>().click(neighbours::Command1);
+        QVERIFY(!h.on<controls::latticeNeighbours::Tag>().shown(neighbours::Command1));
+        h.on<controls::latticeNeighbours::Tag>().click(neighbours::Command2);
         QCOMPARE(h.currentName(), QString("メニュー"));
     }
     QVERIFY(h.errors.messages.isEmpty());

@@ -14,10 +14,10 @@ using namespace controls::latticeInterior;
 
 namespace {
 
-ControlName marker(int i) {
+Control<Tag> marker(int i) {
     return Image3[i];
 }
-ControlName piece(int i) {
+Control<Tag> piece(int i) {
     return Image4[i];
 }
 
@@ -69,10 +69,10 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
     h.open(c.interior);
     QCOMPARE(h.currentName(), formName(c.interior));
     // Exactly one marker and one piece per atom.
-    QVERIFY(h.element<QWidget>(marker(pieces(c) - 1)));
-    QVERIFY(h.element<QWidget>(piece(pieces(c) - 1)));
-    QVERIFY(!h.element<QWidget>(marker(pieces(c))));
-    QVERIFY(!h.element<QWidget>(piece(pieces(c))));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().element<QWidget>(marker(pieces(c) - 1)));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().element<QWidget>(piece(pieces(c) - 1)));
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().element<QWidget>(marker(pieces(c))));
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().element<QWidget>(piece(pieces(c))));
 
     ControlNames hidden{List2, List3, Command3, Command4};
     for (int i = 0; i < pieces(c); ++i)
@@ -81,10 +81,11 @@ void LatticeInteriorTest::opensWithAllTextsAndAnEmptyCell() {
         visibilityMismatch(h, {Image1, Image2, Image5, Image6, List1, Command1, Command2}, hidden);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
     // The hidden panels are filled at load, ready before they are shown.
-    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 4)});
-    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 5)});
-    QCOMPARE(h.panelLines(List3), QStringList{textPath(c, 6)});
-    QCOMPARE(h.element<Picture>(Image2)->pictureName(), picture(c, "emptycell"));
+    QCOMPARE(h.on<controls::latticeInterior::Tag>().panelLines(List1), QStringList{textPath(c, 4)});
+    QCOMPARE(h.on<controls::latticeInterior::Tag>().panelLines(List2), QStringList{textPath(c, 5)});
+    QCOMPARE(h.on<controls::latticeInterior::Tag>().panelLines(List3), QStringList{textPath(c, 6)});
+    QCOMPARE(h.on<controls::latticeInterior::Tag>().element<Picture>(Image2)->pictureName(),
+             picture(c, "emptycell"));
     QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
 }
 
@@ -94,21 +95,22 @@ void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
     const int n = pieces(c);
     Harness h;
     h.open(c.interior);
-    h.click(Command1);
+    h.on<controls::latticeInterior::Tag>().click(Command1);
     for (int round = 0; round < 3; ++round) {
         for (int k = 0; k < n; ++k) {
             const QString bad = buildingMismatch(h, n, k);
             QVERIFY2(bad.isEmpty(),
                      qPrintable(QStringLiteral("round %1 step %2: %3").arg(round).arg(k).arg(bad)));
-            h.click(marker(k));
+            h.on<controls::latticeInterior::Tag>().click(marker(k));
         }
         const QString bad = completeMismatch(h, n);
         QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("round %1: %2").arg(round).arg(bad)));
         if (round < 2)
-            h.click(Command4); // back to step 0; 実行 stays gone
+            h.on<controls::latticeInterior::Tag>().click(
+                Command4); // back to step 0; 実行 stays gone
     }
     QCOMPARE(h.currentName(), formName(c.interior));
-    h.click(Command3);
+    h.on<controls::latticeInterior::Tag>().click(Command3);
     QCOMPARE(h.currentName(), formName(c.atoms));
 
     // A new visit starts with the cell empty and 実行 back.
@@ -118,8 +120,8 @@ void LatticeInteriorTest::buildCheckAgainAndBuildAgain() {
         hidden << marker(i) << piece(i);
     const QString bad = visibilityMismatch(h, {Command1, List1}, hidden);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    h.click(Command1);
-    QVERIFY(h.shown(marker(0)));
+    h.on<controls::latticeInterior::Tag>().click(Command1);
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(marker(0)));
 }
 
 void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
@@ -134,13 +136,18 @@ void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
     QVERIFY(!drawing.intersects(empty));
     // The ball-and-stick drawing as the screen shows it: corner atoms red,
     // the others magenta.
-    const QImage balls =
-        h.element<Picture>(Image1)->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage balls = h.on<controls::latticeInterior::Tag>()
+                             .element<Picture>(Image1)
+                             ->picture()
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
     const auto colourAt = [&](QPoint onScreen) {
         return QColor(balls.pixel(onScreen - drawing.topLeft()));
     };
     const QObjectList order = h.current()->children();
-    const auto place = [&](ControlName name) { return order.indexOf(h.element<QWidget>(name)); };
+    const auto place = [&](Control<Tag> name) {
+        return order.indexOf(qobject_cast<QWidget*>(h.named(name)));
+    };
     for (int i = 0; i < pieces(c); ++i) {
         const QRect m = geometryOf(h, marker(i));
         QCOMPARE(m.size(), QSize(17, 17));
@@ -157,8 +164,9 @@ void LatticeInteriorTest::markersAndPiecesSitOnTheirAtoms() {
         // where the marker's atom lies in the empty cell (both drawings
         // share one view), in front of the cell and of the pieces before it.
         const QRect p = geometryOf(h, piece(i));
-        QCOMPARE(h.element<Picture>(piece(i))->picture().toImage(),
-                 PictureStore::pixmap(pictures::piece(c.structure, i).fileName()).toImage());
+        QCOMPARE(
+            h.on<controls::latticeInterior::Tag>().element<Picture>(piece(i))->picture().toImage(),
+            PictureStore::pixmap(pictures::piece(c.structure, i).fileName()).toImage());
         const QPoint atom = m.center() - drawing.topLeft() + empty.topLeft();
         QVERIFY2(p.adjusted(-1, -1, 1, 1).contains(atom), qPrintable(piece(i).text()));
         QVERIFY2(empty.contains(p), qPrintable(piece(i).text()));
@@ -204,12 +212,12 @@ void LatticeInteriorTest::hiddenMarkersTakeNoClicks() {
 
     // Before 実行 every marker is hidden: the drawing under it takes the click.
     clickWindowAt(h, centreOf(0));
-    QVERIFY(!h.shown(piece(0)));
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().shown(piece(0)));
 
-    h.click(Command1);
+    h.on<controls::latticeInterior::Tag>().click(Command1);
     clickWindowAt(h, centreOf(0)); // a real click on the visible marker works
-    QVERIFY(h.shown(piece(0)));
-    QVERIFY(h.shown(marker(1)));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(piece(0)));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(marker(1)));
 
     // Marker 0 is hidden now; atoms can only be taken in order.
     clickWindowAt(h, centreOf(0));
@@ -227,9 +235,9 @@ void LatticeInteriorTest::turnedMarkersStillTakeTheirPieces() {
     const Copy& c = copyAt(row);
     Harness h;
     h.open(c.interior);
-    h.click(Command1);
-    auto* ballStick = h.element<TurnableDrawing>(Image1);
-    auto* cell = h.element<TurnableDrawing>(Image2);
+    h.on<controls::latticeInterior::Tag>().click(Command1);
+    auto* ballStick = h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image1);
+    auto* cell = h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image2);
     QVERIFY(ballStick && cell);
     ballStick->turnTo({40, 15});
     cell->turnTo({-60, 20});
@@ -241,13 +249,15 @@ void LatticeInteriorTest::turnedMarkersStillTakeTheirPieces() {
         QVERIFY2(QLineF(atom, centre).length() <= 2,
                  qPrintable(QStringLiteral("marker %1 is off its atom").arg(i)));
         clickWindowAt(h, geometryOf(h, marker(i)).center());
-        QVERIFY(h.shown(piece(i)));
+        QVERIFY(h.on<controls::latticeInterior::Tag>().shown(piece(i)));
     }
     // Opened again, both drawings are as designed.
     h.open(ScreenId::Menu);
     h.open(c.interior);
-    QVERIFY(h.element<TurnableDrawing>(Image1)->atDesignedView());
-    QVERIFY(h.element<TurnableDrawing>(Image2)->atDesignedView());
+    QVERIFY(
+        h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image1)->atDesignedView());
+    QVERIFY(
+        h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image2)->atDesignedView());
 }
 
 void LatticeInteriorTest::missingTextEndsTheProgramAtLoad_data() {

@@ -18,7 +18,7 @@ void reachStageWithoutItsText(Harness& h, const Copy& c, int stage) {
     h.open(c.intro);
     h.content.remove(textPath(c, stage + 1));
     for (int press = 1; press < stage; ++press)
-        h.click(Command1);
+        h.on<controls::latticeIntro::Tag>().click(Command1);
 }
 
 } // namespace
@@ -45,8 +45,10 @@ void LatticeIntroTest::threePressesTellTheStages() {
     Harness h;
     h.open(c.intro);
     QCOMPARE(h.currentName(), formName(c.intro));
-    QCOMPARE(h.element<Picture>(Image4)->pictureName(), picture(c, "spheres"));
-    QCOMPARE(h.element<Picture>(Image5)->pictureName(), picture(c, "ballstick"));
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().element<Picture>(Image4)->pictureName(),
+             picture(c, "spheres"));
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().element<Picture>(Image5)->pictureName(),
+             picture(c, "ballstick"));
     QVERIFY(h.current()->focusWidget());
     QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
 
@@ -54,23 +56,23 @@ void LatticeIntroTest::threePressesTellTheStages() {
     QString bad = visibilityMismatch(h, always + ControlNames{Image2, List1},
                                      {Image3, Image4, Image5, List2, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines(List1), QStringList{textPath(c, 1)});
-    QVERIFY(h.panelLines(List2).isEmpty());
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().panelLines(List1), QStringList{textPath(c, 1)});
+    QVERIFY(h.on<controls::latticeIntro::Tag>().panelLines(List2).isEmpty());
 
-    h.click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command1);
     bad = visibilityMismatch(h, always + ControlNames{Image3, Image4, List2},
                              {Image2, List1, Image5, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines(List2), QStringList{textPath(c, 2)});
-    QVERIFY(h.panelLines(List3).isEmpty());
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().panelLines(List2), QStringList{textPath(c, 2)});
+    QVERIFY(h.on<controls::latticeIntro::Tag>().panelLines(List3).isEmpty());
 
-    h.click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command1);
     bad = visibilityMismatch(h, always + ControlNames{Image3, Image4, Image5, List3},
                              {Image2, List1, List2});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QCOMPARE(h.panelLines(List3), QStringList{textPath(c, 3)});
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().panelLines(List3), QStringList{textPath(c, 3)});
 
-    h.click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command1);
     QCOMPARE(h.currentName(), formName(c.interior));
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -97,13 +99,14 @@ void LatticeIntroTest::stageTextIsReadAtThePress() {
     Harness h;
     h.open(c.intro);
     for (int press = 1; press < stage; ++press)
-        h.click(Command1);
+        h.on<controls::latticeIntro::Tag>().click(Command1);
     // Edited after the screen was loaded (and after the earlier stages).
     h.content.writeLines(textPath(c, stage + 1), lines);
-    h.click(Command1);
-    const ControlName panel = stage == 1 ? List2 : List3;
-    QCOMPARE(h.panelLines(panel), lines);
-    QVERIFY(h.shown(panel)); // an empty text still shows its (empty) panel
+    h.on<controls::latticeIntro::Tag>().click(Command1);
+    const auto panel = stage == 1 ? List2 : List3;
+    QCOMPARE(h.on<controls::latticeIntro::Tag>().panelLines(panel), lines);
+    QVERIFY(h.on<controls::latticeIntro::Tag>().shown(
+        panel)); // an empty text still shows its (empty) panel
 }
 
 void LatticeIntroTest::menuMidwayThenReentryStartsAgain_data() {
@@ -120,22 +123,22 @@ void LatticeIntroTest::menuMidwayThenReentryStartsAgain() {
     const Copy& c = copyAt(row);
     Harness h;
     h.open(ScreenId::Menu);
-    h.click(c.menuButton);
+    h.on<controls::menu::Tag>().click(c.menuButton);
     QCOMPARE(h.currentName(), formName(c.intro));
     for (int i = 0; i < presses; ++i)
-        h.click(Command1);
-    h.click(Command2);
+        h.on<controls::latticeIntro::Tag>().click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
 
-    h.click(c.menuButton);
+    h.on<controls::menu::Tag>().click(c.menuButton);
     QCOMPARE(h.currentName(), formName(c.intro));
     QString bad = visibilityMismatch(h, {Image1, Image2, List1, Command1, Command2},
                                      {Image3, Image4, Image5, List2, List3});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
-    QVERIFY(h.panelLines(List2).isEmpty());
-    QVERIFY(h.panelLines(List3).isEmpty());
+    QVERIFY(h.on<controls::latticeIntro::Tag>().panelLines(List2).isEmpty());
+    QVERIFY(h.on<controls::latticeIntro::Tag>().panelLines(List3).isEmpty());
     // The counter starts again: the next press is stage 1, not a later one.
-    h.click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command1);
     QCOMPARE(h.currentName(), formName(c.intro));
     bad = visibilityMismatch(h, {Image3, Image4, List2}, {Image2, List1, Image5});
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
@@ -168,7 +171,7 @@ void LatticeIntroTest::missingStageTextEndsTheProgram() {
                    : ControlNames{Image2, List1, Image5, List3};
     QString seen = "not reported";
     h.errors.watch = [&] { seen = visibilityMismatch(h, shown, hidden); };
-    h.click(Command1);
+    h.on<controls::latticeIntro::Tag>().click(Command1);
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{1});
     const RecordingErrorReport& report = h.errors;
@@ -198,9 +201,9 @@ void LatticeIntroTest::closingScreenShowsNoMoreOfTheStage() {
         stage == 1 ? ControlNames{Image3, Image4, List2} : ControlNames{Image5, List3};
     QList<QPointer<QWidget>> watched;
     for (ControlName name : stageElements)
-        watched << h.element<QWidget>(name);
+        watched << qobject_cast<QWidget*>(h.named(name));
     // Pressed without letting the closing screen go, so that it can be looked at.
-    auto* run = h.element<QAbstractButton>(Command1);
+    auto* run = h.on<controls::latticeIntro::Tag>().element<QAbstractButton>(Command1);
     QVERIFY(run);
     QTest::mouseClick(run, Qt::LeftButton, {}, run->rect().center());
     QVERIFY(h.exits.statuses.isEmpty());

@@ -75,9 +75,9 @@ void SystemPointerTest::dragTurnsAndAClickTakesTheMarker() {
     Harness h;
     h.open(ScreenId::BccInterior);
     QVERIFY(QTest::qWaitForWindowExposed(h.current()));
-    h.click(Command1); // 実行: the first marker shows
-    auto* drawing = h.element<TurnableDrawing>(Image1);
-    auto* marker = h.element<QWidget>(Image3[0]);
+    h.on<controls::latticeInterior::Tag>().click(Command1); // 実行: the first marker shows
+    auto* drawing = h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image1);
+    auto* marker = h.on<controls::latticeInterior::Tag>().element<QWidget>(Image3[0]);
     QVERIFY(drawing && marker && !marker->isHidden());
     const QImage rest = drawing->grab().toImage();
     const QPoint markerAt = marker->pos();
@@ -95,11 +95,11 @@ void SystemPointerTest::dragTurnsAndAClickTakesTheMarker() {
     QCOMPARE(drawing->turn().up, 20 * TurnableDrawing::kDragStep);
     QVERIFY(drawing->grab().toImage() != rest);
     QVERIFY(marker->pos() != markerAt);
-    QVERIFY(!h.shown(Image4[0])); // a drag is no click
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().shown(Image4[0])); // a drag is no click
 
     // A click without motion where the marker now is puts its piece in.
     pointer.click(marker, marker->rect().center());
-    QTRY_VERIFY(h.shown(Image4[0]));
+    QTRY_VERIFY(h.on<controls::latticeInterior::Tag>().shown(Image4[0]));
 
     // A double click brings back the designed view.
     QVERIFY(clear());

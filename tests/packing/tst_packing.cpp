@@ -56,7 +56,7 @@ void PackingTest::everyStageShowsItsText() {
     Harness h;
     QVERIFY(h.open(id));
     QStringList seen;
-    for (std::size_t stage = 0;; ++stage) {
+    for (int state = 0;;) {
         QStringList shown;
         for (TextPanel* p : h.current()->findChildren<TextPanel*>())
             if (!p->isHidden()) {
@@ -66,11 +66,13 @@ void PackingTest::everyStageShowsItsText() {
         QCOMPARE(shown.size(), 1);
         QVERIFY2(!seen.contains(shown.first()), qPrintable(shown.first()));
         seen << shown.first();
-        if (stage + 1 == d.stages.size())
+        // On by the state's first way, until it leaves.
+        const Transition& way = d.states[std::size_t(state)].transitions.front();
+        h.clickNamed(way.element);
+        if (way.leaves())
             break;
-        h.click(d.stages[stage].element);
+        state = way.to.state;
     }
-    h.click(d.stages.back().element);
     QVERIFY(h.current() && h.current()->id() == next);
 }
 
@@ -124,25 +126,31 @@ void PackingTest::questionIsJudgedAtOnce() {
     const bool right = ones == a[0] && tenths == a[1];
     Harness h;
     QVERIFY(h.open(ScreenId::DensityQuiz));
-    h.click(Command2[ones]);
-    QCOMPARE(h.element<Label>(Label7[0])->text(), QString::number(ones));
-    QVERIFY(!h.shown(Image2[0]) && h.shown(Image2[1]) && !h.shown(Image3));
+    h.on<controls::densityQuestion::Tag>().click(Command2[ones]);
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().element<Label>(Label7[0])->text(),
+             QString::number(ones));
+    QVERIFY(!h.on<controls::densityQuestion::Tag>().shown(Image2[0]) &&
+            h.on<controls::densityQuestion::Tag>().shown(Image2[1]) &&
+            !h.on<controls::densityQuestion::Tag>().shown(Image3));
     QVERIFY(h.sound.played.isEmpty());
-    h.click(Command2[tenths]);
+    h.on<controls::densityQuestion::Tag>().click(Command2[tenths]);
     QCOMPARE(h.sound.played,
              QStringList{h.navigator().context().contentPath(right ? kRightSound : kWrongSound)});
-    QVERIFY(h.shown(Image3));
-    QCOMPARE(h.element<QWidget>(Image3)->accessibleName(),
+    QVERIFY(h.on<controls::densityQuestion::Tag>().shown(Image3));
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().element<QWidget>(Image3)->accessibleName(),
              right ? QString("正解") : QString("不正解"));
-    QCOMPARE(h.shown(List3), right);
-    QCOMPARE(h.shown(List2), !right);
-    QVERIFY(!h.shown(Label2) && !h.shown(Label5));
-    QCOMPARE(h.element<Label>(Label7[1])->text(), right ? QString::number(tenths) : QString());
-    QCOMPARE(h.shown(Image2[0]), !right);
-    h.click(Command2[ones]);
-    QVERIFY(!h.shown(Image3));
-    QCOMPARE(h.element<Label>(Label7[0])->text(), QString::number(ones));
-    QVERIFY(h.shown(Image2[1]));
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().shown(List3), right);
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().shown(List2), !right);
+    QVERIFY(!h.on<controls::densityQuestion::Tag>().shown(Label2) &&
+            !h.on<controls::densityQuestion::Tag>().shown(Label5));
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().element<Label>(Label7[1])->text(),
+             right ? QString::number(tenths) : QString());
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().shown(Image2[0]), !right);
+    h.on<controls::densityQuestion::Tag>().click(Command2[ones]);
+    QVERIFY(!h.on<controls::densityQuestion::Tag>().shown(Image3));
+    QCOMPARE(h.on<controls::densityQuestion::Tag>().element<Label>(Label7[0])->text(),
+             QString::number(ones));
+    QVERIFY(h.on<controls::densityQuestion::Tag>().shown(Image2[1]));
     QVERIFY(h.errors.messages.isEmpty());
 }
 

@@ -25,7 +25,7 @@ QString text(int n) {
 QStringList shownElements(const Harness& h) {
     QStringList out;
     for (ControlName name : kElements)
-        if (h.shown(name))
+        if (h.shownNamed(name.text()))
             out << name.text();
     return out;
 }
@@ -33,23 +33,23 @@ QStringList shownElements(const Harness& h) {
 // Opens a radius screen the way the learner reaches it.
 void reach(Harness& h, ScreenId screen) {
     h.open(ScreenId::Menu);
-    h.click(controls::menu::Command6);
+    h.on<controls::menu::Tag>().click(controls::menu::Command6);
     if (screen == ScreenId::RadiusIntro)
         return;
-    h.click(Command1);
+    h.on<controls::radius::Tag>().click(Command1);
     if (screen == ScreenId::FccRadius)
         return;
     for (int i = 0; i < 3; ++i)
-        h.click(Command1);
+        h.on<controls::radius::Tag>().click(Command1);
 }
 
 void press(Harness& h, int times) {
     for (int i = 0; i < times; ++i)
-        h.click(Command1);
+        h.on<controls::radius::Tag>().click(Command1);
 }
 
 qint16 clickCount(const Harness& h) {
-    return h.current() ? qint16(h.current()->stage()) : qint16(-1);
+    return h.current() ? qint16(h.current()->state()) : qint16(-1);
 }
 
 // Every state of the three screens: the screen and the presses of 次に進む.
@@ -96,8 +96,9 @@ void RadiusTest::introLeadsOnAtOnce() {
     QCOMPARE(h.currentName(), QString("半径開始"));
     QCOMPARE(h.current()->size(), QSize(766, 478));
     QCOMPARE(shownElements(h), texts({Image1, Image2, Image3, List1, Command1, Command2}));
-    QCOMPARE(h.panelLines(List1), QStringList{text(1)});
-    h.click(Command1);
+    QCOMPARE(h.on<controls::radiusIntro::Tag>().panelLines(controls::radiusIntro::List1),
+             QStringList{text(1)});
+    h.on<controls::radius::Tag>().click(Command1);
     QCOMPARE(h.currentName(), QString("面心半径"));
     QCOMPARE(clickCount(h), qint16(0));
     QVERIFY(h.errors.messages.isEmpty());
@@ -133,10 +134,10 @@ void RadiusTest::stages() {
     QCOMPARE(clickCount(h), qint16(presses));
     // Every panel was filled at load from its own file, shown or not.
     const int first = screen == ScreenId::FccRadius ? 2 : 4; // msg number of List1
-    QCOMPARE(h.panelLines(List1), QStringList{text(first)});
-    QCOMPARE(h.panelLines(List2), QStringList{text(first + 1)});
+    QCOMPARE(h.on<controls::radiusStage::Tag>().panelLines(List1), QStringList{text(first)});
+    QCOMPARE(h.on<controls::radiusStage::Tag>().panelLines(List2), QStringList{text(first + 1)});
     if (screen == ScreenId::BccRadius)
-        QCOMPARE(h.panelLines(List3), QStringList{text(first + 2)});
+        QCOMPARE(h.on<controls::bccRadius::Tag>().panelLines(List3), QStringList{text(first + 2)});
     QVERIFY(h.errors.messages.isEmpty());
 }
 
@@ -146,7 +147,7 @@ void RadiusTest::menuLeavesFromEveryState() {
     Harness h;
     reach(h, screen);
     press(h, presses);
-    h.click(Command2);
+    h.on<controls::radius::Tag>().click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.exits.statuses.isEmpty());
 }
@@ -167,22 +168,22 @@ void RadiusTest::reentryStartsAtOpening() {
     reach(h, screen);
     const QStringList opening = shownElements(h);
     press(h, presses);
-    h.click(Command2);
+    h.on<controls::radius::Tag>().click(Command2);
     h.content.writeLines(text(screen == ScreenId::FccRadius ? 2 : 4), {"二度目"});
     // Back in through the menu and 半径開始.
-    h.click(controls::menu::Command6);
+    h.on<controls::menu::Tag>().click(controls::menu::Command6);
     QCOMPARE(h.currentName(), QString("半径開始"));
-    h.click(Command1);
+    h.on<controls::radius::Tag>().click(Command1);
     if (screen == ScreenId::BccRadius)
         press(h, 3);
     QCOMPARE(h.currentName(), screenDesign(screen).formName);
     QCOMPARE(clickCount(h), qint16(0));
     QCOMPARE(shownElements(h), opening);
-    QCOMPARE(h.panelLines(List1), QStringList{"二度目"});
-    h.click(Command1);
+    QCOMPARE(h.on<controls::radiusStage::Tag>().panelLines(List1), QStringList{"二度目"});
+    h.on<controls::radius::Tag>().click(Command1);
     QCOMPARE(clickCount(h), qint16(1));
-    QVERIFY(h.shown(List2));
-    QVERIFY(!h.shown(List1));
+    QVERIFY(h.on<controls::radiusStage::Tag>().shown(List2));
+    QVERIFY(!h.on<controls::radiusStage::Tag>().shown(List1));
 }
 
 void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
@@ -191,7 +192,7 @@ void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
     press(h, 2);
     QPointer<Screen> fcc = h.current();
     const QStringList stage2 = shownElements(h);
-    auto* next = h.element<QWidget>(Command1);
+    auto* next = h.on<controls::radius::Tag>().element<QWidget>(Command1);
     // Click without flushing, so the closed screen can still be looked at.
     QTest::mouseClick(next, Qt::LeftButton);
     QVERIFY(fcc);
@@ -204,15 +205,16 @@ void RadiusTest::thirdFccPressOpensBccWithoutAChange() {
     Harness::flushDeletes();
     QVERIFY(!fcc);
     QCOMPARE(clickCount(h), qint16(0));
-    QCOMPARE(h.panelLines(List1), QStringList{text(4)});
+    QCOMPARE(h.on<controls::radiusStage::Tag>().panelLines(List1), QStringList{text(4)});
 }
 
 void RadiusTest::bccCloseLeavesOnlyMenu() {
     Harness h;
     reach(h, ScreenId::BccRadius);
     press(h, 2);
-    const QPoint nextSpot = h.element<QWidget>(Command1)->geometry().center();
-    h.click(Command1);
+    const QPoint nextSpot =
+        h.on<controls::radius::Tag>().element<QWidget>(Command1)->geometry().center();
+    h.on<controls::radius::Tag>().click(Command1);
     Screen* bcc = h.current();
     const QStringList closed = shownElements(h);
     QCOMPARE(closed, texts({Image1, Image9, List3, Command2}));
@@ -224,11 +226,11 @@ void RadiusTest::bccCloseLeavesOnlyMenu() {
     Harness::flushDeletes();
     for (ControlName name : kElements)
         if (closed.contains(name.text()) && name.text() != Command2.text())
-            h.click(name);
+            h.clickNamed(name.text());
     QCOMPARE(h.current(), bcc);
     QCOMPARE(shownElements(h), closed);
     QCOMPARE(clickCount(h), qint16(3));
-    h.click(Command2);
+    h.on<controls::radius::Tag>().click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
@@ -253,8 +255,8 @@ void RadiusTest::emptyTextGivesEmptyVisiblePanel() {
     reach(h, screen);
     press(h, presses);
     QCOMPARE(h.current()->objectName(), screenDesign(screen).formName);
-    QVERIFY(h.shown(panel));
-    QCOMPARE(h.element<TextPanel>(panel)->count(), 0);
+    QVERIFY(h.shownNamed(panel.text()));
+    QCOMPARE(qobject_cast<TextPanel*>(h.named(panel.text()))->count(), 0);
     QVERIFY(h.errors.messages.isEmpty());
 }
 
@@ -267,8 +269,8 @@ void RadiusTest::layoutOfEveryState() {
     const QRect client = h.current()->rect();
     QList<QWidget*> shown;
     for (ControlName name : kElements)
-        if (h.shown(name))
-            shown << h.element<QWidget>(name);
+        if (h.shownNamed(name.text()))
+            shown << h.named(name.text());
     for (QWidget* w : shown) {
         QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));
         QVERIFY2(!w->size().isEmpty(), qPrintable(w->objectName()));
@@ -279,10 +281,10 @@ void RadiusTest::layoutOfEveryState() {
                      qPrintable(shown[i]->objectName() + " / " + shown[j]->objectName()));
 
     // メニュー in the bottom right corner, 次に進む straight above it.
-    const QRect menu = h.element<QWidget>(Command2)->geometry();
+    const QRect menu = h.on<controls::radius::Tag>().element<QWidget>(Command2)->geometry();
     QVERIFY(client.right() - menu.right() <= 20);
     QVERIFY(client.bottom() - menu.bottom() <= 20);
-    const QRect next = h.element<QWidget>(Command1)->geometry();
+    const QRect next = h.on<controls::radius::Tag>().element<QWidget>(Command1)->geometry();
     QCOMPARE(next.left(), menu.left());
     QVERIFY(next.bottom() < menu.top());
     QVERIFY(menu.top() - next.bottom() <= 15);
@@ -290,8 +292,10 @@ void RadiusTest::layoutOfEveryState() {
     // Each stage takes the places of the one before: the labelled drawing
     // covers the plain one, the derivation starts where the text did.
     if (screen != ScreenId::RadiusIntro) {
-        QCOMPARE(h.element<QWidget>(Image6)->geometry(), h.element<QWidget>(Image5)->geometry());
-        QCOMPARE(h.element<QWidget>(Image8)->x(), h.element<QWidget>(List2)->x());
+        QCOMPARE(h.on<controls::radiusStage::Tag>().element<QWidget>(Image6)->geometry(),
+                 h.on<controls::radiusStage::Tag>().element<QWidget>(Image5)->geometry());
+        QCOMPARE(h.on<controls::radiusStage::Tag>().element<QWidget>(Image8)->x(),
+                 h.on<controls::radiusStage::Tag>().element<QWidget>(List2)->x());
     }
 }
 
@@ -316,7 +320,7 @@ void RadiusTest::panelsHoldTheirTexts() {
     QFETCH(int, rows);
     Harness h;
     reach(h, screen);
-    auto* p = h.element<TextPanel>(panel);
+    auto* p = qobject_cast<TextPanel*>(h.named(panel.text()));
     QVERIFY(p);
     QCOMPARE(p->ground(), TextPanel::Ground::Blue);
     // A full-width character of the 12-point type is 16 pixels, a row 21.

@@ -123,7 +123,8 @@ bool openActive(Harness& h, ScreenId id) {
 // Pushes the pause of the drill past its end.
 void endPause(Harness& h) {
     h.clock.now += 3.0;
-    if (auto* t = h.element<QTimer>(controls::drill::Timer1); t && t->isActive())
+    if (auto* t = h.current()->findChild<QTimer*>(controls::drill::Timer1.text());
+        t && t->isActive())
         QMetaObject::invokeMethod(t, "timeout");
     Harness::flushDeletes();
 }
@@ -140,7 +141,6 @@ class AccessibilityTest : public QObject {
 private slots:
     void everyCatalogPictureIsNamed();
     void everyStageOfTheLessonsIsNamed();
-    void everyStageOfTheDrillIsNamed();
     void drillAnnouncesItsValues();
     void interiorIsBuiltWithKeysAlone_data();
     void interiorIsBuiltWithKeysAlone();
@@ -201,71 +201,23 @@ void AccessibilityTest::everyCatalogPictureIsNamed() {
 }
 
 void AccessibilityTest::everyStageOfTheLessonsIsNamed() {
-    // Every screen through its declared stages, as far as they stay on it,
-    // then the presses that change it in place (再確認); the drill, a game,
-    // has its own walk.
+    // Every state of every screen, as its declaration leads there.
     for (int i = 0; i < kScreenCount; ++i) {
         const ScreenDesign& design = screenDesign(ScreenId(i));
-        if (design.id == ScreenId::Drill)
-            continue;
         Harness h;
-        QVERIFY(h.open(design.id));
-        QAccessibleInterface* window = accessibleOf(h.current());
-        QCOMPARE(window->role(), QAccessible::Window);
-        QCOMPARE(window->text(QAccessible::Name), design.caption);
-        QString faults = nameFaults(h.current(), "at opening");
-        QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        auto stays = [](const auto& press) {
-            return press.steps.empty() || (press.steps.back().kind != Step::Kind::Move &&
-                                           press.steps.back().kind != Step::Kind::End);
-        };
-        auto pressAndLook = [&](const QString& c) {
-            h.click(c);
-            faults = nameFaults(h.current(), "after " + c);
-            QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        };
-        for (const auto& stage : design.stages)
-            if (stays(stage))
-                pressAndLook(stage.element);
-        // Then, where they are shown, the presses that change it in place
-        // (再確認) and, from the opening, those that lead into its stages
-        // another way (a choice).
-        QStringList presses;
-        for (const auto& press : design.presses)
-            if (stays(press))
-                presses << press.element;
-        for (int pass = 0; pass < 2 && !presses.isEmpty(); ++pass) {
-            if (pass == 1)
-                QVERIFY(h.open(design.id));
-            for (const QString& c : presses)
-                if (auto* w = h.current()->findChild<QWidget*>(c); w && !w->isHidden())
-                    pressAndLook(c);
-        }
+        QStringList faults;
+        h.walk().walk(design.id, [&](Screen* s, const WalkPlace&, bool first) {
+            if (!first)
+                return;
+            QAccessibleInterface* window = accessibleOf(s);
+            if (window->role() != QAccessible::Window ||
+                window->text(QAccessible::Name) != design.caption)
+                faults << design.formName + ": the window is not named by its caption";
+            if (const QString f = nameFaults(s, s->stateName()); !f.isEmpty())
+                faults << f;
+        });
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
-}
-
-void AccessibilityTest::everyStageOfTheDrillIsNamed() {
-    using namespace controls::drill;
-    Harness h;
-    h.random.values = {0.0}; // questions 1 to 5 in turn
-    QVERIFY(h.open(ScreenId::Drill));
-    QString faults = nameFaults(h.current(), "at opening");
-    QVERIFY2(faults.isEmpty(), qPrintable(faults));
-    // One wrong answer, then the five right ones.
-    QList<QList<int>> answers{{2, 4}};
-    for (const drill::ShippedQuestion& q : drill::kShippedQuestions)
-        answers.append({q.answer.a, q.answer.b});
-    for (const auto& a : answers) {
-        for (int digit : a) {
-            h.click(Command2[digit]);
-            faults = nameFaults(h.current(), "after digit " + QString::number(digit));
-            QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        }
-        endPause(h);
-        faults = nameFaults(h.current(), "after the pause");
-        QVERIFY2(faults.isEmpty(), qPrintable(faults));
-    }
-    QVERIFY(h.shown(List2)); // the end
 }
 
 void AccessibilityTest::drillAnnouncesItsValues() {
@@ -275,25 +227,27 @@ void AccessibilityTest::drillAnnouncesItsValues() {
     Harness h;
     h.random.values = {0.0};
     QVERIFY(h.open(ScreenId::Drill));
-    auto* ordinal = h.element<QWidget>(Label2);
-    auto* digitA = h.element<QWidget>(Label1[0]);
-    auto* digitB = h.element<QWidget>(Label1[1]);
-    auto* mark = h.element<QWidget>(Image6);
-    auto* question = h.element<QWidget>(Image5);
+    auto* ordinal = h.on<controls::drill::Tag>().element<QWidget>(Label2);
+    auto* digitA = h.on<controls::drill::Tag>().element<QWidget>(Label1[0]);
+    auto* digitB = h.on<controls::drill::Tag>().element<QWidget>(Label1[1]);
+    auto* mark = h.on<controls::drill::Tag>().element<QWidget>(Image6);
+    auto* question = h.on<controls::drill::Tag>().element<QWidget>(Image5);
     QCOMPARE(nameOf(ordinal), QString("第1問"));
     QCOMPARE(nameOf(question), QString("第1問の結晶の図"));
-    QCOMPARE(nameOf(h.element<QWidget>(Image4[0])), QString("Aの答えの欄「？」"));
+    QCOMPARE(nameOf(h.on<controls::drill::Tag>().element<QWidget>(Image4[0])),
+             QString("Aの答えの欄「？」"));
 
-    h.click(Command2[3]);
+    h.on<controls::drill::Tag>().click(Command2[3]);
     QCOMPARE(nameOf(digitA), QString("Aの答え「3」"));
-    QCOMPARE(nameOf(h.element<QWidget>(Image4[1])), QString("Bの答えの欄「？」"));
-    h.click(Command2[7]);
+    QCOMPARE(nameOf(h.on<controls::drill::Tag>().element<QWidget>(Image4[1])),
+             QString("Bの答えの欄「？」"));
+    h.on<controls::drill::Tag>().click(Command2[7]);
     QCOMPARE(nameOf(digitB), QString("Bの答え「7」"));
     QCOMPARE(nameOf(mark), QString("不正解"));
     endPause(h);
-    h.click(Command2[1]);
+    h.on<controls::drill::Tag>().click(Command2[1]);
     QCOMPARE(nameOf(digitA), QString("Aの答え「1」"));
-    h.click(Command2[1]);
+    h.on<controls::drill::Tag>().click(Command2[1]);
     QCOMPARE(nameOf(mark), QString("正解"));
     QCOMPARE(nameOf(ordinal), QString("第1問"));
     endPause(h);
@@ -326,10 +280,10 @@ void AccessibilityTest::interiorIsBuiltWithKeysAlone() {
             QCOMPARE(a->text(QAccessible::Name), markerText(s, i).name);
             QVERIFY(a->state().focused);
             press(i % 2 ? Qt::Key_Return : Qt::Key_Space);
-            QVERIFY(h.shown(Image4[i]));
-            QVERIFY(!h.shown(marker));
+            QVERIFY(h.on<controls::latticeInterior::Tag>().shown(Image4[i]));
+            QVERIFY(!h.shownNamed(marker));
         }
-        QVERIFY(h.shown(List3));
+        QVERIFY(h.on<controls::latticeInterior::Tag>().shown(List3));
         QCOMPARE(focusedName(), Command3.text());
         if (round == 0) {
             // Tab on to 再確認 and build the cell once more.
@@ -337,7 +291,7 @@ void AccessibilityTest::interiorIsBuiltWithKeysAlone() {
             QCOMPARE(focusedName(), Command4.text());
             press(Qt::Key_Space);
             for (int i = 0; i < n; ++i)
-                QVERIFY(!h.shown(Image4[i]));
+                QVERIFY(!h.on<controls::latticeInterior::Tag>().shown(Image4[i]));
         }
     }
     press(Qt::Key_Space); // 次に進む
@@ -378,10 +332,10 @@ void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere() {
     const int n = cell::pieceCount(cell::kAllStructures[std::size_t(row)]);
     Harness h;
     QVERIFY(openActive(h, kInteriors[row]));
-    h.click(Command1);
+    h.on<controls::latticeInterior::Tag>().click(Command1);
     const QString afterRun = focusedName();
     QVERIFY(afterRun != Image3[0].text());
-    auto* marker = h.element<Picture>(Image3[0]);
+    auto* marker = h.on<controls::latticeInterior::Tag>().element<Picture>(Image3[0]);
     const QImage plain = marker->grab().toImage();
     // A marker given the focus shows no frame while the mouse is in use ...
     marker->setFocus(Qt::OtherFocusReason);
@@ -391,15 +345,16 @@ void AccessibilityTest::mouseLeavesFocusAndLookAsTheyWere() {
     QTest::keyClick(marker, Qt::Key_Shift);
     QVERIFY(ClickableLabel::keyboardInUse());
     QVERIFY(marker->grab().toImage() != plain);
-    h.element<QWidget>(Command2)->setFocus(Qt::OtherFocusReason);
+    h.on<controls::latticeInterior::Tag>().element<QWidget>(Command2)->setFocus(
+        Qt::OtherFocusReason);
 
     // Clicks give the markers no focus and move it nowhere.
     for (int i = 0; i < n; ++i) {
-        h.click(Image3[i]);
+        h.on<controls::latticeInterior::Tag>().click(Image3[i]);
         QVERIFY(!ClickableLabel::keyboardInUse());
         QCOMPARE(focusedName(), Command2.text());
     }
-    QVERIFY(h.shown(Command3));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(Command3));
     QCOMPARE(focusedName(), Command2.text());
 }
 
@@ -407,17 +362,18 @@ void AccessibilityTest::screenReaderPressesTheMarker() {
     using namespace controls::latticeInterior;
     Harness h;
     QVERIFY(h.open(ScreenId::BccInterior));
-    h.click(Command1);
-    QAccessibleInterface* a = accessibleOf(h.element<QWidget>(Image3[0]));
+    h.on<controls::latticeInterior::Tag>().click(Command1);
+    QAccessibleInterface* a =
+        accessibleOf(h.on<controls::latticeInterior::Tag>().element<QWidget>(Image3[0]));
     QAccessibleActionInterface* actions = a->actionInterface();
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(h.shown(Image4[0]));
-    QVERIFY(h.shown(Image3[1]));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(Image4[0]));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(Image3[1]));
     // A hidden marker cannot be pressed.
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(!h.shown(Image4[1]));
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().shown(Image4[1]));
 }
 
 void AccessibilityTest::summaryLinksFollowByKeys_data() {
@@ -470,14 +426,14 @@ void AccessibilityTest::summaryLinksComeAfterThePanel() {
                            Label15, Label16, Image1, Image2, Image3, Command1}));
     // The other cells, the flat pictures and the banner take no focus.
     for (ControlName name : {Label1, Label17, Image4, Image5})
-        QCOMPARE(h.element<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(qobject_cast<QWidget*>(h.named(name))->focusPolicy(), Qt::NoFocus);
 }
 
 void AccessibilityTest::summaryLinksLookAsPlainLabels() {
     Harness h;
     QVERIFY(h.open(ScreenId::Summary));
     for (ControlName name : kSummaryLinks) {
-        auto* link = h.element<Label>(name);
+        auto* link = qobject_cast<Label*>(h.named(name));
         QVERIFY(!link->hasFocus());
         // The same cell as a label that takes no focus, drawn off to the side.
         Label plain(h.current());
@@ -499,18 +455,24 @@ void AccessibilityTest::packingLessonWithKeysAlone() {
     Harness h;
     QVERIFY(openActive(h, ScreenId::Menu));
     QCOMPARE(focusedName(), controls::menu::Command1.text());
-    for (int i = 0; i < 6; ++i)
+    for (int i = tabsTo(screenDesign(ScreenId::Menu), controls::menu::Command8); i > 0; --i)
         press(Qt::Key_Tab);
     QCOMPARE(focusedName(), controls::menu::Command8.text());
     press(Qt::Key_Space);
     for (ScreenId id : {ScreenId::PackingIntro, ScreenId::PackingWorked, ScreenId::Density}) {
         QCOMPARE(h.currentName(), screenDesign(id).formName);
         QVERIFY(QTest::qWaitForWindowActive(h.current()));
-        for (const Press& stage : screenDesign(id).stages) {
-            QCOMPARE(focusedName(), stage.element);
-            const QString faults = nameFaults(h.current(), "before " + stage.element);
+        // Along the screen's states, each leading on by the element that has the focus.
+        for (int state = 0;;) {
+            const auto& ways = screenDesign(id).states[std::size_t(state)].transitions;
+            QVERIFY(!ways.empty());
+            QCOMPARE(focusedName(), ways.front().element);
+            const QString faults = nameFaults(h.current(), "before " + ways.front().element);
             QVERIFY2(faults.isEmpty(), qPrintable(faults));
             press(Qt::Key_Space);
+            if (ways.front().leaves())
+                break;
+            state = ways.front().to.state;
         }
     }
     QCOMPARE(h.currentName(), QString("密度問題"));
@@ -521,12 +483,13 @@ void AccessibilityTest::packingLessonWithKeysAlone() {
         press(digitKey(entry[0]));
         press(digitKey(entry[1]));
         const bool right = entry == a;
-        QCOMPARE(nameOf(h.element<QWidget>(Image3)), right ? QString("正解") : QString("不正解"));
-        QVERIFY(h.shown(right ? List3 : List2));
+        QCOMPARE(nameOf(h.on<controls::densityQuestion::Tag>().element<QWidget>(Image3)),
+                 right ? QString("正解") : QString("不正解"));
+        QVERIFY(h.on<controls::densityQuestion::Tag>().shown(right ? List3 : List2));
         const QString faults = nameFaults(h.current(), right ? "right" : "wrong");
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
-    QCOMPARE(nameOf(h.element<QWidget>(Label7[1])),
+    QCOMPARE(nameOf(h.on<controls::densityQuestion::Tag>().element<QWidget>(Label7[1])),
              QStringLiteral("%1「%2」").arg(densityPlaceName(1)).arg(a[1]));
     for (int tabs = 0; tabs < 20 && focusedName() != Command1.text(); ++tabs)
         press(Qt::Key_Tab);

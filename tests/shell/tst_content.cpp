@@ -54,15 +54,6 @@ QStringList shippedLines(const QString& relative) {
     return DecodeLines(shippedBytes(relative));
 }
 
-// Which panel of which screen shows each text, and whether the screen fills it
-// at load (the 開始 screens fill List2 and List3 on a press of 実行).
-struct PanelUse {
-    ScreenId screen;
-    ControlName panel;
-    QString file;
-    bool filledAtLoad;
-};
-
 struct LessonTexts {
     cell::Structure structure;
     QString folder;
@@ -79,92 +70,6 @@ const QList<LessonTexts>& lessons() {
          ScreenId::HcpAtoms, ScreenId::HcpNeighbours},
     };
     return all;
-}
-
-QString lessonFile(const LessonTexts& l, int n) {
-    return QStringLiteral("\\説明\\%1\\msg%2.txt").arg(l.folder).arg(n);
-}
-
-const QList<PanelUse>& panelUses() {
-    static const QList<PanelUse> uses = [] {
-        QList<PanelUse> u{
-            {ScreenId::Start, controls::start::List1, "\\説明\\メニュー\\msg1.txt", true},
-            {ScreenId::Start, controls::start::List2, "\\説明\\メニュー\\msg2.txt", true},
-            {ScreenId::Summary, controls::summary::List1, "\\説明\\まとめ\\msg1.txt", true},
-            {ScreenId::RadiusIntro, controls::radiusIntro::List1, "\\説明\\原子半径\\msg1.txt",
-             true},
-            {ScreenId::FccRadius, controls::radiusStage::List1, "\\説明\\原子半径\\msg2.txt", true},
-            {ScreenId::FccRadius, controls::radiusStage::List2, "\\説明\\原子半径\\msg3.txt", true},
-            {ScreenId::BccRadius, controls::radiusStage::List1, "\\説明\\原子半径\\msg4.txt", true},
-            {ScreenId::BccRadius, controls::radiusStage::List2, "\\説明\\原子半径\\msg5.txt", true},
-            {ScreenId::BccRadius, controls::bccRadius::List3, "\\説明\\原子半径\\msg6.txt", true},
-            {ScreenId::DrillStart, controls::drillStart::List1, "\\説明\\ドリル\\msg1.txt", true},
-            {ScreenId::Drill, controls::drill::List1, "\\説明\\ドリル\\msg2.txt", true},
-            {ScreenId::Drill, controls::drill::List2, "\\説明\\ドリル\\msg3.txt", true},
-        };
-        // The packing lesson's texts in turn, msg1 onwards: the first of a
-        // screen is read as it opens, the others at their stages, except on
-        // the question, which reads them all as it opens.
-        int n = 1;
-        const auto packing = [&](ScreenId screen, std::initializer_list<ControlName> panels) {
-            for (const ControlName& panel : panels) {
-                const bool atLoad =
-                    panel.text() == panels.begin()->text() || screen == ScreenId::DensityQuiz;
-                u << PanelUse{screen, panel, QStringLiteral("\\説明\\充填率\\msg%1.txt").arg(n++),
-                              atLoad};
-            }
-        };
-        {
-            using namespace controls::packingIntro;
-            packing(ScreenId::PackingIntro, {List1, List2, List3, List4, List5});
-        }
-        {
-            using namespace controls::packingWorked;
-            packing(ScreenId::PackingWorked, {List1, List2, List3, List4});
-        }
-        {
-            using namespace controls::density;
-            packing(ScreenId::Density, {List1, List2, List3});
-        }
-        {
-            using namespace controls::densityQuestion;
-            packing(ScreenId::DensityQuiz, {List1, List2, List3});
-        }
-        {
-            const auto stacking = [](int n) {
-                return QStringLiteral("\\説明\\積み重ね\\msg%1.txt").arg(n);
-            };
-            using S = ScreenId;
-            namespace layer = controls::stackingLayer;
-            namespace third = controls::stackingThird;
-            namespace cells = controls::stackingCells;
-            u << PanelUse{S::StackingLayer, layer::List1, stacking(1), true}
-              << PanelUse{S::StackingLayer, layer::List2, stacking(2), false}
-              << PanelUse{S::StackingLayer, layer::List3, stacking(3), false}
-              << PanelUse{S::StackingThird, third::List1, stacking(4), true}
-              << PanelUse{S::StackingThird, third::List2, stacking(5), false}
-              << PanelUse{S::StackingThird, third::List3, stacking(6), true}
-              << PanelUse{S::StackingThird, third::List4, stacking(7), false}
-              << PanelUse{S::StackingCells, cells::List1, stacking(8), true}
-              << PanelUse{S::StackingCells, cells::List2, stacking(9), false}
-              << PanelUse{S::StackingCells, cells::List3, stacking(10), false};
-        }
-        for (const LessonTexts& l : lessons()) {
-            u << PanelUse{l.intro, controls::latticeIntro::List1, lessonFile(l, 1), true}
-              << PanelUse{l.intro, controls::latticeIntro::List2, lessonFile(l, 2), false}
-              << PanelUse{l.intro, controls::latticeIntro::List3, lessonFile(l, 3), false}
-              << PanelUse{l.interior, controls::latticeInterior::List1, lessonFile(l, 4), true}
-              << PanelUse{l.interior, controls::latticeInterior::List2, lessonFile(l, 5), true}
-              << PanelUse{l.interior, controls::latticeInterior::List3, lessonFile(l, 6), true}
-              << PanelUse{l.atoms, controls::latticeAtoms::List1, lessonFile(l, 7), true}
-              << PanelUse{l.atoms, controls::latticeAtoms::List2, lessonFile(l, 8), true}
-              << PanelUse{l.neighbours, controls::latticeNeighbours::List1, lessonFile(l, 9), true}
-              << PanelUse{l.neighbours, controls::latticeNeighbours::List2, lessonFile(l, 10),
-                          true};
-        }
-        return u;
-    }();
-    return uses;
 }
 
 // ---- arithmetic in the texts
@@ -387,13 +292,12 @@ private:
 };
 
 void ContentTest::panelTableCoversEveryText() {
-    // Every shipped text is checked against exactly one panel.
+    // Each text is shown by one panel of the declarations, so that it is
+    // measured against the room it has.
     QStringList files;
-    for (const PanelUse& u : panelUses())
-        files << u.file;
-    const QStringList all = allTextFiles();
-    QCOMPARE(files.size(), all.size());
-    QCOMPARE(QSet<QString>(files.begin(), files.end()), QSet<QString>(all.begin(), all.end()));
+    for (const PanelDesign& p : allPanelDesigns())
+        files << p.file;
+    QCOMPARE(QSet<QString>(files.begin(), files.end()).size(), files.size());
 }
 
 void ContentTest::onlyTheTextsAreShipped() {
@@ -453,18 +357,19 @@ void ContentTest::shippedTextIsWellFormed() {
 
 void ContentTest::linesFitTheirPanel_data() {
     QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<ControlName>("panel");
+    QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("filledAtLoad");
-    for (const PanelUse& u : panelUses())
-        QTest::newRow(qPrintable(screenDesign(u.screen).formName + " " + u.panel.text() + " " +
-                                 u.file.mid(4)))
-            << u.screen << u.panel << u.file << u.filledAtLoad;
+    for (const PanelDesign& p : allPanelDesigns())
+        QTest::newRow(
+            qPrintable(screenDesign(p.screen).formName + " " + p.name + " " + p.file.mid(4)))
+            << p.screen << p.name << p.file
+            << screenDesign(p.screen).panelsFilledAtLoad().contains(p.name);
 }
 
 void ContentTest::linesFitTheirPanel() {
     QFETCH(ScreenId, screen);
-    QFETCH(ControlName, panel);
+    QFETCH(QString, panel);
     QFETCH(QString, file);
     QFETCH(bool, filledAtLoad);
     Harness h;
@@ -475,7 +380,7 @@ void ContentTest::linesFitTheirPanel() {
     h.open(screen);
     QVERIFY2(h.errors.messages.isEmpty(), qPrintable(h.errors.messages.join('\n')));
     QCOMPARE(h.currentName(), screenDesign(screen).formName);
-    auto* p = h.element<TextPanel>(panel);
+    auto* p = qobject_cast<TextPanel*>(h.named(panel));
     QVERIFY2(p, "no such panel");
 
     const QStringList lines = shippedLines(file);

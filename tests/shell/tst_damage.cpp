@@ -15,8 +15,8 @@
 namespace {
 
 // Where a learner meets each text file: the first screen whose declaration
-// names it, and the presses of its stages that come before the stage that
-// reads it (none for a text read as the screen opens).
+// names it, and the presses that lead to the state that reads it (none for a
+// text read as the screen opens).
 struct Reader {
     ScreenId screen;
     QStringList presses;
@@ -28,13 +28,9 @@ Reader readerOf(const QString& file) {
         for (const ElementDesign& e : d.elements) {
             if (e.file != file)
                 continue;
-            Reader r{d.id, {}};
-            for (const Press& stage : d.stages) {
-                r.presses << stage.element;
-                for (const Step& step : stage.steps)
-                    if (step.kind == Step::Kind::Fill && step.names.contains(e.name))
-                        return r;
-            }
+            for (std::size_t s = 0; s < d.states.size(); ++s)
+                if (d.states[s].fill.contains(e.name))
+                    return {d.id, pressesTo(d, int(s))};
             return {d.id, {}};
         }
     }
@@ -110,7 +106,7 @@ void DamageTest::damagedTextFile() {
     Harness::flushDeletes();
     for (const QString& element : reader.presses)
         if (h.current())
-            h.click(element);
+            h.clickNamed(element);
 
     if (fails) {
         QCOMPARE(h.exits.statuses, QList<int>{1});
@@ -180,8 +176,8 @@ void DamageTest::damagedDrillPicture() {
     Harness::flushDeletes();
     if (!question && h.current()) {
         const bool right = file.contains("maru");
-        h.click(controls::drill::Command2[1]);
-        h.click(controls::drill::Command2[right ? 1 : 9]);
+        h.on<controls::drill::Tag>().click(controls::drill::Command2[1]);
+        h.on<controls::drill::Tag>().click(controls::drill::Command2[right ? 1 : 9]);
     }
     QCOMPARE(h.exits.statuses, QList<int>{1});
     QCOMPARE(h.errors.messages.size(), 1);
@@ -204,8 +200,9 @@ void DamageTest::folderWithSpacesAndJapanese() {
     h.navigator().startUp(base + "/");
     QCOMPARE(h.navigator().context().baseFolder, base);
     QCOMPARE(h.currentName(), QString("スタート"));
-    QCOMPARE(h.panelLines(controls::start::List1), QStringList{"\\説明\\メニュー\\msg1.txt"});
-    h.click(controls::start::Command1);
+    QCOMPARE(h.on<controls::start::Tag>().panelLines(controls::start::List1),
+             QStringList{"\\説明\\メニュー\\msg1.txt"});
+    h.on<controls::start::Tag>().click(controls::start::Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.errors.messages.isEmpty());
 }

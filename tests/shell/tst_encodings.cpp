@@ -266,8 +266,9 @@ void EncodingTest::utf8FileFillsThePanel() {
         joined({QStringLiteral("ミロスタ")}, QStringEncoder::Utf16LE, true, "\r\n"));
     h.open(ScreenId::Start);
     QVERIFY(h.errors.messages.isEmpty());
-    QCOMPARE(h.panelLines(controls::start::List1), kLines);
-    QCOMPARE(h.panelLines(controls::start::List2), QStringList{QStringLiteral("ミロスタ")});
+    QCOMPARE(h.on<controls::start::Tag>().panelLines(controls::start::List1), kLines);
+    QCOMPARE(h.on<controls::start::Tag>().panelLines(controls::start::List2),
+             QStringList{QStringLiteral("ミロスタ")});
 }
 
 MIROSUTA_TEST_CLASS(EncodingTest)

@@ -218,19 +218,23 @@ QString describe(const Tap& p) {
     return QStringLiteral("%1 after [%2]").arg(p.element, p.path.join(' '));
 }
 
-// Where the declaration lets a press of the element lead: every target of its
-// moves, at once or as a stage; none when it stays; an empty target for the end.
+// Where the declaration lets a press of the element lead, in some state or
+// in all: every screen it opens; none when it stays; an empty target for the end.
 QList<std::optional<ScreenId>> movesOf(const ScreenDesign& d, const QString& element) {
     QList<std::optional<ScreenId>> out;
-    for (const auto* list : {&d.stages, &d.presses})
-        for (const auto& p : *list) {
-            if (p.element != element || p.steps.empty())
-                continue;
-            if (p.steps.back().kind == Step::Kind::Move)
-                out << p.steps.back().target;
-            else if (p.steps.back().kind == Step::Kind::End)
-                out << std::nullopt;
-        }
+    const auto add = [&](const Transition& t) {
+        if (t.element != element)
+            return;
+        if (t.to.kind == Destination::Kind::Screen)
+            out << t.to.screen;
+        else if (t.to.kind == Destination::Kind::End)
+            out << std::nullopt;
+    };
+    for (const StateDesign& s : d.states)
+        for (const Transition& t : s.transitions)
+            add(t);
+    for (const Transition& t : d.presses)
+        add(t);
     return out;
 }
 

@@ -1,4 +1,3 @@
-#include "drilldesign.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "textpanel.h"
@@ -46,6 +45,8 @@ private slots:
     void everyScreenHasItsFrame();
     void reentryRebuildsTheDesign_data() { addScreenRows(); }
     void reentryRebuildsTheDesign();
+    void everyStateAsDeclared_data() { addScreenRows(); }
+    void everyStateAsDeclared();
 };
 
 void NavigationTest::everyScreenHasItsFrame() {
@@ -85,19 +86,52 @@ void NavigationTest::reentryRebuildsTheDesign() {
     Screen* first = h.open(id);
     QVERIFY2(first, qPrintable(h.errors.messages.join('\n')));
     const QStringList designed = snapshot(first);
-    // Disturb the screen as a learner would: go through its stages as far as
-    // they stay on it; in the drill, enter a digit.
-    for (const auto& stage : screenDesign(id).stages) {
-        if (!stage.steps.empty() && stage.steps.back().kind == Step::Kind::Move)
-            break;
-        h.click(stage.element);
-    }
-    if (id == ScreenId::Drill)
-        h.click(controls::drill::Command2[1]);
+    // Disturb the screen as a learner would: into the state its declaration
+    // reaches last.
+    QList<WalkStep> deepest;
+    h.walk().walk(id, [&](Screen*, const WalkPlace& place, bool) { deepest = place.path; });
+    QVERIFY(h.walk().replay(id, deepest));
     h.navigator().switchScreen(ScreenId::Menu);
     Screen* again = h.open(id);
     QVERIFY(again);
     QCOMPARE(snapshot(again), designed);
+}
+
+// Every state of every screen reached from its opening as its declaration
+// leads: each shows what it declares, each shown panel its own text, and
+// every way out leads where it is declared.
+void NavigationTest::everyStateAsDeclared() {
+    QFETCH(ScreenId, id);
+    Harness h;
+    const ScreenDesign& d = screenDesign(id);
+    QStringList faults;
+    const auto visit = [&](Screen* s, const WalkPlace& place, bool) {
+        const QString where = d.formName + '-' + s->stateName();
+        for (const QString& n : d.stagedElements())
+            if (h.shownNamed(n) != d.shownIn(place.state, n))
+                faults << where + ": " + n + (h.shownNamed(n) ? " shown" : " hidden");
+        for (const ElementDesign& e : d.elements)
+            if (e.kind == ElementKind::Panel && h.shownNamed(e.name) &&
+                panelLinesOf(h.named(e.name)) != QStringList{e.file})
+                faults << where + ": " + e.name + " shows " +
+                              panelLinesOf(h.named(e.name)).join('|');
+    };
+    const auto tried = [&](const WalkPlace& from, const Transition& way, int arrived,
+                           ScreenId after) {
+        const QString what =
+            QStringLiteral("%1-%2, %3: ")
+                .arg(d.formName, d.states[std::size_t(from.state)].name, way.element);
+        if (way.leaves() && !(arrived < 0 && after == way.to.screen))
+            faults << what + "did not open its screen";
+        else if (!way.leaves() && (arrived < 0 || !way.to.allows(arrived)))
+            faults << what + "led elsewhere";
+    };
+    const std::vector<bool> reached = h.walk().walk(id, visit, tried);
+    for (std::size_t i = 0; i < reached.size(); ++i)
+        if (!reached[i])
+            faults << d.formName + '-' + d.states[i].name + ": never reached";
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    QVERIFY2(h.errors.messages.isEmpty(), qPrintable(h.errors.messages.join('\n')));
 }
 
 MIROSUTA_TEST_CLASS(NavigationTest)

@@ -119,14 +119,16 @@ void ShellTest::startShowsItsTextsAndLeadsToTheMenu() {
     QCOMPARE(h.currentName(), QString("スタート"));
     QCOMPARE(h.current()->windowTitle(), QString("はじめに"));
     QCOMPARE(h.current()->size(), QSize(768, 480));
-    QCOMPARE(h.panelLines(List1), (QStringList{"ようこそ", "", "　字下げ"}));
-    QCOMPARE(h.panelLines(List2), QStringList{"\\説明\\メニュー\\msg2.txt"});
+    QCOMPARE(h.on<controls::start::Tag>().panelLines(List1),
+             (QStringList{"ようこそ", "", "　字下げ"}));
+    QCOMPARE(h.on<controls::start::Tag>().panelLines(List2),
+             QStringList{"\\説明\\メニュー\\msg2.txt"});
     QVERIFY(h.current()->focusWidget());
     QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
-    auto* b = h.element<PictureButton>(Command1);
+    auto* b = h.on<controls::start::Tag>().element<PictureButton>(Command1);
     QVERIFY(b);
     QCOMPARE(b->accessibleName(), QString("メニュー"));
-    h.click(Command1);
+    h.on<controls::start::Tag>().click(Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -143,7 +145,7 @@ void ShellTest::endButtonsEndTheProgram() {
     QFETCH(ControlName, button);
     Harness h;
     h.open(screen);
-    h.click(button);
+    h.clickNamed(button);
     QVERIFY(!h.current());
     QCOMPARE(h.exits.statuses, QList<int>{0});
     QVERIFY(h.navigator().ended());

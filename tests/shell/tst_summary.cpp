@@ -19,7 +19,7 @@ QStringList captions(const Harness& h) {
     for (ControlName label :
          {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
           Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19})
-        out << h.element<Label>(label)->text();
+        out << qobject_cast<Label*>(h.named(label))->text();
     return out;
 }
 
@@ -42,12 +42,14 @@ void SummaryTest::opensWithFocusOnMenu() {
     Harness h;
     h.content.writeLines(kSummaryText, {"三つの構造", "　を比べよう"});
     h.open(ScreenId::Menu);
-    h.click(controls::menu::Command4);
+    h.on<controls::menu::Tag>().click(controls::menu::Command4);
     QCOMPARE(h.currentName(), QString("まとめ"));
     QCOMPARE(h.current()->windowTitle(), QString("ミロスタのまとめ"));
     QCOMPARE(h.current()->size(), QSize(768, 480));
-    QCOMPARE(h.panelLines(List1), (QStringList{"三つの構造", "　を比べよう"}));
-    QCOMPARE(h.element<TextPanel>(List1)->ground(), TextPanel::Ground::Blue);
+    QCOMPARE(h.on<controls::summary::Tag>().panelLines(List1),
+             (QStringList{"三つの構造", "　を比べよう"}));
+    QCOMPARE(h.on<controls::summary::Tag>().element<TextPanel>(List1)->ground(),
+             TextPanel::Ground::Blue);
     QVERIFY(h.current()->focusWidget());
     QCOMPARE(h.current()->focusWidget()->objectName(), Command1.text());
     // Links look like every other cell; Tab reaches them, a click gives them
@@ -58,7 +60,7 @@ void SummaryTest::opensWithFocusOnMenu() {
         QVERIFY(!l->font().underline());
         QVERIFY(!l->testAttribute(Qt::WA_SetCursor));
     }
-    h.click(Command1);
+    h.on<controls::summary::Tag>().click(Command1);
     QCOMPARE(h.currentName(), QString("メニュー"));
 }
 
@@ -83,8 +85,8 @@ void SummaryTest::linksLeadToTheirLessons() {
     QFETCH(ScreenId, target);
     Harness h;
     h.open(ScreenId::Summary);
-    QCOMPARE(h.element<Label>(label)->text(), caption);
-    h.click(label);
+    QCOMPARE(qobject_cast<Label*>(h.named(label))->text(), caption);
+    h.clickNamed(label);
     QCOMPARE(h.current()->id(), target);
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
@@ -105,12 +107,12 @@ void SummaryTest::otherCellsChangeNothing() {
     h.open(ScreenId::Summary);
     QPointer<Screen> summary = h.current();
     const QStringList before = captions(h);
-    h.click(element);
-    h.click(element);
+    h.clickNamed(element);
+    h.clickNamed(element);
     QVERIFY(summary);
     QCOMPARE(h.current(), summary.data());
     QCOMPARE(captions(h), before);
-    QCOMPARE(h.panelLines(List1), (QStringList{"一行目", "二行目"}));
+    QCOMPARE(h.on<controls::summary::Tag>().panelLines(List1), (QStringList{"一行目", "二行目"}));
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
 }
@@ -120,9 +122,9 @@ void SummaryTest::emptyTextLeavesTheTableWorking() {
     h.content.writeBytes(kSummaryText, QByteArray());
     h.open(ScreenId::Summary);
     QCOMPARE(h.currentName(), QString("まとめ"));
-    QVERIFY(h.shown(List1));
-    QCOMPARE(h.element<TextPanel>(List1)->count(), 0);
-    h.click(Label16);
+    QVERIFY(h.on<controls::summary::Tag>().shown(List1));
+    QCOMPARE(h.on<controls::summary::Tag>().element<TextPanel>(List1)->count(), 0);
+    h.on<controls::summary::Tag>().click(Label16);
     QCOMPARE(h.current()->id(), ScreenId::HcpNeighbours);
     QVERIFY(h.errors.messages.isEmpty());
 }
@@ -131,18 +133,19 @@ void SummaryTest::reentryRefillsThePanel() {
     Harness h;
     h.content.writeLines(kSummaryText, {"最初の文"});
     h.open(ScreenId::Menu);
-    h.click(controls::menu::Command4);
+    h.on<controls::menu::Tag>().click(controls::menu::Command4);
     const QStringList table = captions(h);
-    h.click(Label12);
+    h.on<controls::summary::Tag>().click(Label12);
     QCOMPARE(h.current()->id(), ScreenId::FccAtoms);
     h.content.writeLines(kSummaryText, {"書き換えた文", "もう一行"});
-    h.click(controls::latticeAtoms::Command2);
+    h.on<controls::latticeAtoms::Tag>().click(controls::latticeAtoms::Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
-    h.click(controls::menu::Command4);
+    h.on<controls::menu::Tag>().click(controls::menu::Command4);
     QCOMPARE(h.currentName(), QString("まとめ"));
-    QCOMPARE(h.panelLines(List1), (QStringList{"書き換えた文", "もう一行"}));
+    QCOMPARE(h.on<controls::summary::Tag>().panelLines(List1),
+             (QStringList{"書き換えた文", "もう一行"}));
     QCOMPARE(captions(h), table);
-    h.click(Label15);
+    h.on<controls::summary::Tag>().click(Label15);
     QCOMPARE(h.current()->id(), ScreenId::FccNeighbours);
 }
 

@@ -37,7 +37,7 @@ void TextRoomTest::rowIsCutAtTheRoom() {
     QFETCH(int, rows);
     Harness h;
     h.open(screen);
-    auto* p = h.element<TextPanel>(panel);
+    auto* p = qobject_cast<TextPanel*>(h.named(panel));
     QVERIFY(p);
     // A row of solid squares far wider than the panel, shifted by spaces so
     // that the room's edge falls inside a square's ink, not between two.

@@ -6,14 +6,16 @@
 
 #include <QApplication>
 
-// The stacking lesson end to end: every stage with the third layer placed
-// either way, メニュー from every state, and the whole lesson by keys alone.
+// The stacking lesson end to end: every state with the third layer placed
+// either way (the two ways out of 積み重ね選択's opening), and the whole
+// lesson by keys alone. The walk through every state and its メニュー is the
+// navigation test's.
 
 namespace {
 
 using controls::stacking::Command1;
 using controls::stacking::Command2;
-using controls::stackingThird::Command3;
+namespace third = controls::stackingThird;
 
 // The drawings the open screen shows, by their pictures' names.
 QStringList shownDrawings(const Harness& h) {
@@ -34,28 +36,17 @@ QStringList shownLabels(const Harness& h) {
     return out;
 }
 
-// The two ways through 積み重ね選択: the marker taken, and the 実行 that
-// then shows the other stack.
-struct Way {
-    const char* marker;
-    const char* run;
-};
-const Way kOverA{"Image2", "Command1"}, kOverC{"Image3", "Command3"};
-
-// Every press of the lesson from 積み重ね開始 to its end, one way.
-QStringList lessonPresses(const Way& w) {
-    return {"Command1", "Command1", "Command1", w.marker,
-            w.run,      "Command1", "Command1", "Command1"};
-}
-
+// The choice, as 積み重ね選択 declares it: the marker of each way, and the
+// stack it makes first, then the other.
 void addWays() {
     QTest::addColumn<QString>("marker");
-    QTest::addColumn<QString>("run");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("over A") << kOverA.marker << kOverA.run << "stack-hcp"
+    const auto& ways = screenDesign(ScreenId::StackingThird).states.front().transitions;
+    QCOMPARE(ways.size(), std::size_t(2));
+    QTest::newRow("over A") << ways[0].element << "stack-hcp"
                             << "stack-fcc";
-    QTest::newRow("over C") << kOverC.marker << kOverC.run << "stack-fcc"
+    QTest::newRow("over C") << ways[1].element << "stack-fcc"
                             << "stack-hcp";
 }
 
@@ -82,37 +73,34 @@ class StackingTest : public QObject {
 private slots:
     void lessonEndToEnd_data() { addWays(); }
     void lessonEndToEnd();
-    void menuFromEveryState_data();
-    void menuFromEveryState();
     void lessonByKeysAlone_data() { addWays(); }
     void lessonByKeysAlone();
 };
 
 void StackingTest::lessonEndToEnd() {
     QFETCH(QString, marker);
-    QFETCH(QString, run);
     QFETCH(QString, first);
     QFETCH(QString, second);
     const QString hcpName = "ＡＢＡＢ…　六方最密", fccName = "ＡＢＣＡＢＣ…　面心立方";
     Harness h;
-    h.open(ScreenId::Menu);
-    h.click(controls::menu::Command9);
+    h.open<ScreenId::Menu>().click(controls::menu::Command9);
     QCOMPARE(h.currentName(), QString("積み重ね開始"));
     for (int variant = 0; variant < 3; ++variant) {
         QCOMPARE(shownDrawings(h), QStringList{QString("stack-layer-%1").arg(variant)});
-        h.click(Command1);
+        h.on<controls::stacking::Tag>().click(Command1);
     }
 
     QCOMPARE(h.currentName(), QString("積み重ね選択"));
+    auto choice = h.on<third::Tag>();
     QCOMPARE(shownDrawings(h), QStringList{"stack-choice"});
     // Nothing leads on but the choice.
-    QVERIFY(!h.shown(Command1) && !h.shown(Command3));
-    QVERIFY(h.shown(controls::stackingThird::Image2) && h.shown(controls::stackingThird::Image3));
-    h.click(marker);
+    QVERIFY(!choice.shown(Command1));
+    QVERIFY(choice.shown(third::Image2) && choice.shown(third::Image3));
+    h.clickNamed(marker);
     QCOMPARE(shownDrawings(h), QStringList{first});
     QCOMPARE(shownLabels(h), QStringList{first == "stack-hcp" ? hcpName : fccName});
-    QVERIFY(!h.shown(controls::stackingThird::Image2) && !h.shown(controls::stackingThird::Image3));
-    h.click(run);
+    QVERIFY(!choice.shown(third::Image2) && !choice.shown(third::Image3));
+    choice.click(Command1);
     QCOMPARE(shownDrawings(h), QStringList({"stack-fcc", "stack-hcp"}));
     QCOMPARE(shownLabels(h), QStringList({hcpName, fccName}));
     // The chosen stack stays on the left, the other comes beside it.
@@ -120,46 +108,22 @@ void StackingTest::lessonEndToEnd() {
     for (TurnableDrawing* d : drawings)
         if (!d->isHidden())
             QCOMPARE(d->x() < 200, d->programPicture().fileName() == first);
-    QVERIFY(h.shown(controls::stackingThird::List4));
-    h.click(Command1);
+    QVERIFY(choice.shown(third::List4));
+    choice.click(Command1);
 
     QCOMPARE(h.currentName(), QString("積み重ね格子"));
+    auto cells = h.on<controls::stackingCells::Tag>();
     QCOMPARE(shownDrawings(h), QStringList{"stack-cell-fcc"});
-    h.click(Command1);
+    cells.click(Command1);
     QCOMPARE(shownDrawings(h), QStringList({"stack-cell-fcc", "stack-cell-hcp"}));
-    h.click(Command1);
+    cells.click(Command1);
     QCOMPARE(shownDrawings(h), QStringList({"stack-neighbours-fcc", "stack-neighbours-hcp"}));
     // The lesson ends with メニュー alone.
-    QVERIFY(!h.shown(Command1));
-    h.click(Command2);
+    QVERIFY(!cells.shown(Command1));
+    cells.click(Command2);
     QCOMPARE(h.currentName(), QString("メニュー"));
     QVERIFY(h.errors.messages.isEmpty());
     QVERIFY(h.exits.statuses.isEmpty());
-}
-
-void StackingTest::menuFromEveryState_data() {
-    QTest::addColumn<QStringList>("presses");
-    QSet<QString> seen;
-    for (const Way& w : {kOverA, kOverC}) {
-        const QStringList all = lessonPresses(w);
-        for (int n = 0; n < all.size(); ++n) {
-            const QStringList presses = all.mid(0, n);
-            if (!seen.contains(presses.join(' ')))
-                QTest::newRow(qPrintable(presses.join(' ') + ' ')) << presses;
-            seen.insert(presses.join(' '));
-        }
-    }
-}
-
-void StackingTest::menuFromEveryState() {
-    QFETCH(QStringList, presses);
-    Harness h;
-    h.open(ScreenId::StackingLayer);
-    for (const QString& p : presses)
-        h.click(p);
-    h.click(Command2);
-    QCOMPARE(h.currentName(), QString("メニュー"));
-    QVERIFY(h.errors.messages.isEmpty());
 }
 
 void StackingTest::lessonByKeysAlone() {
@@ -168,8 +132,7 @@ void StackingTest::lessonByKeysAlone() {
     Harness h;
     Screen* menu = h.open(ScreenId::Menu);
     QVERIFY(menu && QTest::qWaitForWindowActive(menu));
-    // From the first lesson button past the other five and 充填率・密度 to 積み重ね.
-    for (int i = 0; i < 7; ++i)
+    for (int i = tabsTo(menu->design(), controls::menu::Command9); i > 0; --i)
         key(h, Qt::Key_Tab);
     QCOMPARE(focusedName(), controls::menu::Command9.text());
     key(h, Qt::Key_Space);
@@ -186,6 +149,7 @@ void StackingTest::lessonByKeysAlone() {
     // A marker takes Enter as well as Space.
     key(h, marker == "Image3" ? Qt::Key_Return : Qt::Key_Space);
     QCOMPARE(shownDrawings(h), QStringList{first});
+    QCOMPARE(focusedName(), Command1.text());
     key(h, Qt::Key_Space); // the other stack
     QCOMPARE(shownDrawings(h).size(), 2);
     QCOMPARE(focusedName(), Command1.text());

@@ -32,6 +32,16 @@ QStringList texts(const ControlNames& names) {
     return out;
 }
 
+int tabsTo(const ScreenDesign& d, const ControlName& name) {
+    const qsizetype from = d.tabOrder.indexOf(d.firstFocus), to = d.tabOrder.indexOf(name.text());
+    return int((to - from + d.tabOrder.size()) % d.tabOrder.size());
+}
+
+QStringList panelLinesOf(QWidget* panel) {
+    auto* p = qobject_cast<TextPanel*>(panel);
+    return p ? p->lines() : QStringList();
+}
+
 QByteArray encodeCp932(const QStringList& lines) {
     QStringEncoder enc("Shift_JIS");
     QByteArray out;
@@ -130,13 +140,13 @@ QString Harness::currentName() const {
     return current() ? current()->objectName() : QString();
 }
 
-void Harness::click(ControlName name) {
-    click(name.text());
+QWidget* Harness::named(const QString& name) const {
+    return current() ? current()->element(name) : nullptr;
 }
 
-void Harness::click(const QString& name) {
+void Harness::clickNamed(const QString& name) {
     Screen* s = current();
-    QWidget* w = s ? s->findChild<QWidget*>(name) : nullptr;
+    QWidget* w = named(name);
     if (!w) {
         QTest::qFail(qPrintable("no element " + name), __FILE__, __LINE__);
         return;
@@ -148,16 +158,6 @@ void Harness::click(const QString& name) {
     }
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     flushDeletes();
-}
-
-bool Harness::shown(ControlName name) const {
-    QWidget* w = element<QWidget>(name);
-    return w && !w->isHidden();
-}
-
-QStringList Harness::panelLines(ControlName name) const {
-    auto* p = element<TextPanel>(name);
-    return p ? p->lines() : QStringList();
 }
 
 void Harness::flushDeletes() {

@@ -6,6 +6,7 @@
 #include "navigator.h"
 #include "screen.h"
 #include "services.h"
+#include "statewalk.h"
 
 #include <QByteArray>
 #include <QList>
@@ -69,6 +70,13 @@ QStringList allTextFiles();
 // The drill's pictures and sounds, as paths below the base folder.
 QStringList allMediaFiles();
 
+// How many presses of Tab take the focus from the screen's first focus to
+// the element, by its declared tab order.
+int tabsTo(const ScreenDesign& d, const ControlName& name);
+
+// The lines of a text panel; empty for anything else.
+QStringList panelLinesOf(QWidget* panel);
+
 // A _data() column "id" with one row per screen, named by its form name.
 void addScreenRows();
 
@@ -92,9 +100,10 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Several elements of one screen, as a helper's argument.
+template <class Tag> class On;
+
+// Names of several screens as data, for lists that span them.
 using ControlNames = QList<ControlName>;
-// Their objectNames.
 QStringList texts(const ControlNames& names);
 
 // A fresh content folder, fakes for the services, and a navigator of its own
@@ -120,18 +129,38 @@ public:
     Navigator& navigator() const { return *m_navigator; }
     // A new run of the program after it has ended: a fresh navigator.
     void newRun();
+    // A walk through the states of this harness's screens; its waits move
+    // the harness's clock.
+    StateWalk walk() {
+        return StateWalk(*m_navigator, [this](double seconds) { clock.now += seconds; });
+    }
 
     Screen* open(ScreenId id); // SwitchScreen from nowhere
+    // Opens the screen and looks at it by its names.
+    template <ScreenId Id> On<TagOf<Id>> open() {
+        open(Id);
+        return On<TagOf<Id>>(*this);
+    }
     Screen* current() const;
     QString currentName() const; // form name, empty if none
-    // Clicks the visible element of the open screen with that name.
-    void click(ControlName name);
-    void click(const QString& name);
-    template <class T> T* element(ControlName name) const {
-        return current() ? current()->findChild<T*>(name.text()) : nullptr;
+    // The open screen, by the names of its tag (or a tag it derives from):
+    // another screen's name does not compile, and a test fails if the open
+    // screen does not take the tag's names.
+    template <class Tag> On<Tag> on() const { return On<Tag>(const_cast<Harness&>(*this)); }
+    template <ScreenId Id> On<TagOf<Id>> on() const { return on<TagOf<Id>>(); }
+
+    // By a name as data (a walk's presses, a list of several screens'
+    // names): clicks the element, failing the test if it is missing or
+    // hidden; the element, or null.
+    void clickNamed(const QString& name);
+    QWidget* named(const QString& name) const;
+    bool shownNamed(const QString& name) const {
+        QWidget* w = named(name);
+        return w && !w->isHidden();
     }
-    bool shown(ControlName name) const; // exists and not hidden
-    QStringList panelLines(ControlName name) const;
+    void clickNamed(const ControlName& name) { clickNamed(name.text()); }
+    QWidget* named(const ControlName& name) const { return named(name.text()); }
+    bool shownNamed(const ControlName& name) const { return shownNamed(name.text()); }
     // Delivers what the screens queued for the navigator (a failed text),
     // then deletes the screens it closed.
     static void flushDeletes();
@@ -142,10 +171,38 @@ private:
     std::unique_ptr<Navigator> m_navigator;
 };
 
-// Data-driven tests name their elements in a column of this type.
+// Data-driven tests carry names in their columns.
 Q_DECLARE_METATYPE(ControlName)
-
-// A screen's typed name goes into such a column as the name it is.
 template <class Tag> QTestData& operator<<(QTestData& data, const Control<Tag>& name) {
     return data << static_cast<const ControlName&>(name);
+}
+
+// The open screen of a harness, seen through the names of one tag.
+template <class Tag> class On {
+public:
+    explicit On(Harness& h) : m_h(h) {
+        Screen* s = h.current();
+        if (!s || !s->design().takes(typeid(Tag)))
+            QTest::qFail(qPrintable("the open screen " + h.currentName() +
+                                    " does not take the names of " + typeid(Tag).name()),
+                         __FILE__, __LINE__);
+    }
+    void click(NameOf<Tag> auto name) { m_h.clickNamed(name.text()); }
+    // Exists and is not hidden.
+    bool shown(NameOf<Tag> auto name) const {
+        QWidget* w = m_h.named(name.text());
+        return w && !w->isHidden();
+    }
+    template <class T> T* element(NameOf<Tag> auto name) const {
+        return qobject_cast<T*>(m_h.named(name.text()));
+    }
+    QStringList panelLines(NameOf<Tag> auto name) const { return lines(m_h.named(name.text())); }
+    Screen* screen() const { return m_h.current(); }
+
+private:
+    static QStringList lines(QWidget* panel);
+    Harness& m_h;
+};
+template <class Tag> QStringList On<Tag>::lines(QWidget* panel) {
+    return panelLinesOf(panel);
 }

@@ -1,26 +1,29 @@
-// Renders every screen in every stage to PNG:
+// Renders every screen in every state to PNG:
 // screenshot-tour <out-folder> [content-folder].
-// With "-" as the folder it tours the same way and writes nothing (for
-// checking that the program itself writes nothing). With --layout FILE it
-// writes, as JSON, every screen's named elements and their places in window
-// pixels, and the presses of its declared stages, instead (for tests that
+// Each state is reached as the screen's declaration leads there (StateWalk)
+// and shot as <form name>-<state name>.png. With "-" as the folder it tours
+// the same way and writes nothing (for checking that the program itself
+// writes nothing). With --layout FILE it writes, as JSON, every screen's
+// named elements and their places in window pixels, its states with the
+// presses that reach each, and its main line of presses (for tests that
 // click the program where it has no widgets of its own to find, as in a
 // browser; the build writes it as screens.json).
 // Uses the built content folder beside the program, or the one given, and a
 // fixed clock and draw, so the pictures are the same at every run. With a
-// content folder of its own, every question of the drill is shot too.
-#include "drillscreen.h"
+// content folder of its own, the opening of a screen whose class holds
+// progress of its own is shot at every such place too (each question of the
+// drill).
 #include "latticeatomsdesign.h"
 #include "latticeinteriordesign.h"
 #include "latticeneighboursdesign.h"
 #include "navigator.h"
-#include "packingdesign.h"
 #include "programlook.h"
+#include "screen.h"
 #include "screenclasses.h"
 #include "services.h"
+#include "statewalk.h"
 #include "turnabledrawing.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -28,8 +31,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
 
 namespace {
 
@@ -67,31 +68,6 @@ public:
 StillClock g_clock;
 // The tour's own navigator, made in main().
 Navigator* g_navigator = nullptr;
-
-void flush() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void click(const QString& name) {
-    Screen* s = g_navigator->current();
-    QWidget* w = s ? s->element(name) : nullptr;
-    if (!w || w->isHidden()) {
-        qWarning("cannot click %s", qPrintable(name));
-        return;
-    }
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-    flush();
-}
-
-void endPause() {
-    g_clock.now += 3.0;
-    if (Screen* s = g_navigator->current())
-        if (auto* t = s->findChild<QTimer*>(controls::drill::Timer1.text()); t && t->isActive())
-            QMetaObject::invokeMethod(t, "timeout");
-    flush();
-}
-
 bool g_write = true;
 
 void shoot(const QDir& out, const QString& name) {
@@ -103,18 +79,18 @@ void shoot(const QDir& out, const QString& name) {
     qInfo("%s", qPrintable(name));
 }
 
-// Opens the screen and makes its first stages, or (-1) all that stay on it.
-void playStages(const ScreenDesign& design, int upTo) {
-    g_navigator->switchScreen(design.id);
-    flush();
-    for (int i = 0; upTo < 0 || i < upTo; ++i) {
-        if (i >= int(design.stages.size()))
-            break;
-        const Press& p = design.stages[std::size_t(i)];
-        if (!p.steps.empty() && p.steps.back().kind == Step::Kind::Move)
-            break;
-        click(p.element);
-    }
+StateWalk makeWalk() {
+    return StateWalk(*g_navigator, [](double seconds) { g_clock.now += seconds; });
+}
+
+// The way from the screen's opening to each of its states.
+QHash<QString, QList<WalkStep>> pathsToStates(ScreenId id) {
+    QHash<QString, QList<WalkStep>> out;
+    makeWalk().walk(id, [&](Screen* s, const WalkPlace& place, bool first) {
+        if (first)
+            out.insert(s->stateName(), place.path);
+    });
+    return out;
 }
 
 // Drawings turned as a learner turns them: the finished cell, the twelve
@@ -127,17 +103,17 @@ void playStages(const ScreenDesign& design, int upTo) {
 void shootTurned(const QDir& out) {
     const struct {
         ScreenId screen;
-        int stages;
+        const char* state;
         ControlName drawing;
         celldrawing::Turn turn;
     } turned[] = {
-        {ScreenId::BccInterior, -1, controls::latticeInterior::Image2, {40, 15}},
-        {ScreenId::HcpNeighbours, 1, controls::latticeNeighbours::Image4, {-10, 5}},
-        {ScreenId::FccAtoms, 0, controls::latticeAtoms::Image2, {-35, 20}},
+        {ScreenId::BccInterior, "10", controls::latticeInterior::Image2, {40, 15}},
+        {ScreenId::HcpNeighbours, "1", controls::latticeNeighbours::Image4, {-10, 5}},
+        {ScreenId::FccAtoms, "0", controls::latticeAtoms::Image2, {-35, 20}},
     };
     for (const auto& t : turned) {
         const ScreenDesign& design = screenDesign(t.screen);
-        playStages(design, t.stages);
+        makeWalk().replay(t.screen, pathsToStates(t.screen).value(t.state));
         auto* drawing =
             qobject_cast<TurnableDrawing*>(g_navigator->current()->element(t.drawing.text()));
         if (!drawing) {
@@ -151,15 +127,46 @@ void shootTurned(const QDir& out) {
     }
 }
 
+QJsonArray pathJson(const QList<WalkStep>& path) {
+    QJsonArray out;
+    for (const WalkStep& step : path)
+        out.append(step.wait
+                       ? QJsonValue(QJsonObject{{"wait", step.element}, {"seconds", step.seconds}})
+                       : QJsonValue(step.element));
+    return out;
+}
+
+// The screen's main line: from the opening, each state's first way out,
+// until one leaves the screen or comes back to a state already passed.
+QJsonArray mainLine(const ScreenDesign& design) {
+    QJsonArray out;
+    std::vector<bool> passed(design.states.size(), false);
+    int state = 0;
+    while (!passed[std::size_t(state)]) {
+        passed[std::size_t(state)] = true;
+        const auto& ways = design.states[std::size_t(state)].transitions;
+        if (ways.empty() || ways.front().key != AnswerKey::None ||
+            ways.front().trigger != Transition::Trigger::Press)
+            break;
+        const Transition& way = ways.front();
+        out.append(QJsonObject{{"press", way.element}, {"leaves", way.leaves()}});
+        if (way.leaves() || way.to.kind != Destination::Kind::State)
+            break;
+        state = way.to.state;
+    }
+    return out;
+}
+
 // Every named element of every screen as the screen opens: its rectangle in
-// window pixels and whether it shows; and the screen's stages in turn: the
-// element pressed and whether the stage leaves the screen.
+// window pixels and whether it shows; the screen's states, each with the way
+// to it from the opening; and its main line of presses.
 bool writeLayout(const QString& file) {
     QJsonObject screens;
     for (int i = 0; i < kScreenCount; ++i) {
         const ScreenDesign& design = screenDesign(ScreenId(i));
+        const QHash<QString, QList<WalkStep>> paths = pathsToStates(design.id);
         g_navigator->switchScreen(design.id);
-        flush();
+        flushEvents();
         Screen* s = g_navigator->current();
         if (!s)
             continue;
@@ -174,15 +181,14 @@ bool writeLayout(const QString& file) {
                                                          {"height", r.height()},
                                                          {"shown", w->isVisibleTo(s)}});
         }
-        QJsonArray stages;
-        for (const Press& p : design.stages)
-            stages.append(QJsonObject{
-                {"press", p.element},
-                {"leaves", !p.steps.empty() && p.steps.back().kind == Step::Kind::Move}});
+        QJsonObject states;
+        for (const StateDesign& state : design.states)
+            states.insert(state.name, pathJson(paths.value(state.name)));
         screens.insert(design.formName, QJsonObject{{"width", s->width()},
                                                     {"height", s->height()},
                                                     {"elements", elements},
-                                                    {"stages", stages}});
+                                                    {"states", states},
+                                                    {"stages", mainLine(design)}});
     }
     QFile f(file);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -218,89 +224,17 @@ int main(int argc, char** argv) {
     if (layout)
         return writeLayout(QString::fromLocal8Bit(argv[2])) && report.count == 0 ? 0 : 1;
 
-    // Every screen at its opening and after each of its stages, the presses
-    // its declaration gives; the drill, a game rather than stages, below.
+    // Every screen at its opening and in each of its states.
     for (int i = 0; i < kScreenCount; ++i) {
         const ScreenDesign& design = screenDesign(ScreenId(i));
-        if (design.id == ScreenId::Drill)
-            continue;
-        g_navigator->switchScreen(design.id);
-        flush();
-        shoot(out, design.formName + "-0");
-        int stage = 1;
-        for (const Press& p : design.stages) {
-            // A stage that leaves the screen has no picture of its own.
-            if (!p.steps.empty() && p.steps.back().kind == Step::Kind::Move)
-                break;
-            click(p.element);
-            shoot(out, QStringLiteral("%1-%2").arg(design.formName).arg(stage++));
-        }
-        // A choice leads into the stages another way: a press that sets the
-        // stage, taken from the opening as far as such presses go ("-1b").
-        bool reopened = false;
-        for (const Press& p : design.presses) {
-            const auto rewind = std::find_if(p.steps.begin(), p.steps.end(), [](const Step& s) {
-                return s.kind == Step::Kind::Rewind;
-            });
-            if (rewind == p.steps.end())
-                continue;
-            if (!reopened) {
-                g_navigator->switchScreen(design.id);
-                flush();
-                reopened = true;
-            }
-            QWidget* w = g_navigator->current()->element(p.element);
-            if (!w || w->isHidden())
-                continue;
-            click(p.element);
-            shoot(out, QStringLiteral("%1-%2b").arg(design.formName).arg(rewind->stage));
-        }
+        int places = 0;
+        makeWalk().walk(design.id, [&](Screen* s, const WalkPlace& place, bool first) {
+            if (first)
+                shoot(out, design.formName + '-' + s->stateName());
+            else if (ownContent && place.state == 0 && !place.progress.isEmpty())
+                shoot(out, QStringLiteral("%1-0-%2").arg(design.formName).arg(++places));
+        });
     }
-
     shootTurned(out);
-
-    {
-        // The draws give the questions in the order of the list; each is
-        // answered as its line says.
-        g_navigator->switchScreen(ScreenId::Drill);
-        flush();
-        auto* drill = qobject_cast<DrillScreen*>(g_navigator->current());
-        if (!drill)
-            return 1;
-        const DrillGame& game = drill->game();
-        shoot(out, "ドリル-0");
-        // 2 : 4 is never a right answer of the shipped questions.
-        const bool twoFour = game.rightA() == 2 && game.rightB() == 4;
-        click(controls::drill::Command2[twoFour ? 3 : 2].text());
-        shoot(out, "ドリル-1-A");
-        click(controls::drill::Command2[4].text());
-        shoot(out, "ドリル-2-wrong");
-        endPause();
-        for (int q = 0; q < game.questionCount(); ++q) {
-            if (ownContent)
-                shoot(out, QStringLiteral("ドリル-問%1").arg(q + 1));
-            click(controls::drill::Command2[game.rightA()].text());
-            click(controls::drill::Command2[game.rightB()].text());
-            if (q == 0)
-                shoot(out, "ドリル-3-right");
-            endPause();
-        }
-        shoot(out, "ドリル-4-end");
-    }
-
-    {
-        // 密度問題 answered wrong, then right: its judged states.
-        using namespace controls::densityQuestion;
-        const std::array<int, 2> a = packing::answerDigits(cell::metal(kQuestionMetal));
-        g_navigator->switchScreen(ScreenId::DensityQuiz);
-        flush();
-        click(Command2[a[0]].text());
-        shoot(out, "密度問題-1-first");
-        click(Command2[(a[1] + 3) % 10].text());
-        shoot(out, "密度問題-2-wrong");
-        click(Command2[a[0]].text());
-        click(Command2[a[1]].text());
-        shoot(out, "密度問題-3-right");
-    }
     return report.count == 0 ? 0 : 1;
 }
