@@ -1,5 +1,7 @@
 #include "answerentry.h"
 
+#include <algorithm>
+
 void AnswerEntry::ask(const QList<int>& answer) {
     m_answer = answer;
     m_entered.clear();
@@ -18,7 +20,7 @@ void AnswerEntry::press(int digit) {
     emit digitEntered(int(m_entered.size()) - 1, digit);
     if (m_entered.size() < m_answer.size())
         return;
-    const bool right = m_entered == m_answer;
+    const bool right = std::equal(m_entered.begin(), m_entered.end(), m_answer.begin());
     m_state = right ? State::Right : State::Wrong;
     if (!right)
         ++m_wrongTries;
@@ -36,7 +38,10 @@ int AnswerEntry::digitFor(AnswerKey key) const {
     const qsizetype next = judged() ? 0 : m_entered.size();
     if (!open || next >= m_answer.size())
         return -1;
-    const bool rightSoFar = judged() || m_entered == m_answer.mid(0, next);
+    // Compared digit by digit: Qt 6.4 compares two empty lists through a null pointer.
+    bool rightSoFar = true;
+    for (qsizetype i = 0; i < next && !judged(); ++i)
+        rightSoFar = rightSoFar && m_entered[i] == m_answer[i];
     const int right = m_answer[next];
     if (key == AnswerKey::Right)
         return rightSoFar ? right : -1;
