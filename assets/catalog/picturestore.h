@@ -9,7 +9,10 @@
 // screen is high-DPI.
 class PictureStore {
 public:
+    // For a new element: at the largest ratio of the application's screens.
     static QPixmap pixmap(const QString& name);
+    // For an element drawn at that device pixel ratio.
+    static QPixmap pixmap(const QString& name, qreal devicePixelRatio);
     static QIcon windowIcon();
     static bool has(const QString& name);
 };
