@@ -17,13 +17,6 @@ QString resourcePath(const QString& name, int ratio) {
     return QStringLiteral(":/pictures/%1%2.png").arg(name, ratio > 1 ? "@2x" : "");
 }
 
-// Twice-size pictures only where a screen has more than one device pixel per
-// logical pixel: elsewhere they would cost four times the decoding and memory
-// and be scaled down at every paint.
-int pictureRatio(qreal devicePixelRatio) {
-    return devicePixelRatio > 1.0 ? 2 : 1;
-}
-
 qreal applicationRatio() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     return app ? app->devicePixelRatio() : 1.0;
@@ -57,7 +50,7 @@ QPixmap PictureStore::pixmap(const QString& name, qreal devicePixelRatio) {
     }();
     Q_UNUSED(limited);
     ensurePicturePacks();
-    const int ratio = pictureRatio(devicePixelRatio);
+    const int ratio = ratioFor(devicePixelRatio);
     const QString key = QStringLiteral("picture:%1@%2").arg(name).arg(ratio);
     QPixmap p;
     if (QPixmapCache::find(key, &p))

@@ -57,7 +57,8 @@ void Picture::paintContents(QPaintEvent* e) {
     }
     // A program picture follows the ratio it is drawn at: it moves between a
     // window and the full screen.
-    if (!m_pictureName.isEmpty())
+    if (!m_pictureName.isEmpty() &&
+        m_picture.devicePixelRatio() != PictureStore::ratioFor(devicePixelRatioF()))
         m_picture = PictureStore::pixmap(m_pictureName, devicePixelRatioF());
     // At 125 % or 150 % the twice-size picture is shrunk to 0.625 or 0.75 of
     // its pixels; without filtering that drops its one-pixel lines. At 100 %

@@ -21,7 +21,8 @@ QSize PictureButton::sizeHint() const {
 void PictureButton::paintEvent(QPaintEvent*) {
     // The face follows the ratio it is drawn at: the button moves between a
     // window and the full screen.
-    m_face = PictureStore::pixmap(m_faceName, devicePixelRatioF());
+    if (m_face.devicePixelRatio() != PictureStore::ratioFor(devicePixelRatioF()))
+        m_face = PictureStore::pixmap(m_faceName, devicePixelRatioF());
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF faceSize = m_face.deviceIndependentSize();
