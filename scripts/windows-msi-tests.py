@@ -158,9 +158,9 @@ def main():
         check(SCHOOL in (registry(SETTING) or ""), "the upgrade keeps the content folder")
 
         # The installed checker reads the school's folder by default.
-        report = wine(os.path.join(installed, "mirosuta-check.exe"))
-        check(SCHOOL in report.stdout, "mirosuta-check checks the school's folder: "
-              + report.stdout.strip().splitlines()[-1] if report.stdout.strip() else "no report")
+        report = wine(os.path.join(installed, "mirosuta-check.exe")).stdout.strip()
+        summary = report.splitlines()[-1] if report else "(nothing printed)"
+        check(SCHOOL in report, f"mirosuta-check checks the school's folder: {summary}")
 
         # The program shows はじめに with the school's text.
         names = run_program(os.path.join(installed, "mirosuta.exe"), [],

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,6 +46,27 @@ bool coversDisplay(const FullScreen& f) {
     return qRound(logical.width() * f.scale()) >= kDisplay.width() &&
            qRound(logical.height() * f.scale()) >= kDisplay.height() &&
            qRound((logical.width() - 1) * f.scale()) < kDisplay.width();
+}
+
+// The window shows on the display, its first frame drawn.
+bool exposed(const QWidget* w) {
+    if (!QTest::qWaitFor([w] { return w->windowHandle() && w->windowHandle()->isExposed(); }))
+        return false;
+    QTest::qWait(300);
+    return true;
+}
+
+// The shipped texts, for the screenshots.
+bool shipTexts(Harness& h) {
+    const QStringList texts = allTextFiles();
+    return std::all_of(texts.begin(), texts.end(),
+                       [&h](const QString& t) { return h.content.copyShipped(t); });
+}
+
+// スタート in its own window on the display, or nullptr.
+Screen* openStart(Harness& h) {
+    Screen* s = h.open(ScreenId::Start);
+    return s && exposed(s) ? s : nullptr;
 }
 
 bool xdotool(const QStringList& args) {
@@ -87,7 +109,6 @@ private slots:
 private:
     // Enters the full screen and waits until the window manager has given it the display.
     void enter(FullScreen& fullScreen);
-    void waitForWindow(Screen* s);
 };
 
 void FullScreenTest::initTestCase() {
@@ -105,17 +126,10 @@ void FullScreenTest::enter(FullScreen& fullScreen) {
     QTest::qWait(300); // the first frame reaches the server
 }
 
-void FullScreenTest::waitForWindow(Screen* s) {
-    QTRY_VERIFY(s->isWindow() && s->windowHandle() && s->windowHandle()->isExposed());
-    QTest::qWait(300);
-}
-
 void FullScreenTest::fillsTheDisplayCentred() {
     // As the big screen's shortcut starts the program: full screen first.
     Harness h;
-    // The shipped texts, for the screenshot.
-    for (const char* text : {"\\説明\\メニュー\\msg1.txt", "\\説明\\メニュー\\msg2.txt"})
-        QVERIFY(h.content.copyShipped(QString::fromUtf8(text)));
+    QVERIFY(shipTexts(h));
     FullScreen fullScreen(h.navigator());
     enter(fullScreen);
     QVERIFY(h.open(ScreenId::Start));
@@ -146,9 +160,8 @@ void FullScreenTest::fillsTheDisplayCentred() {
 void FullScreenTest::textIsDrawnLargerNotStretched() {
     Harness h;
     FullScreen fullScreen(h.navigator());
-    QVERIFY(h.open(ScreenId::Start));
-    Screen* s = h.current();
-    waitForWindow(s);
+    Screen* s = openStart(h);
+    QVERIFY(s);
     auto* panel = h.element<TextPanel>(controls::start::List1);
     const QImage window = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(window.size(), panel->size());
@@ -173,9 +186,9 @@ void FullScreenTest::textIsDrawnLargerNotStretched() {
 
 void FullScreenTest::pressesAndTheReaderFollowTheScale() {
     Harness h;
+    QVERIFY(shipTexts(h));
     FullScreen fullScreen(h.navigator());
-    QVERIFY(h.open(ScreenId::Start));
-    waitForWindow(h.current());
+    QVERIFY(openStart(h));
     enter(fullScreen);
     const qreal k = fullScreen.scale();
     QWidget* menu = h.current()->element(controls::start::Command1.text());
@@ -193,14 +206,18 @@ void FullScreenTest::pressesAndTheReaderFollowTheScale() {
     QTRY_VERIFY(h.current()->isVisible());
     QTest::qWait(300);
     shoot(QStringLiteral("メニュー"));
+    // The cell that turns, drawn at the display's resolution.
+    h.navigator().switchScreen(ScreenId::BccInterior);
+    QTRY_VERIFY(h.current() && h.current()->isVisible());
+    QTest::qWait(500);
+    shoot(QStringLiteral("体心内部"));
 }
 
 void FullScreenTest::keysGoBackAndForth() {
     Harness h;
     FullScreen fullScreen(h.navigator());
-    QVERIFY(h.open(ScreenId::Start));
-    Screen* s = h.current();
-    waitForWindow(s);
+    Screen* s = openStart(h);
+    QVERIFY(s);
     const QImage before = s->grab().toImage();
     s->activateWindow();
     QTRY_VERIFY(s->isActiveWindow());
@@ -213,7 +230,7 @@ void FullScreenTest::keysGoBackAndForth() {
 
     QVERIFY(xdotool({"key", "F11"}));
     QTRY_VERIFY(!fullScreen.isOn());
-    waitForWindow(s);
+    QVERIFY(s->isWindow() && exposed(s));
     QCOMPARE(s->size(), QSize(768, 480));
     QCOMPARE(s->devicePixelRatioF(), 1.0);
     // The window is as it was, pixel for pixel: the pictures are the window's again.
