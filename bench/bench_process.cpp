@@ -2,11 +2,14 @@
 // each against a bare Qt window program and against one that shows a panel of
 // Japanese text, and memory growth over many tours.
 // Run: build/default/bench/bench_process [runs]
+#include "basefolder.h"
+#include "fullscreen.h"
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "processmemory.h"
-#include "screen.h"
 #include "program.h"
+#include "schoolfolder.h"
+#include "screen.h"
 #include "services.h"
 #include "turnabledrawing.h"
 
@@ -70,7 +73,9 @@ int child(int tours, bool turn = false) {
     Services services = system.services();
     Navigator navigator(
         {QString(), {services.clock, services.random, sound, services.errorReport, noExit}});
-    startProgram(navigator, sound, contentFolder());
+    // Its keys for the full screen, as main() sets them up.
+    FullScreen fullScreen(navigator);
+    startProgram(navigator, sound, ContentBaseFolder(contentFolder(), SchoolContentFolder()));
     settleEvents();
     if (tours > 0) {
         // Let the program finish what it starts after the first screen

@@ -9,10 +9,11 @@ preset="${1:-default}"
 shift || true
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgif-dev libsndfile1-dev libpng-dev libimagequant-dev libbenchmark-dev
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic strace
+  xvfb openbox xdotool
 )
 # The asan preset uses gcc's own sanitizers; only libFuzzer needs clang.
 if [ "$preset" = fuzz ] || [ "${MIROSUTA_FUZZ:-}" = 1 ]; then

@@ -17,12 +17,9 @@ QString resourcePath(const QString& name, int ratio) {
     return QStringLiteral(":/pictures/%1%2.png").arg(name, ratio > 1 ? "@2x" : "");
 }
 
-// Twice-size pictures only where a screen has more than one device pixel per
-// logical pixel: elsewhere they would cost four times the decoding and memory
-// and be scaled down at every paint.
-int pictureRatio() {
+qreal applicationRatio() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
+    return app ? app->devicePixelRatio() : 1.0;
 }
 
 // Every picture of the program is a PNG: told so, Qt's reader neither asks nor
@@ -38,6 +35,10 @@ bool readPicture(const QString& path, QPixmap* into) {
 } // namespace
 
 QPixmap PictureStore::pixmap(const QString& name) {
+    return pixmap(name, applicationRatio());
+}
+
+QPixmap PictureStore::pixmap(const QString& name, qreal devicePixelRatio) {
     // Decoding a picture again is cheap: the desktop's are stored unfiltered
     // (about the cost of a copy), and the browser's palette pictures inflate
     // faster than full-colour ones would from its packs. So a bounded cache
@@ -49,7 +50,7 @@ QPixmap PictureStore::pixmap(const QString& name) {
     }();
     Q_UNUSED(limited);
     ensurePicturePacks();
-    const int ratio = pictureRatio();
+    const int ratio = ratioFor(devicePixelRatio);
     const QString key = QStringLiteral("picture:%1@%2").arg(name).arg(ratio);
     QPixmap p;
     if (QPixmapCache::find(key, &p))

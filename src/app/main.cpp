@@ -1,6 +1,9 @@
+#include "basefolder.h"
+#include "fullscreen.h"
 #include "lazysoundplayer.h"
 #include "navigator.h"
 #include "program.h"
+#include "schoolfolder.h"
 #include "services.h"
 
 #include <QApplication>
@@ -14,7 +17,12 @@ int main(int argc, char** argv) {
     LazySoundPlayer sound(QCoreApplication::applicationDirPath());
     const SystemServices services(sound);
     Navigator navigator({QString(), services.services()});
-    startProgram(navigator, sound, QCoreApplication::applicationDirPath());
+    // F11 toggles the full screen; the big screen's shortcut starts in it.
+    FullScreen fullScreen(navigator);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--fullscreen")))
+        fullScreen.enter();
+    startProgram(navigator, sound,
+                 ContentBaseFolder(QCoreApplication::applicationDirPath(), SchoolContentFolder()));
     if (navigator.ended())
         return navigator.exitStatus();
     return app.exec();

@@ -1,5 +1,6 @@
 // mirosuta-check [FOLDER]: reads every file the program reads below FOLDER
-// (by default the folder of this executable, where the program lies too) and
+// (by default where the program reads: the school's content folder that the
+// installation names, else the folder of this executable) and
 // prints one line per problem, then a summary. Exit status 1 when something
 // is wrong. It never writes.
 
@@ -7,6 +8,7 @@
 #include "checkplatform.h"
 #include "contentchecker.h"
 #include "programlook.h"
+#include "schoolfolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,12 +24,16 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1Char('-')))) {
-        QTextStream(stderr) << "使い方: mirosuta-check [フォルダー]\n"
-                               "フォルダーを省くと、このプログラムのあるフォルダーを調べます。\n";
+        QTextStream(stderr)
+            << "使い方: mirosuta-check [フォルダー]\n"
+               "フォルダーを省くと、プログラムが読むフォルダー（インストールで教材フォルダーを\n"
+               "指定したときはそのフォルダー、ほかはこのプログラムのあるフォルダー）を調べます。\n";
         return 2;
     }
-    const QString folder = args.isEmpty() ? RootFolderRule(QCoreApplication::applicationDirPath())
-                                          : RootFolderRule(QDir(args.first()).absolutePath());
+    const QString folder =
+        args.isEmpty()
+            ? ContentBaseFolder(QCoreApplication::applicationDirPath(), SchoolContentFolder())
+            : RootFolderRule(QDir(args.first()).absolutePath());
     if (!QFileInfo(folder).isDir()) {
         out << QStringLiteral("フォルダーが見つかりません: %1\n")
                    .arg(QDir::toNativeSeparators(folder));

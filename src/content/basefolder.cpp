@@ -13,3 +13,11 @@ QString ContentPath(const QString& baseFolder, const QString& relative) {
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::toNativeSeparators(baseFolder + rel);
 }
+
+QString ContentBaseFolder(const QString& executableFolder, const QString& schoolFolder) {
+    if (schoolFolder.isEmpty())
+        return RootFolderRule(executableFolder);
+    // A relative name counts from the program's folder, not from wherever it was started.
+    return RootFolderRule(QDir::cleanPath(
+        QDir(executableFolder).absoluteFilePath(QDir::fromNativeSeparators(schoolFolder))));
+}

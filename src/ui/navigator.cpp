@@ -66,6 +66,15 @@ void Navigator::switchScreen(ScreenId target) {
         return;
     }
     m_current = s;
+    if (!m_host || !m_host->host(s))
+        showInWindow(s);
+    s->activateWindow();
+    if (QWidget* f = s->firstFocus())
+        f->setFocus(Qt::OtherFocusReason);
+    emit screenShown(s);
+}
+
+void Navigator::showInWindow(Screen* s) {
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), s->size());
         r.moveCenter(display->availableGeometry().center());
@@ -75,10 +84,6 @@ void Navigator::switchScreen(ScreenId target) {
     // browser page), the fixed design would sit in a corner of a screen-sized
     // window; it is a window of its own size everywhere.
     s->setVisible(true);
-    s->activateWindow();
-    if (QWidget* f = s->firstFocus())
-        f->setFocus(Qt::OtherFocusReason);
-    emit screenShown(s);
 }
 
 void Navigator::wireScreen(Screen* screen) {

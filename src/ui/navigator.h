@@ -14,6 +14,15 @@ struct ScreenDesign;
 // Makes a screen whose declaration does not say all it does (the drill).
 using ScreenClass = std::function<Screen*(const ScreenDesign&, const ScreenContext&)>;
 
+// Shows the screens somewhere other than in windows of their own (the full
+// screen). host() takes the screen the navigator has opened and returns true,
+// or returns false and leaves it to be shown in its own window.
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+    virtual bool host(Screen* screen) = 0;
+};
+
 // Opens and closes the screens: one open at a time, each built from its
 // declaration with the context the navigator holds. A screen asks for a
 // move or the end, and reports a text it cannot show, through its signals;
@@ -41,6 +50,11 @@ public:
     // (never showing one that was being opened) and end with status 1.
     void reportContentFailure(const QString& fullPath, const QString& reason);
 
+    // Where the screens are shown from now on: nullptr for their own windows.
+    void setHost(ScreenHost* host) { m_host = host; }
+    // A screen in its own window of its own size, centred on the display.
+    static void showInWindow(Screen* screen);
+
     Screen* current() const;
     const ScreenContext& context() const { return m_context; }
     bool ended() const { return m_ended; }
@@ -57,6 +71,7 @@ private:
     ScreenContext m_context;
     std::array<ScreenClass, kScreenCount> m_classes{};
     QPointer<Screen> m_current;
+    ScreenHost* m_host = nullptr;
     bool m_ended = false;
     int m_exitStatus = 0;
 };

@@ -10,6 +10,11 @@ Picture::Picture(QWidget* parent) : ClickableLabel(parent) {
 }
 
 void Picture::setPicture(const QPixmap& pixmap) {
+    m_pictureName.clear();
+    take(pixmap);
+}
+
+void Picture::take(const QPixmap& pixmap) {
     m_pending = false;
     m_picture = pixmap;
     setPixmap(pixmap);
@@ -21,7 +26,7 @@ void Picture::setProgramPicture(const QString& name) {
     // A new element counts as hidden until it or its window is shown; only
     // one hidden on purpose waits.
     if (!isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        setPicture(PictureStore::pixmap(name));
+        take(PictureStore::pixmap(name));
         return;
     }
     // The catalog gives the size, so the element stands where it will show.
@@ -37,7 +42,7 @@ QPixmap Picture::picture() {
 
 void Picture::readPending() {
     if (m_pending)
-        setPicture(PictureStore::pixmap(m_pictureName));
+        take(PictureStore::pixmap(m_pictureName));
 }
 
 void Picture::showEvent(QShowEvent* e) {
@@ -50,6 +55,11 @@ void Picture::paintContents(QPaintEvent* e) {
         ClickableLabel::paintContents(e);
         return;
     }
+    // A program picture follows the ratio it is drawn at: it moves between a
+    // window and the full screen.
+    if (!m_pictureName.isEmpty() &&
+        m_picture.devicePixelRatio() != PictureStore::ratioFor(devicePixelRatioF()))
+        m_picture = PictureStore::pixmap(m_pictureName, devicePixelRatioF());
     // At 125 % or 150 % the twice-size picture is shrunk to 0.625 or 0.75 of
     // its pixels; without filtering that drops its one-pixel lines. At 100 %
     // and 200 % the picture meets the screen pixel for pixel and this is a copy.

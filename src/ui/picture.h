@@ -9,7 +9,8 @@ class Picture : public ClickableLabel {
     Q_OBJECT
 public:
     explicit Picture(QWidget* parent = nullptr);
-    void setPicture(const QPixmap& pixmap); // the element takes the picture's size
+    // A picture of the content folder; the element takes the picture's size.
+    void setPicture(const QPixmap& pixmap);
     // One of the program's own pictures, by its name ("marker"). A hidden
     // element reads it only when it is first shown or asked for, so a screen
     // opens without decoding the pieces and marks the learner has not reached.
@@ -25,6 +26,7 @@ protected:
     void paintContents(QPaintEvent* e) override;
 
 private:
+    void take(const QPixmap& pixmap);
     void readPending();
 
     QPixmap m_picture;

@@ -1,10 +1,12 @@
 #include "picturebutton.h"
 
+#include "picturestore.h"
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-PictureButton::PictureButton(const QPixmap& face, const QString& word, QWidget* parent)
-    : QAbstractButton(parent), m_face(face) {
+PictureButton::PictureButton(const QString& face, const QString& word, QWidget* parent)
+    : QAbstractButton(parent), m_faceName(face), m_face(PictureStore::pixmap(face)) {
     setText(word);
     setAccessibleName(word);
     setToolTip(QString());
@@ -17,6 +19,10 @@ QSize PictureButton::sizeHint() const {
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
+    // The face follows the ratio it is drawn at: the button moves between a
+    // window and the full screen.
+    if (m_face.devicePixelRatio() != PictureStore::ratioFor(devicePixelRatioF()))
+        m_face = PictureStore::pixmap(m_faceName, devicePixelRatioF());
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF faceSize = m_face.deviceIndependentSize();

@@ -7,12 +7,14 @@
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
-    PictureButton(const QPixmap& face, const QString& word, QWidget* parent = nullptr);
+    // face: the name of one of the program's pictures.
+    PictureButton(const QString& face, const QString& word, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    QString m_faceName;
     QPixmap m_face;
 };

@@ -151,7 +151,7 @@ QWidget* make(const ElementDesign& e, QWidget* parent) {
     case ElementKind::Drawing:
         return makePicture(e, parent);
     case ElementKind::Button:
-        return new PictureButton(PictureStore::pixmap(e.picture.fileName()), e.caption, parent);
+        return new PictureButton(e.picture.fileName(), e.caption, parent);
     case ElementKind::Label:
         return makeLabel(e, parent);
     case ElementKind::Shape:

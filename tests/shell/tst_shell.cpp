@@ -18,6 +18,9 @@ private slots:
     void rootFolderRule_data();
     void rootFolderRule();
     void contentPathsUseThePlatformSeparator();
+    void schoolFolderTakesThePlaceOfTheProgramsFolder_data();
+    void schoolFolderTakesThePlaceOfTheProgramsFolder();
+    void unreachableSchoolFolderIsReportedNeverLeftFor();
 
     void decodeLines_data();
     void decodeLines();
@@ -64,6 +67,37 @@ void ShellTest::contentPathsUseThePlatformSeparator() {
     QCOMPARE(ContentPath(RootFolderRule(QStringLiteral("C:/")), "\\説明\\メニュー\\msg1.txt"),
              QStringLiteral("C:\\説明\\メニュー\\msg1.txt"));
 #endif
+}
+
+void ShellTest::schoolFolderTakesThePlaceOfTheProgramsFolder_data() {
+    QTest::addColumn<QString>("school");
+    QTest::addColumn<QString>("expected");
+    const QString program = QDir::fromNativeSeparators(QDir::tempPath()) + "/ミロスタ";
+    QTest::newRow("none named") << QString() << program;
+    QTest::newRow("another folder") << "/srv/学校 教材"
+                                    << "/srv/学校 教材";
+    QTest::newRow("its trailing separator goes") << "/srv/学校 教材/"
+                                                 << "/srv/学校 教材";
+    QTest::newRow("relative to the program") << "../教材" << QDir::cleanPath(program + "/../教材");
+}
+
+void ShellTest::schoolFolderTakesThePlaceOfTheProgramsFolder() {
+    QFETCH(QString, school);
+    QFETCH(QString, expected);
+    const QString program = QDir::fromNativeSeparators(QDir::tempPath()) + "/ミロスタ";
+    QCOMPARE(ContentBaseFolder(program + "/", school), expected);
+}
+
+void ShellTest::unreachableSchoolFolderIsReportedNeverLeftFor() {
+    // The program's own folder has every text; the school's cannot be reached.
+    Harness h;
+    const QString school = h.content.base() + "/届かない 教材";
+    h.navigator().startUp(ContentBaseFolder(h.content.base(), school));
+    QVERIFY(!h.current());
+    QCOMPARE(h.exits.statuses, QList<int>{1});
+    QCOMPARE(h.errors.messages.size(), 1);
+    QVERIFY(h.errors.messages.first().contains(
+        QDir::toNativeSeparators(school + "/説明/メニュー/msg1.txt")));
 }
 
 void ShellTest::decodeLines_data() {
