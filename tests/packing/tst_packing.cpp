@@ -80,7 +80,7 @@ void PackingTest::textsCarryTheTablesNumbers() {
     using cell::Structure;
     const cell::Metal &cu = cell::metal(kExampleMetal), &al = cell::metal(kQuestionMetal);
     const auto percent = [](Structure s) {
-        return QString::number(std::lround(cell::packingFraction(s) * 100)) + QStringLiteral(" ％");
+        return QString::number(std::lround(cell::packingFraction(s) * 100)) + QStringLiteral(" %");
     };
     const QList<std::pair<int, QStringList>> carried{
         {2, {packing::atomCount(Structure::Bcc)}},
