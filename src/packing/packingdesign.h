@@ -15,7 +15,7 @@ MIROSUTA_CONTROLS(packingIntro, Label1, Label2, Label3, Label4, Label5, Label6, 
                   Image1, Image2, Image3, List1, List2, List3, List4, List5, Command1, Command2)
 MIROSUTA_CONTROLS(packingWorked, Label1, Image1, Image2, Image3, Label2, Label3, Label4, Label5,
                   Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13, Label14,
-                  List1, List2, List3, List4, Command1, Command2)
+                  Label15, Label16, List1, List2, List3, List4, Command1, Command2)
 MIROSUTA_CONTROLS(density, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Image1,
                   List1, List2, List3, Command1, Command2)
 // Image2 the "?" over the two answer boxes and Label7 the boxes with their
