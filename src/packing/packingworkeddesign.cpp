@@ -43,7 +43,7 @@ QString radiusLine(Structure s) {
     case Structure::Hcp:
         break;
     }
-    return QStringLiteral("r ＝ a/2，c ＝ √(8/3)a ≒ %1a")
+    return QStringLiteral("r ＝ a/2、c ＝ √(8/3)a ≒ %1a")
         .arg(QString::number(cell::heightOverEdge(s), 'f', 3));
 }
 
