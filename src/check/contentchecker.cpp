@@ -4,6 +4,7 @@
 #include "contentpicture.h"
 #include "drillfiles.h"
 #include "drillquestions.h"
+#include "linemarkup.h"
 #include "screendesign.h"
 #include "textloader.h"
 #include "textpanel.h"
@@ -162,11 +163,20 @@ void ContentChecker::checkText(const PanelDesign& design, QList<Finding>* out) c
                             .arg(encodingName(encoding)),
                         i + 1));
 
+    for (int i = 0; i < lines.size(); ++i) {
+        const LineMarkup markup = LineMarkup::parse(lines[i]);
+        if (!markup.fault().isEmpty())
+            out->append(problem(
+                design.file,
+                QStringLiteral("%1 文字目の%2").arg(markup.faultColumn()).arg(markup.fault()),
+                i + 1));
+    }
+
     // The panel as its screen builds it, with the lines in it: the same font,
-    // frame, margins and scroll bar the learner sees.
+    // frame, margins and scroll bar the learner sees, and the rows' markup.
     QWidget holder;
     TextPanel* panel = buildPanel(design, &holder);
-    panel->addItems(lines);
+    panel->setLines(lines);
     const QString where =
         QStringLiteral("「%1」の %2").arg(screenDesign(design.screen).formName, design.name);
     for (int i = 0; i < lines.size(); ++i) {

@@ -8,7 +8,7 @@ struct PanelDesign;
 // One thing wrong with the content, or worth knowing about it.
 struct Finding {
     enum class Kind {
-        Problem, // the program would end, show mojibake or cut a line off
+        Problem, // the program would end, show mojibake or a mark, or cut a line off
         Note,    // works, but a learner must scroll to read it all
     };
     Kind kind;

@@ -45,10 +45,10 @@ ScreenDesign design(ScreenTag<ScreenId::Density> tag) {
     const double rho = cell::density(cu);
     addFact(d, Label8, factRow(5),
             QStringLiteral("ρ ≒ %1 g/cm³（測定値 %2 g/cm³）")
-                .arg(packing::figures(rho, 2), packing::figures(cu.handbook, 3)))
+                .arg(packing::figures(rho, 3), packing::figures(cu.handbook, 3)))
         .hidden()
         .spoken(QStringLiteral("密度はおよそ %1 グラム毎立方センチメートル。測定値は %2")
-                    .arg(packing::figures(rho, 2), packing::figures(cu.handbook, 3)),
+                    .arg(packing::figures(rho, 3), packing::figures(cu.handbook, 3)),
                 {});
 
     const QRect text(4920, 1020, 6360, 4980);

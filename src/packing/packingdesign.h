@@ -15,7 +15,7 @@ MIROSUTA_CONTROLS(packingIntro, Label1, Label2, Label3, Label4, Label5, Label6, 
                   Image1, Image2, Image3, List1, List2, List3, List4, List5, Command1, Command2)
 MIROSUTA_CONTROLS(packingWorked, Label1, Image1, Image2, Image3, Label2, Label3, Label4, Label5,
                   Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13, Label14,
-                  List1, List2, List3, List4, Command1, Command2)
+                  Label15, Label16, List1, List2, List3, List4, Command1, Command2)
 MIROSUTA_CONTROLS(density, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Image1,
                   List1, List2, List3, Command1, Command2)
 // Image2 the "?" over the two answer boxes and Label7 the boxes with their
@@ -34,7 +34,7 @@ namespace packing {
 
 inline const QColor kInk(0, 0, 128);
 
-// A number as the lesson writes it: 3.62×10⁻⁸, 6.02×10²³.
+// A number as the lesson writes it: 3.61×10⁻⁸, 6.02×10²³.
 QString scientific(double value, int figures);
 // A number to so many significant figures, keeping its zeros: 0.68, 2.7, 27.0.
 QString figures(double value, int count);
@@ -43,7 +43,7 @@ QString atomCount(cell::Structure s);
 QString structureName(cell::Structure s); // 体心立方格子, 面心立方格子, 六方最密構造
 // A metal's line: 銅 Cu（面心立方格子）.
 QString metalTitle(const cell::Metal& m);
-// a ＝ 0.362 nm ＝ 3.62×10⁻⁸ cm; M ＝ 63.5 g/mol; N_A ＝ 6.02×10²³ /mol.
+// a ＝ 0.361 nm ＝ 3.61×10⁻⁸ cm; M ＝ 63.5 g/mol; N_A ＝ 6.02×10²³ /mol.
 QString edgeLine(const cell::Metal& m);
 QString molarMassLine(const cell::Metal& m);
 QString avogadroLine();

@@ -1,22 +1,30 @@
 #include "packingdesign.h"
 
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 using namespace controls::packingWorked;
 using cell::Structure;
 
 namespace {
 
-// Each structure in a column: its cell, and under it the fraction worked out.
+// A step of the working: what a column shows, and what a screen reader says.
+struct Step {
+    const char* text;
+    const char* spoken;
+};
+
+// Each structure in a column: its cell, and under it the fraction worked
+// out, one step a row, to its exact value.
 struct Column {
     Structure structure;
     Control<Tag> drawing;
-    QPoint drawingAt; // twips; the cell centred over its column
-    Control<Tag> lines[4];
-    const char* sum;    // the fraction with r put in
-    const char* result; // its exact value
-    const char* spokenSum;
-    const char* spokenResult;
+    QPoint drawingAt;                // twips; the cell centred over its column
+    std::vector<Control<Tag>> lines; // its name, r, the steps, the result
+    std::vector<Step> steps;         // the fraction with r put in, and on
+    Step exact;                      // the fraction's exact value
+    double exactValue;               // the same, to check it against the model
 };
 
 constexpr int kColumnWidth = 3720, kFactTop = 3810, kFactStep = 330, kFactHeight = 330;
@@ -35,7 +43,7 @@ QString radiusLine(Structure s) {
     case Structure::Hcp:
         break;
     }
-    return QStringLiteral("r ＝ a/2，c ＝ √(8/3)a ≒ %1a")
+    return QStringLiteral("r ＝ a/2、c ＝ √(8/3)a ≒ %1a")
         .arg(QString::number(cell::heightOverEdge(s), 'f', 3));
 }
 
@@ -44,39 +52,44 @@ QString radiusLine(Structure s) {
 ScreenDesign design(ScreenTag<ScreenId::PackingWorked> tag) {
     Design d(tag, "充填率計算", "充填率の計算", kFullClient);
     addPackingTitle(d, Label1, "充填率の計算");
+    const double pi = std::numbers::pi;
     const Column columns[] = {
         {Structure::Bcc,
          Image1,
          {570, 900},
          {Label2, Label3, Label4, Label5},
-         "2 × 4/3 π(√3a/4)³ ÷ a³",
-         "＝ √3π/8",
-         "2 かける 3分の4 パイ、4分のルート3 a の3乗、割る a の3乗",
-         "8分のルート3 パイ"},
+         {{"2 × 4/3 π(√3a/4)³ ÷ a³", "2 かける 3分の4 パイ、4分のルート3 a の3乗、割る a の3乗"}},
+         {"＝ √3π/8", "8分のルート3 パイ"},
+         std::sqrt(3.0) * pi / 8},
         {Structure::Fcc,
          Image2,
          {4455, 870},
          {Label6, Label7, Label8, Label9},
-         "4 × 4/3 π(√2a/4)³ ÷ a³",
-         "＝ √2π/6",
-         "4 かける 3分の4 パイ、4分のルート2 a の3乗、割る a の3乗",
-         "6分のルート2 パイ"},
+         {{"4 × 4/3 π(√2a/4)³ ÷ a³", "4 かける 3分の4 パイ、4分のルート2 a の3乗、割る a の3乗"}},
+         {"＝ √2π/6", "6分のルート2 パイ"},
+         std::sqrt(2.0) * pi / 6},
+        // The prism's height put in: its volume and its atoms' come to
+        // whole multiples of a³.
         {Structure::Hcp,
          Image3,
          {8460, 930},
-         {Label10, Label11, Label12, Label13},
-         "6 × 4/3 π(a/2)³ ÷ (3√3/2)a²c",
-         "",
-         "6 かける 3分の4 パイ、2分の a の3乗、割る 2分の3ルート3 a の2乗 c",
-         ""},
+         {Label10, Label11, Label12, Label13, Label14, Label15, Label16},
+         {{"6 × 4/3 π(a/2)³ ÷ {(3√3/2)a²c}",
+           "6 かける 3分の4 パイ、2分の a の3乗、割る、2分の3ルート3 a の2乗 c"},
+          {"6 × 4/3 π(a/2)³ ＝ πa³", "6 かける 3分の4 パイ、2分の a の3乗 は、パイ a の3乗"},
+          {"(3√3/2)a² × √(8/3)a ＝ 3√2a³",
+           "2分の3ルート3 a の2乗 かける ルート3分の8 a は、3ルート2 a の3乗"},
+          {"πa³ ÷ (3√2a³) ＝ π/(3√2)", "パイ a の3乗 割る 3ルート2 a の3乗 は、3ルート2分のパイ"}},
+         {"＝ √2π/6", "6分のルート2 パイ"},
+         std::sqrt(2.0) * pi / 6},
     };
     int column = 0;
     for (const Column& c : columns) {
         d.drawing(c.drawing, c.drawingAt.x(), c.drawingAt.y(),
                   pictures::of(PictureKind::Cutaway, c.structure));
         const int left = 120 + column * (kColumnWidth + 120);
-        auto row = [&](int i) {
-            return QRect(left, kFactTop + i * kFactStep, kColumnWidth, kFactHeight);
+        auto row = [&](std::size_t i) {
+            return QRect(left, kFactTop + int(i) * kFactStep, kColumnWidth, kFactHeight);
         };
         addFact(d, c.lines[0], row(0),
                 QStringLiteral("%1　n ＝ %2")
@@ -84,30 +97,23 @@ ScreenDesign design(ScreenTag<ScreenId::PackingWorked> tag) {
                 10.5)
             .hidden();
         addFact(d, c.lines[1], row(1), radiusLine(c.structure), 10.5).hidden();
-        addFact(d, c.lines[2], row(2), QString::fromUtf8(c.sum), 10.5)
-            .hidden()
-            .spoken(QString::fromUtf8(c.spokenSum), {});
+        for (std::size_t i = 0; i < c.steps.size(); ++i)
+            addFact(d, c.lines[2 + i], row(2 + i), QString::fromUtf8(c.steps[i].text), 10.5)
+                .hidden()
+                .spoken(QString::fromUtf8(c.steps[i].spoken), {});
         const double f = cell::packingFraction(c.structure);
-        addFact(d, c.lines[3], row(3),
-                QStringLiteral("%1≒ %2（%3）")
-                    .arg(*c.result ? QString::fromUtf8(c.result) + QStringLiteral(" ") : QString(),
-                         packing::figures(f, 2), percent(f)),
+        // The exact value written out is the model's.
+        Q_ASSERT(std::abs(c.exactValue - f) < 1e-12);
+        addFact(d, c.lines.back(), row(c.lines.size() - 1),
+                QStringLiteral("%1 ≒ %2（%3）")
+                    .arg(QString::fromUtf8(c.exact.text), packing::figures(f, 2), percent(f)),
                 10.5)
             .hidden()
-            .spoken(QStringLiteral("%1およそ %2、%3")
-                        .arg(*c.spokenResult
-                                 ? QString::fromUtf8(c.spokenResult) + QStringLiteral("、")
-                                 : QString(),
-                             packing::figures(f, 2), percent(f)),
+            .spoken(QStringLiteral("%1、およそ %2、%3")
+                        .arg(QString::fromUtf8(c.exact.spoken), packing::figures(f, 2), percent(f)),
                     {});
         ++column;
     }
-    // The close-packed structures fill the same share.
-    addFact(
-        d, Label14,
-        QRect(120 + 2 * (kColumnWidth + 120), kFactTop + 4 * kFactStep, kColumnWidth, kFactHeight),
-        QStringLiteral("面心立方格子と同じ充填率"), 10.5)
-        .hidden();
 
     const QRect text(120, 5280, 7620, 1830);
     d.panel(List1, explanation(kPackingFolder, 6), text, PanelGround::Blue).spoken("説明");
@@ -131,7 +137,7 @@ ScreenDesign design(ScreenTag<ScreenId::PackingWorked> tag) {
         .instead(List2, {List3, Label6, Label7, Label8, Label9})
         .then(Command1)
         .fill(List4)
-        .instead(List3, {List4, Label10, Label11, Label12, Label13, Label14})
+        .instead(List3, {List4, Label10, Label11, Label12, Label13, Label14, Label15, Label16})
         .on(Command1, ScreenId::Density);
 
     d.tabOrder({Command1, Command2, List1, List2, List3, List4, Image1, Image2, Image3});

@@ -2,22 +2,149 @@
 
 #include "basefolder.h"
 #include "fonts.h"
+#include "linemarkup.h"
+#include "syntheticbold.h"
 #include "textloader.h"
 #include "twips.h"
 
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
+
+// Raised and lowered runs: the panel's face at seven tenths of its size, their
+// baseline moved by a share of the panel's size, as a textbook sets r³ and N_A.
+constexpr qreal kSmallScale = 0.7, kRise = 0.33, kDrop = 0.16;
+
+QFont smallFont(const QFont& font) {
+    QFont small(font);
+    small.setPixelSize(qRound(font.pixelSize() * kSmallScale));
+    small.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    keepRegularAdvances(small);
+    return small;
+}
+
+qreal shiftOf(LineMarkup::Shift shift, const QFont& font) {
+    switch (shift) {
+    case LineMarkup::Shift::Raised:
+        return -std::round(font.pixelSize() * kRise);
+    case LineMarkup::Shift::Lowered:
+        return std::round(font.pixelSize() * kDrop);
+    case LineMarkup::Shift::None:
+        break;
+    }
+    return 0;
+}
+
+// Lays out one run of a row from its baseline's start, drawing it when a
+// painter is given; returns its advance. A raised or lowered minus is a bar
+// as wide as a digit: the hyphen a teacher types is too short for a minus
+// at that size.
+qreal layOutRun(const LineMarkup::Run& run, const QFont& font, QPointF at,
+                QPainter* painter = nullptr) {
+    if (run.shift == LineMarkup::Shift::None) {
+        if (painter) {
+            painter->setFont(font);
+            painter->drawText(at, run.text);
+        }
+        return QFontMetricsF(font).horizontalAdvance(run.text);
+    }
+    const QFont small = smallFont(font);
+    const QFontMetricsF fm(small);
+    const QPointF start(at.x(), at.y() + shiftOf(run.shift, font));
+    qreal x = start.x();
+    const QStringList pieces = run.text.split(u'-');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+            const qreal digit = fm.horizontalAdvance(u'0');
+            if (painter) {
+                // On the hyphen's middle, as thick as the face's underline.
+                const QRectF hyphen = fm.tightBoundingRect(QStringLiteral("-"));
+                const qreal thick = std::max(1.0, std::round(fm.lineWidth()));
+                painter->fillRect(QRectF(std::round(x),
+                                         std::round(start.y() + hyphen.center().y() - thick / 2),
+                                         std::round(digit) - 1, thick),
+                                  painter->pen().color());
+            }
+            x += digit;
+        }
+        if (painter) {
+            painter->setFont(small);
+            painter->drawText(QPointF(x, start.y()), pieces[i]);
+        }
+        x += fm.horizontalAdvance(pieces[i]);
+    }
+    return x - start.x();
+}
+
+// The width a row with markup takes as drawn.
+qreal markedWidth(const LineMarkup& markup, const QFont& font) {
+    qreal width = 0;
+    for (const LineMarkup::Run& run : markup.runs())
+        width += layOutRun(run, font, QPointF(width, 0));
+    return width;
+}
 
 // Draws rows without the focus band that the style puts on the current row
 // when the panel takes the keyboard focus: only a click highlights a row.
 class RowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // A row without markup is drawn by the style, as any list draws it; a row
+    // with markup is drawn run by run on the baseline the style would give it.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const LineMarkup markup = LineMarkup::parse(index.data(Qt::DisplayRole).toString());
+        if (!markup.hasMarkup()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget->style();
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        opt.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        // The style lays the text out in one line inside a margin and centres
+        // that line's height in the row.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect room = textRect.adjusted(margin, 0, -margin, 0);
+        QString plain;
+        for (const LineMarkup::Run& run : markup.runs())
+            if (run.shift == LineMarkup::Shift::None)
+                plain += run.text;
+        QTextLayout layout(plain, opt.font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(room.width());
+        layout.endLayout();
+        const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment,
+                                             QSize(int(line.width()), int(line.height())), room);
+        const qreal baseline = at.top() + line.ascent();
+
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : !(opt.state & QStyle::State_Active)
+                                               ? QPalette::Inactive
+                                               : QPalette::Normal;
+        painter->save();
+        painter->setClipRect(opt.rect);
+        painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected
+                                                     ? QPalette::HighlightedText
+                                                     : QPalette::Text));
+        qreal x = at.left();
+        for (const LineMarkup::Run& run : markup.runs())
+            x += layOutRun(run, opt.font, QPointF(x, baseline), painter);
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
@@ -70,8 +197,29 @@ int TextPanel::textRoom() const {
     return room;
 }
 
+int TextPanel::drawnWidth(const QString& line) const {
+    const LineMarkup markup = LineMarkup::parse(line);
+    if (!markup.hasMarkup())
+        return fontMetrics().horizontalAdvance(line);
+    return int(std::ceil(markedWidth(markup, font())));
+}
+
 int TextPanel::cutOffPixels(const QString& line) const {
-    return std::max(0, fontMetrics().horizontalAdvance(line) - textRoom());
+    return std::max(0, drawnWidth(line) - textRoom());
+}
+
+void TextPanel::setLines(const QStringList& lines) {
+    clear();
+    // One repaint for the whole text rather than one per line.
+    setUpdatesEnabled(false);
+    addItems(lines);
+    for (int i = 0; i < lines.size(); ++i) {
+        // A screen reader reads the words, not the marks.
+        const LineMarkup markup = LineMarkup::parse(lines[i]);
+        if (markup.hasMarkup())
+            item(i)->setData(Qt::AccessibleTextRole, markup.spoken());
+    }
+    setUpdatesEnabled(true);
 }
 
 QStringList TextPanel::lines() const {
@@ -92,10 +240,7 @@ QString FillListFromFile(TextPanel* panel, const QString& baseFolder, const QStr
     const QString damage = DecodeContentText(bytes, &lines);
     if (!damage.isEmpty())
         return damage;
-    // One repaint for the whole file rather than one per line.
-    panel->setUpdatesEnabled(false);
-    panel->addItems(lines);
-    panel->setUpdatesEnabled(true);
+    panel->setLines(lines);
     return {};
 }
 

@@ -5,15 +5,20 @@
 #include <QListWidget>
 
 // A text panel: a list box of explanation text, one item per line of its file,
-// white bold Mincho on blue or dark blue. Rows are cut at the right edge, never
-// wrapped; a click only highlights a row.
+// white bold Mincho on blue or dark blue, powers and subscripts raised and lowered. Rows are cut at
+// the right edge, never wrapped; a click only highlights a row.
 class TextPanel : public QListWidget {
     Q_OBJECT
 public:
     using Ground = PanelGround;
     explicit TextPanel(Ground ground, QWidget* parent = nullptr);
     Ground ground() const { return m_ground; }
+    // The rows as the file writes them, markup and all.
     QStringList lines() const;
+    // Fills the panel with these rows; a row with powers, charges or
+    // subscripts (linemarkup.h) is drawn with them raised or lowered, and a
+    // screen reader hears it in words.
+    void setLines(const QStringList& lines);
 
     // How the panel's rows fit it at its present size and with its present
     // items: the rows that show whole without scrolling, and the width that a
@@ -21,6 +26,9 @@ public:
     // when the rows need one).
     int rowsInView() const;
     int textRoom() const;
+    // The width of a row's text as drawn: its markup left out, raised and
+    // lowered runs in their smaller size.
+    int drawnWidth(const QString& line) const;
     // Pixels of a row's text that the right edge cuts off; 0 when it fits.
     int cutOffPixels(const QString& line) const;
 

@@ -216,6 +216,11 @@ void CheckerTest::damage_data() {
         << kDrillClosing << QByteArray(kMaxTextRows + 1, '\n') << "write" << 0 << "行が多すぎます";
     QTest::newRow("row too long") << kDrillClosing << QByteArray(kMaxRowCharacters + 1, 'x')
                                   << "write" << 0 << "1 行目が長すぎます";
+    QTest::newRow("a mark at a row's end on line 2")
+        << kDrillClosing << QByteArray("r\r\n4/3 r^\r\n") << "write" << 2
+        << "6 文字目の「^」（上付き）が行の終わりにあります";
+    QTest::newRow("an unclosed brace") << kDrillClosing << QByteArray("10^{-8 cm\r\n") << "write"
+                                       << 1 << "3 文字目の「^{」を閉じる「}」がありません";
     QTest::newRow("missing picture")
         << "\\画像\\mondai4.gif" << QByteArray() << "remove" << 0 << "見つかりません";
     QTest::newRow("damaged picture")

@@ -82,7 +82,7 @@ void PackingTest::textsCarryTheTablesNumbers() {
     using cell::Structure;
     const cell::Metal &cu = cell::metal(kExampleMetal), &al = cell::metal(kQuestionMetal);
     const auto percent = [](Structure s) {
-        return QString::number(std::lround(cell::packingFraction(s) * 100)) + QStringLiteral(" ％");
+        return QString::number(std::lround(cell::packingFraction(s) * 100)) + QStringLiteral(" %");
     };
     const QList<std::pair<int, QStringList>> carried{
         {2, {packing::atomCount(Structure::Bcc)}},
@@ -91,7 +91,7 @@ void PackingTest::textsCarryTheTablesNumbers() {
         {8, {packing::figures(cell::packingFraction(Structure::Fcc), 2), percent(Structure::Fcc)}},
         {9, {packing::atomCount(Structure::Hcp), percent(Structure::Hcp)}},
         {11, {nm(cu.edgeNm), nm(cu.molarMass), nm(cell::kAvogadro / 1e23)}},
-        {12, {packing::figures(cell::density(cu), 2), nm(cu.handbook)}},
+        {12, {packing::figures(cell::density(cu), 3), nm(cu.handbook)}},
         {14, {nm(al.edgeNm), nm(al.molarMass), packing::figures(cell::density(al), 2)}},
         {15, {packing::figures(cell::density(al), 2), nm(al.handbook)}},
     };

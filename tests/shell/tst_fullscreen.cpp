@@ -162,7 +162,7 @@ void FullScreenTest::textIsDrawnLargerNotStretched() {
     FullScreen fullScreen(h.navigator());
     Screen* s = openStart(h);
     QVERIFY(s);
-    auto* panel = h.element<TextPanel>(controls::start::List1);
+    auto* panel = h.on<controls::start::Tag>().element<TextPanel>(controls::start::List1);
     const QImage window = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(window.size(), panel->size());
 
