@@ -407,17 +407,19 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
     const double factor = devicePixelRatioF();
     const Finish wanted =
         m_press.dragging || m_refine.isActive() ? Finish::Moving : Finish::Refined;
-    std::vector<bool> in(std::size_t(cell::pieceCount(m_drawing->structure())), false);
+    celldrawing::View view{
+        m_turn, factor, wanted,
+        std::vector<bool>(std::size_t(cell::pieceCount(m_drawing->structure())))};
     for (const Piece& p : m_pieces)
-        if (p.widget && !p.widget->isHidden() && p.atom >= 0 && p.atom < int(in.size()))
-            in[std::size_t(p.atom)] = true;
-    const bool stale = m_frame.isNull() || m_frameTurn.right != m_turn.right ||
-                       m_frameTurn.up != m_turn.up || m_frameFactor != factor || m_frameIn != in ||
-                       (wanted == Finish::Refined && m_frameFinish != Finish::Refined);
-    if (stale) {
-        m_drawing->setPiecesIn(in);
+        if (p.widget && !p.widget->isHidden() && p.atom >= 0 && p.atom < int(view.piecesIn.size()))
+            view.piecesIn[std::size_t(p.atom)] = true;
+    // A full frame serves while the drawing moves on no further.
+    celldrawing::View shown = m_frameView;
+    if (shown.finish == Finish::Refined)
+        shown.finish = wanted;
+    if (m_frame.isNull() || shown != view) {
         m_frame = QImage(); // not two frames at once
-        m_frame = m_drawing->draw(m_turn, factor, wanted, wordPicture);
+        m_frame = m_drawing->draw(view, wordPicture);
         // A quick frame of a high-DPI screen has half its pixels: scaled up
         // once here, so that painting it is a plain copy. Painted scaled, it
         // would go through the painter's slowest path where the window's
@@ -427,10 +429,7 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
             m_frame = m_frame.scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             m_frame.setDevicePixelRatio(factor);
         }
-        m_frameTurn = m_turn;
-        m_frameFactor = factor;
-        m_frameFinish = wanted;
-        m_frameIn = in;
+        m_frameView = std::move(view);
     }
     QPainter p(this);
     p.drawImage(QRectF(contentsRect().topLeft(), m_frame.deviceIndependentSize()), m_frame,

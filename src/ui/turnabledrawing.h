@@ -118,10 +118,7 @@ private:
     std::unique_ptr<celldrawing::CellDrawing> m_drawing;
     bool m_turns = true; // false once the picture proves not to turn
     QImage m_frame;
-    celldrawing::Turn m_frameTurn;
-    celldrawing::Finish m_frameFinish = celldrawing::Finish::Moving;
-    double m_frameFactor = 0;
-    std::vector<bool> m_frameIn;
+    celldrawing::View m_frameView; // what the frame shows
     QTimer m_refine;
 
     std::vector<Pin> m_pins;
