@@ -31,22 +31,14 @@ enum Mode { Before, Moving, Refined };
 
 void BM_Frame(benchmark::State& state, PictureId id, double factor, Mode mode) {
     const auto drawing = celldrawing::cellDrawing(id);
+    static constexpr celldrawing::Finish kFinish[] = {
+        celldrawing::Finish::Build, celldrawing::Finish::Moving, celldrawing::Finish::Refined};
     // The cell being built, complete.
-    drawing->setPiecesIn(
-        std::vector<bool>(std::size_t(cell::pieceCount(drawing->structure())), true));
+    const celldrawing::View view{
+        kTurn, factor, kFinish[mode],
+        std::vector<bool>(std::size_t(cell::pieceCount(drawing->structure())), true)};
     for (auto _ : state) {
-        QImage img;
-        switch (mode) {
-        case Before:
-            img = drawing->draw(kTurn, factor, celldrawing::Finish::Build, word);
-            break;
-        case Moving:
-            img = drawing->draw(kTurn, factor, celldrawing::Finish::Moving, word);
-            break;
-        case Refined:
-            img = drawing->draw(kTurn, factor, celldrawing::Finish::Refined, word);
-            break;
-        }
+        const QImage img = drawing->draw(view, word);
         benchmark::DoNotOptimize(img.constBits());
     }
 }

@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <iterator>
 
+using namespace picturerow;
+
 namespace {
 
 const WordButton kWords[] = {
@@ -13,90 +15,13 @@ const WordButton kWords[] = {
 #undef MIROSUTA_WORD_ROW
 };
 
-const char* stemOf(PictureKind k) {
-    switch (k) {
-    case PictureKind::None:
-        return "";
-    case PictureKind::Title:
-        return "title";
-    case PictureKind::Icon:
-        return "icon";
-    case PictureKind::FaceA:
-        return "face-a";
-    case PictureKind::FaceB:
-        return "face-b";
-    case PictureKind::Marker:
-        return "marker";
-    case PictureKind::QuestionMark:
-        return "qmark";
-    case PictureKind::QuestionPanel:
-        return "question-panel";
-    case PictureKind::PlateRadius:
-        return "plate-radius";
-    case PictureKind::BannerSummary:
-        return "banner-summary";
-    case PictureKind::TitleDrill:
-        return "title-drill";
-    case PictureKind::HintWhole:
-        return "hint-1";
-    case PictureKind::HintHalf:
-        return "hint-half";
-    case PictureKind::HintQuarter:
-        return "hint-quarter";
-    case PictureKind::HintEighth:
-        return "hint-eighth";
-    case PictureKind::HintSixth:
-        return "hint-sixth";
-    case PictureKind::RadiusAtom:
-        return "radius-atom";
-    case PictureKind::RadiusFccFace:
-        return "radius-fcc-face";
-    case PictureKind::RadiusFccLabelled:
-        return "radius-fcc-labelled";
-    case PictureKind::RadiusFccDerivation:
-        return "radius-fcc-derivation";
-    case PictureKind::RadiusBccHexagon:
-        return "radius-bcc-hexagon";
-    case PictureKind::RadiusBccLabelled:
-        return "radius-bcc-labelled";
-    case PictureKind::RadiusBccDerivation:
-        return "radius-bcc-derivation";
-    case PictureKind::Plate:
-        return "plate";
-    case PictureKind::Cutaway:
-        return "cutaway";
-    case PictureKind::MenuCutaway:
-        return "menu-cutaway";
-    case PictureKind::Spheres:
-        return "spheres";
-    case PictureKind::BallStick:
-        return "ballstick";
-    case PictureKind::EmptyCell:
-        return "emptycell";
-    case PictureKind::NeighbourQuestion:
-        return "neighbour-q";
-    case PictureKind::NeighbourAnswer:
-        return "neighbour-a";
-    case PictureKind::StackLayer:
-        return "stack-layer";
-    case PictureKind::StackChoice:
-        return "stack-choice";
-    case PictureKind::Stack:
-        return "stack";
-    case PictureKind::StackCell:
-        return "stack-cell";
-    case PictureKind::StackNeighbours:
-        return "stack-neighbours";
-    case PictureKind::Piece:
-        return "piece";
-    case PictureKind::Key:
-        return "key";
-    case PictureKind::WordFace:
-    case PictureKind::DrawingWord:
-        break;
-    }
-    return "";
-}
+#define MIROSUTA_PICTURE_ROW(name, stem, variants, size, family, spoken)                           \
+    {PictureKind::name, stem, variants, size, family, spoken},
+constexpr PictureRow kRows[] = {MIROSUTA_PICTURES(MIROSUTA_PICTURE_ROW)};
+#undef MIROSUTA_PICTURE_ROW
+
+// The close-packed structures in the order of their pictures.
+constexpr cell::Structure kClosePacked[] = {cell::Structure::Hcp, cell::Structure::Fcc};
 
 } // namespace
 
@@ -118,37 +43,99 @@ const WordButton* wordButtonsEnd() {
     return std::end(kWords);
 }
 
+const PictureRow& pictureRow(PictureKind kind) {
+    const PictureRow& row = kRows[std::size_t(kind) - 1];
+    Q_ASSERT(row.kind == kind);
+    return row;
+}
+
 QString PictureId::fileName() const {
-    const QString stem = QString::fromLatin1(stemOf(kind));
+    const PictureRow& row = pictureRow(kind);
+    const QString stem = QString::fromLatin1(row.stem);
     const auto key = [this] { return QString::fromStdString(cell::structureKey(cellStructure())); };
-    switch (kind) {
-    case PictureKind::Plate:
-    case PictureKind::Cutaway:
-    case PictureKind::MenuCutaway:
-    case PictureKind::Spheres:
-    case PictureKind::BallStick:
-    case PictureKind::EmptyCell:
-    case PictureKind::NeighbourQuestion:
-    case PictureKind::NeighbourAnswer:
-    case PictureKind::Stack:
-    case PictureKind::StackCell:
-    case PictureKind::StackNeighbours:
+    switch (row.variants.variants) {
+    case Variants::One:
+        return stem;
+    case Variants::PerStructure:
+    case Variants::ClosePacked:
         return stem + '-' + key();
-    case PictureKind::Piece:
-        return stem + '-' + key() + '-' + QString::number(number);
-    case PictureKind::Key:
-    case PictureKind::StackLayer:
+    case Variants::Numbered:
         return stem + '-' + QString::number(number);
-    case PictureKind::WordFace:
+    case Variants::PerPiece:
+        return stem + '-' + key() + '-' + QString::number(number);
+    case Variants::PerWord:
         return QString::fromLatin1(wordButton(Word(number)).file);
-    case PictureKind::DrawingWord: {
+    case Variants::OnDrawings: {
         const char* const suffix[] = {"-focus", "-join-left", "-join-right"};
         return pictures::drawingOfWord(*this).fileName() +
                QLatin1String(suffix[int(pictures::wordOf(*this))]);
     }
-    default:
-        return stem;
     }
+    Q_UNREACHABLE();
+}
+
+int PictureId::variant() const {
+    switch (pictureRow(kind).variants.variants) {
+    case Variants::One:
+        return 0;
+    case Variants::PerStructure:
+        return structure;
+    case Variants::ClosePacked:
+        return cellStructure() == kClosePacked[0] ? 0 : 1;
+    case Variants::Numbered:
+    case Variants::PerPiece:
+    case Variants::PerWord:
+        return number;
+    case Variants::OnDrawings:
+        return int(pictures::wordOf(*this));
+    }
+    Q_UNREACHABLE();
+}
+
+std::vector<PictureId> picturesOf(PictureKind kind) {
+    const VariantRule& rule = pictureRow(kind).variants;
+    std::vector<PictureId> ids;
+    switch (rule.variants) {
+    case Variants::One:
+        ids.push_back({kind});
+        break;
+    case Variants::PerStructure:
+        for (cell::Structure s : cell::kAllStructures)
+            ids.push_back(pictures::of(kind, s));
+        break;
+    case Variants::ClosePacked:
+        for (cell::Structure s : kClosePacked)
+            ids.push_back(pictures::of(kind, s));
+        break;
+    case Variants::Numbered:
+        for (int n = 0; n < rule.count; ++n)
+            ids.push_back({kind, 0, n});
+        break;
+    case Variants::PerPiece:
+        for (cell::Structure s : cell::kAllStructures)
+            for (int p = 0; p < cell::pieceCount(s); ++p)
+                ids.push_back({kind, int(s), p});
+        break;
+    case Variants::PerWord:
+        for (const WordButton* b = wordButtonsBegin(); b != wordButtonsEnd(); ++b)
+            ids.push_back(pictures::face(b->word));
+        break;
+    case Variants::OnDrawings:
+        // The callouts of the coordination pictures; the two cells apart of
+        // the close-packed structures' answer are joined by arrows with a
+        // word each.
+        for (cell::Structure s : cell::kAllStructures) {
+            const PictureId question = pictures::of(PictureKind::NeighbourQuestion, s),
+                            answer = pictures::of(PictureKind::NeighbourAnswer, s);
+            ids.push_back(pictures::wordOn(question, WordPicture::Focus));
+            ids.push_back(pictures::wordOn(answer, WordPicture::Focus));
+            if (s != cell::Structure::Bcc)
+                for (WordPicture w : {WordPicture::JoinLeft, WordPicture::JoinRight})
+                    ids.push_back(pictures::wordOn(answer, w));
+        }
+        break;
+    }
+    return ids;
 }
 
 namespace pictures {

@@ -3,68 +3,31 @@
 // The program's own pictures by typed id, shared by the catalog (their
 // sizes), the renderer (how each is drawn), the screen-reader names and the
 // screens. A picture drawn once per structure carries its structure; a piece,
-// a digit key or a word button carries its number.
+// a digit key or a word button carries its number. What each kind is comes
+// from its row (picturekinds.h).
+
+#include "picturekinds.h"
 
 #include <QMetaType>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace cell {
 enum class Structure;
 }
 
+// The kinds in the order of their rows (picturekinds.h).
 enum class PictureKind : std::uint8_t {
     None, // no picture of the program's: one read from the content folder
-    Title,
-    Icon,
-    FaceA, // guide face A, looking right
-    FaceB, // guide face B, looking left
-    Marker,
-    QuestionMark, // "?" over a drill answer box
-    QuestionPanel,
-    PlateRadius,
-    BannerSummary,
-    TitleDrill,
-    HintWhole,
-    HintHalf,
-    HintQuarter,
-    HintEighth,
-    HintSixth,
-    RadiusAtom,
-    RadiusFccFace,
-    RadiusFccLabelled,
-    RadiusFccDerivation,
-    RadiusBccHexagon,
-    RadiusBccLabelled,
-    RadiusBccDerivation,
-    // One per structure.
-    Plate,
-    Cutaway,
-    MenuCutaway, // the cut-away cell, smaller, fixed on the menu
-    Spheres,
-    BallStick,
-    EmptyCell,
-    NeighbourQuestion,
-    NeighbourAnswer,
-    // The stacking of close-packed layers: layer A (numbered: 0 alone, 1 with
-    // one sphere's six neighbours, 2 with its hollows), layers A and B with
-    // the places of the third layer, and per close-packed structure its
-    // stack, the stack with its cell, and one sphere's twelve neighbours.
-    StackLayer,
-    StackChoice,
-    Stack,
-    StackCell,
-    StackNeighbours,
-    // One per atom of a structure's cell.
-    Piece,
-    // One per digit.
-    Key,
-    // One per word of a word button (Word).
-    WordFace,
-    // A word set on a turning drawing (pictures::wordOn): only the build has
-    // the fonts, so the program sets these pictures where the words go.
-    DrawingWord,
+#define MIROSUTA_PICTURE_KIND(name, ...) name,
+    MIROSUTA_PICTURES(MIROSUTA_PICTURE_KIND)
+#undef MIROSUTA_PICTURE_KIND
 };
+// How many kinds there are, None aside: they run from 1 to this.
+#define MIROSUTA_PICTURE_KIND_COUNT(...) +1
+inline constexpr int kPictureKinds = 0 MIROSUTA_PICTURES(MIROSUTA_PICTURE_KIND_COUNT);
+#undef MIROSUTA_PICTURE_KIND_COUNT
 
 enum class WordPicture : std::uint8_t { Focus, JoinLeft, JoinRight };
 
@@ -80,6 +43,8 @@ struct PictureId {
     // The picture's name in the program's resources: "face-a", "ballstick-bcc",
     // "piece-hcp-3", "key-0", "btn-menu".
     QString fileName() const;
+    // Its place among the pictures of its kind (its row's variants).
+    int variant() const;
 };
 // Data-driven tests carry ids in their columns.
 Q_DECLARE_METATYPE(PictureId)
@@ -124,6 +89,9 @@ QString wordText(Word w);
 // Every word, in the enum's order.
 const WordButton* wordButtonsBegin();
 const WordButton* wordButtonsEnd();
+
+// Every picture of a kind, in the order of its row's variants.
+std::vector<PictureId> picturesOf(PictureKind kind);
 
 namespace pictures {
 

@@ -4,6 +4,9 @@
 // model by the ray caster, from its designed view (the picture the program
 // ships) or turned away from it. The build draws the shipped pictures through
 // these same drawings, so a turned picture and a shipped one are one drawing.
+// The kinds come in families: the lattice cells (latticecells.cpp) and the
+// stacks of close-packed layers (stacks.cpp). Each frame is drawn from a View,
+// which holds all that the frame shows.
 //
 // Words on a drawing ("注目", "結合") need fonts, which only the build has:
 // the build draws each word as a small picture of its own, and a turned
@@ -32,6 +35,7 @@ struct Turn {
     double right = 0; // about the vertical axis (the prism's c axis): the front moves right
     double up = 0;    // tilt: the front moves up
     bool isDesigned() const { return right == 0 && up == 0; }
+    bool operator==(const Turn&) const = default;
 };
 
 // The steepest view, from above or below.
@@ -71,59 +75,71 @@ inline const QColor kArrowColour{200, 0, 0};
 // pictures).
 using WordPictures = std::function<QImage(PictureId word)>;
 
+// What one frame of a drawing shows: all that a drawing needs to draw it.
+struct View {
+    Turn turn;
+    double factor = 1; // device pixels per logical pixel
+    Finish finish = Finish::Build;
+    // The cell being built: the pieces put in, by atom. Other drawings show
+    // no pieces.
+    std::vector<bool> piecesIn;
+    bool operator==(const View&) const = default;
+};
+
 class CellDrawing {
 public:
+    // How a kind lays itself out: its view, the point it turns about, and
+    // what must stay within room (logical pixels) as it turns.
+    struct Layout {
+        cell::Camera designed;
+        cell::Vec3 pivot;
+        render::Extent extent;
+        QRectF room;
+        render::RenderOptions options;
+        bool card = false; // a white card with a rim
+    };
+
     virtual ~CellDrawing() = default;
 
     PictureId picture() const { return m_picture; }
     cell::Structure structure() const { return m_picture.cellStructure(); }
-    QSize size() const { return QSize(m_designed.width, m_designed.height); }
+    QSize size() const { return QSize(designedCamera().width, designedCamera().height); }
 
     // The camera of the drawing turned by t, in logical pixels. The centre of
     // the cell stays where it is, and the drawing shrinks where it would
     // otherwise leave its room in the picture.
     cell::Camera camera(Turn t) const;
-    const cell::Camera& designedCamera() const { return m_designed; }
+    const cell::Camera& designedCamera() const { return m_layout.designed; }
 
-    // The bodies only (with a card's rim), at factor device pixels per
-    // logical pixel (Moving: half that from 2 up); the image's device pixel
-    // ratio says which. At the designed view and Build, the shipped picture.
-    QImage drawBodies(Turn t, double factor, Finish f) const;
+    // The bodies only (with a card's rim), at the view's factor device pixels
+    // per logical pixel (Moving: half that from 2 up); the image's device
+    // pixel ratio says which. At the designed view and Build, the shipped
+    // picture.
+    QImage drawBodies(const View& v) const;
     static double drawnFactor(double factor, Finish f);
     // Where the words, pointers and arrows go for the given camera.
     virtual Overlay overlay(const cell::Camera&) const { return {}; }
     // The whole drawing, its words set from their pictures.
-    QImage draw(Turn t, double factor, Finish f, const WordPictures& words) const;
+    QImage draw(const View& v, const WordPictures& words) const;
 
     // Where atom i of the drawing lies, in model units: for a marker pinned
     // to it. The cell model's atoms, unless the drawing has atoms of its own.
     virtual std::optional<cell::Vec3> atomPosition(int atom) const;
 
-    // The cell being built shows the pieces of these atoms; other drawings
-    // ignore it.
-    virtual void setPiecesIn(const std::vector<bool>&) {}
-
 protected:
-    explicit CellDrawing(PictureId picture) : m_picture(picture) {}
+    CellDrawing(PictureId picture, Layout layout)
+        : m_picture(picture), m_layout(std::move(layout)) {}
 
     // The bodies seen by the camera (lines keep their width in pixels).
-    virtual render::Scene scene(const cell::Camera& cam) const = 0;
-
-    // Set by each kind: its view, the point it turns about, and what must
-    // stay within room (logical pixels) as it turns.
-    cell::Camera m_designed;
-    cell::Vec3 m_pivot;
-    render::Extent m_extent;
-    QRectF m_room;
-    render::RenderOptions m_options;
-    bool m_card = false; // a white card with a rim
+    virtual render::Scene scene(const cell::Camera& cam, const View& v) const = 0;
 
 private:
     PictureId m_picture;
+    Layout m_layout;
 };
 
 // The drawing behind a picture of the catalog ("ballstick-hcp"), or null for
-// a picture that does not turn.
+// a picture that does not turn: made by the family its row names.
 std::unique_ptr<CellDrawing> cellDrawing(PictureId picture);
 bool turns(PictureId picture); // without making the drawing
 // The cut-away cell drawn at the size of another picture of its structure (the

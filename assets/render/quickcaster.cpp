@@ -1,5 +1,6 @@
 #include "quickcaster.h"
 
+#include "lighting.h"
 #include "rowsplit.h"
 
 #include <algorithm>
@@ -26,7 +27,9 @@ QRgb colourOf(const float c[3], float f, float add = 0) {
     return qRgb(channel(c[0] * f + add), channel(c[1] * f + add), channel(c[2] * f + add));
 }
 
-float pow40(float x) {
+// The highlight's power, by squaring.
+float shine(float x) {
+    static_assert(lighting::kShininess == 40);
     const float x2 = x * x, x4 = x2 * x2, x5 = x4 * x, x10 = x5 * x5, x20 = x10 * x10;
     return x20 * x20;
 }
@@ -181,10 +184,10 @@ QuickCaster::QuickCaster(const Scene& scene, const cell::Camera& camera) : m_cam
         toFloats(rod.colour, r.colour);
         m_rods.push_back(r);
     }
-    // The light of RayCaster, in the camera's frame.
-    m_light[0] = -0.45f;
-    m_light[1] = 0.6f;
-    m_light[2] = -0.65f;
+    // The light, in the camera's frame.
+    m_light[0] = float(lighting::kRight);
+    m_light[1] = float(lighting::kUp);
+    m_light[2] = float(-lighting::kTowardViewer);
     normalise(m_light);
     m_half[0] = m_light[0];
     m_half[1] = m_light[1];
@@ -317,21 +320,21 @@ QRgb QuickCaster::shade(int id, float u, float v, float z) const {
         float nrm[3] = {px - bax * t, py - bay * t, pz - baz * t};
         normalise(nrm);
         const float diffuse = std::max(0.0f, dot3(m_light, nrm[0], nrm[1], nrm[2]));
-        return colourOf(rod.colour, 0.8f + 0.2f * diffuse);
+        return colourOf(rod.colour, lighting::rod(diffuse));
     }
     const int ballIndex = (id - 1) / 64, face = (id - 1) % 64 - 1;
     const Ball& b = m_balls[std::size_t(ballIndex)];
     if (face >= 0) {
-        // Cut faces stay flat; a faint difference tells two faces of one piece apart.
         const Plane& pl = m_planes[std::size_t(b.firstPlane + face)];
         const float diffuse = std::max(0.0f, dot3(m_light, pl.nx, pl.ny, pl.nz));
-        return colourOf(b.cut, 0.86f + 0.14f * diffuse);
+        return colourOf(b.cut, lighting::cutFace(diffuse));
     }
     const float inv = 1.0f / b.radius;
     const float nx = (u - b.x) * inv, ny = (v - b.y) * inv, nz = (z - b.z) * inv;
     const float diffuse = std::max(0.0f, dot3(m_light, nx, ny, nz));
-    const float specular = pow40(std::max(0.0f, dot3(m_half, nx, ny, nz)));
-    return colourOf(b.surface, 0.4f + 0.6f * diffuse, 255.0f * 0.5f * specular);
+    const float specular = shine(std::max(0.0f, dot3(m_half, nx, ny, nz)));
+    return colourOf(b.surface, lighting::surface(diffuse),
+                    255.0f * float(lighting::kHighlight) * specular);
 }
 
 QImage QuickCaster::render(const RenderOptions& opt, int samples) const {

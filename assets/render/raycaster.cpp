@@ -1,5 +1,6 @@
 #include "raycaster.h"
 
+#include "lighting.h"
 #include "rowsplit.h"
 
 #include <algorithm>
@@ -109,7 +110,8 @@ RayCaster::RayCaster(const Scene& scene, const cell::Camera& camera)
     m_dir = camera.towardViewer() * -1.0;
     m_right = camera.right();
     m_up = camera.up();
-    m_light = normalised(camera.right() * -0.45 + camera.up() * 0.6 + camera.towardViewer() * 0.65);
+    m_light = normalised(camera.right() * lighting::kRight + camera.up() * lighting::kUp +
+                         camera.towardViewer() * lighting::kTowardViewer);
     m_half = normalised(m_light + camera.towardViewer());
     for (const Ball& b : scene.balls) {
         const cell::Point2 c = camera.project(b.centre);
@@ -146,19 +148,15 @@ void RayCaster::castAmong(double px, double py, const std::vector<int>& balls,
 }
 
 QColor RayCaster::shade(const Hit& hit) const {
-    if (hit.rod >= 0) {
-        const double diffuse = std::max(0.0, hit.normal.dot(m_light));
-        return scaled(m_scene.rods[hit.rod].colour, 0.8 + 0.2 * diffuse);
-    }
-    const Ball& b = m_scene.balls[hit.ball];
-    if (hit.face >= 0) {
-        // Cut faces stay flat; a faint difference tells two faces of one piece apart.
-        const double diffuse = std::max(0.0, hit.normal.dot(m_light));
-        return scaled(b.cut, 0.86 + 0.14 * diffuse);
-    }
     const double diffuse = std::max(0.0, hit.normal.dot(m_light));
-    const double specular = std::pow(std::max(0.0, hit.normal.dot(m_half)), 40.0);
-    return scaled(b.surface, 0.4 + 0.6 * diffuse, 0.5 * specular);
+    if (hit.rod >= 0)
+        return scaled(m_scene.rods[hit.rod].colour, lighting::rod(diffuse));
+    const Ball& b = m_scene.balls[hit.ball];
+    if (hit.face >= 0)
+        return scaled(b.cut, lighting::cutFace(diffuse));
+    const double specular =
+        std::pow(std::max(0.0, hit.normal.dot(m_half)), double(lighting::kShininess));
+    return scaled(b.surface, lighting::surface(diffuse), lighting::kHighlight * specular);
 }
 
 QImage RayCaster::render(const QRect& wanted, const RenderOptions& opt) const {

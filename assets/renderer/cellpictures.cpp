@@ -1,9 +1,10 @@
-#include "cellpictures.h"
-
+// The pictures drawn from the cell model: the drawings that turn, at their
+// designed view with their words, and the cell figures (the pieces, the
+// fraction hints, the menu's cut-away cells, the words of the drawings).
 #include "celldrawing.h"
 #include "lettering.h"
 #include "palette.h"
-#include "picturecatalog.h"
+#include "picturebook.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -50,65 +51,15 @@ celldrawing::CellDrawing& drawingOf(PictureId picture) {
 
 } // namespace
 
-QImage CellPictures::designed(PictureId picture) const {
-    QImage img = drawingOf(picture).drawBodies({}, m_factor, celldrawing::Finish::Build);
-    img.setDevicePixelRatio(1);
-    return toArgb(img);
-}
-
-QImage CellPictures::ballStick(Structure s) const {
-    return designed(pictures::of(PictureKind::BallStick, s));
-}
-
-QImage CellPictures::emptyCell(Structure s) const {
-    return designed(pictures::of(PictureKind::EmptyCell, s));
-}
-
-QImage CellPictures::piece(Structure s, int index) const {
-    const cell::Cell& c = cell::model(s);
-    const cell::Camera& cam = cell::lessonCamera(s);
-    // The pieces go in one by one in index order, each over the ones before:
-    // a piece leaves out what an earlier piece hides, and carries the cell
-    // edges that pass in front of it, so the finished cell is drawn true.
-    Scene scene = celldrawing::scenes::emptyCell(c, cam);
-    for (int i = 0; i <= index; ++i)
-        scene.balls.push_back(
-            celldrawing::scenes::piece(c, i, {}, palette::kAtomGreen, palette::kCutYellow));
-    render::RenderOptions opt;
-    opt.onlyTag = index;
-    const cell::Rect2 r = cell::pieceRect(s, index);
-    const QRect window(int(r.left * m_factor), int(r.top * m_factor), int(r.width * m_factor),
-                       int(r.height * m_factor));
-    const render::RayCaster caster(scene, render::scaledCamera(cam, m_factor));
-    return toArgb(caster.render(window, opt));
-}
-
-QImage CellPictures::cutaway(Structure s) const {
-    return designed(pictures::of(PictureKind::Cutaway, s));
-}
-
-QImage CellPictures::menuCutaway(Structure s) const {
-    const auto drawing = celldrawing::fixedCutaway(pictures::of(PictureKind::MenuCutaway, s));
-    QImage img = drawing->drawBodies({}, m_factor, celldrawing::Finish::Build);
-    img.setDevicePixelRatio(1);
-    return toArgb(img);
-}
-
-QImage CellPictures::sphereBlock(Structure s) const {
-    return designed(pictures::of(PictureKind::Spheres, s));
-}
-
-QImage CellPictures::stacking(PictureId picture) const {
-    return designed(picture);
-}
-
-QImage CellPictures::neighbours(PictureId picture) const {
-    const celldrawing::CellDrawing& d = drawingOf(picture);
-    QImage img = d.drawBodies({}, m_factor, celldrawing::Finish::Build);
+// A drawing that turns at its designed view, as the program ships it: its
+// words lettered here, where the fonts are.
+QImage designedDrawing(const PictureEntry& e, double factor) {
+    const celldrawing::CellDrawing& d = drawingOf(e.id);
+    QImage img = d.drawBodies({.factor = factor});
     img.setDevicePixelRatio(1);
     const celldrawing::Overlay o = d.overlay(d.designedCamera());
     QPainter p(&img);
-    p.scale(m_factor, m_factor);
+    p.scale(factor, factor);
     for (const celldrawing::JoinArrow& a : o.arrows) {
         celldrawing::paintJoinArrow(p, a);
         arrowWord(p, a);
@@ -122,16 +73,48 @@ QImage CellPictures::neighbours(PictureId picture) const {
     return toArgb(img);
 }
 
-QImage CellPictures::word(PictureId word) const {
+namespace {
+
+QImage piece(PictureId id, double factor) {
+    const Structure s = id.cellStructure();
+    const int index = id.number;
+    const cell::Cell& c = cell::model(s);
+    const cell::Camera& cam = cell::lessonCamera(s);
+    // The pieces go in one by one in index order, each over the ones before:
+    // a piece leaves out what an earlier piece hides, and carries the cell
+    // edges that pass in front of it, so the finished cell is drawn true.
+    Scene scene = celldrawing::scenes::emptyCell(c, cam);
+    for (int i = 0; i <= index; ++i)
+        scene.balls.push_back(
+            celldrawing::scenes::piece(c, i, {}, palette::kAtomGreen, palette::kCutYellow));
+    render::RenderOptions opt;
+    opt.onlyTag = index;
+    const cell::Rect2 r = cell::pieceRect(s, index);
+    const QRect window(int(r.left * factor), int(r.top * factor), int(r.width * factor),
+                       int(r.height * factor));
+    const render::RayCaster caster(scene, render::scaledCamera(cam, factor));
+    return toArgb(caster.render(window, opt));
+}
+
+// The cut-away cell drawn at the menu's size; it does not turn there.
+QImage menuCutaway(PictureId id, double factor) {
+    QImage img = celldrawing::fixedCutaway(id)->drawBodies({.factor = factor});
+    img.setDevicePixelRatio(1);
+    return toArgb(img);
+}
+
+// A word of a coordination picture alone (pictures::wordOn), set on it at
+// run time when it turns.
+QImage word(PictureId word, double factor) {
     const WordPicture w = pictures::wordOf(word);
     const auto d = celldrawing::cellDrawing(pictures::drawingOfWord(word));
     const celldrawing::Overlay o = d->overlay(d->designedCamera());
     const QRectF box = celldrawing::designedWordBox(*d, w);
     const QRect frame = celldrawing::wordPictureFrame(box, w);
-    QImage img(frame.size() * m_factor, QImage::Format_ARGB32_Premultiplied);
+    QImage img(frame.size() * factor, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.scale(m_factor, m_factor);
+    p.scale(factor, factor);
     p.translate(-frame.topLeft());
     if (w == WordPicture::Focus) {
         celldrawing::paintCalloutBox(p, *o.callout);
@@ -145,7 +128,8 @@ QImage CellPictures::word(PictureId word) const {
     return toArgb(img);
 }
 
-QImage CellPictures::hint(int parts, QSize size) const {
+// A sphere cut into `parts` pieces (1, 2, 4, 6 or 8), labelled with its fraction.
+QImage hint(int parts, QSize size, double factor) {
     // The sphere's pieces, each pulled a little away from the centre so that
     // the yellow cut faces show between them.
     const double r = 1.0, gap = 0.16;
@@ -203,14 +187,40 @@ QImage CellPictures::hint(int parts, QSize size) const {
         -35, 28, size, QRectF(8, 6, size.width() - 16, size.height() - labelRoom - 8), ext);
     render::RenderOptions opt;
     opt.outline = 0.35;
-    const render::RayCaster caster(scene, render::scaledCamera(cam, m_factor));
+    const render::RayCaster caster(scene, render::scaledCamera(cam, factor));
     QImage img = caster.render(opt);
     QPainter p(&img);
-    p.scale(m_factor, m_factor);
+    p.scale(factor, factor);
     const QString label = parts == 1 ? QStringLiteral("1個") : QStringLiteral("1/%1個").arg(parts);
     Lettering word(Lettering::Face::Gothic, 17, 0.06);
     word.colour(palette::kInk);
     word.drawCentred(p, label, QRectF(0, size.height() - labelRoom, size.width(), labelRoom - 4));
     p.end();
     return toArgb(img);
+}
+
+} // namespace
+
+QImage cellFigure(const PictureEntry& e, double factor) {
+    switch (e.id.kind) {
+    case PictureKind::Piece:
+        return piece(e.id, factor);
+    case PictureKind::MenuCutaway:
+        return menuCutaway(e.id, factor);
+    case PictureKind::DrawingWord:
+        return word(e.id, factor);
+    case PictureKind::HintWhole:
+        return hint(1, e.size, factor);
+    case PictureKind::HintHalf:
+        return hint(2, e.size, factor);
+    case PictureKind::HintQuarter:
+        return hint(4, e.size, factor);
+    case PictureKind::HintEighth:
+        return hint(8, e.size, factor);
+    case PictureKind::HintSixth:
+        return hint(6, e.size, factor);
+    default:
+        break;
+    }
+    return QImage();
 }

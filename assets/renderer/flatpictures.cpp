@@ -1,7 +1,7 @@
-#include "flatpictures.h"
-
+#include "accessiblenames.h"
 #include "lettering.h"
 #include "palette.h"
+#include "picturebook.h"
 #include "raycaster.h"
 
 #include <QLinearGradient>
@@ -316,27 +316,44 @@ void drawQuestionPanel(QPainter& p, QSize size) {
     p.restore();
 }
 
-} // namespace
-
-QImage FlatPictures::structurePlate(cell::Structure s, QSize size) const {
-    const char* words[] = {"体心立方構造", "面心立方構造", "六方最密構造"};
-    QImage img = blank(size, m_factor);
+// A plate carries the words a screen reader says for it.
+QImage wordPlate(PictureId id, QSize size, double factor) {
+    const bool drill = id.kind == PictureKind::TitleDrill;
+    const bool banner = id.kind == PictureKind::BannerSummary;
+    const bool structure = id.kind == PictureKind::Plate;
+    QImage img = blank(size, factor);
     QPainter p(&img);
-    p.scale(m_factor, m_factor);
-    plate(p, QRectF(1, 1, size.width() - 2, size.height() - 2), palette::kPlateBlue, 10, 2);
-    Lettering text(Face::Mincho, size.height() * 0.56, 0.07);
-    text.colour(Qt::white).halo(QColor(0, 20, 90), 1.2);
-    text.drawCentred(p, QString::fromUtf8(words[int(s)]),
-                     QRectF(0, 0, size.width(), size.height()));
+    p.scale(factor, factor);
+    const QColor base = drill ? QColor(10, 50, 170) : palette::kPlateBlue;
+    plate(p, QRectF(1, 1, size.width() - 2, size.height() - 2), base,
+          banner ? size.height() * 0.4 : 10, 2);
+    Lettering text(drill ? Face::Gothic : Face::Mincho, size.height() * (structure ? 0.56 : 0.55),
+                   0.07);
+    text.colour(drill ? QColor(255, 235, 80) : Qt::white)
+        .halo(QColor(0, 20, 90), structure ? 1.2 : 1.5);
+    text.drawCentred(p, pictureText(id).name, QRectF(0, 0, size.width(), size.height()));
     p.end();
     return done(img);
 }
 
-QImage FlatPictures::draw(PictureId id, QSize size) const {
-    QImage img = blank(size, m_factor);
+} // namespace
+
+QImage flatFigure(const PictureEntry& e, double factor) {
+    const QSize size = e.size;
+    const PictureId id = e.id;
+    switch (id.kind) {
+    case PictureKind::Plate:
+    case PictureKind::PlateRadius:
+    case PictureKind::BannerSummary:
+    case PictureKind::TitleDrill:
+        return wordPlate(id, size, factor);
+    default:
+        break;
+    }
+    QImage img = blank(size, factor);
     QPainter p(&img);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(m_factor, m_factor);
+    p.scale(factor, factor);
     switch (id.kind) {
     case PictureKind::WordFace: {
         const WordButton& b = wordButton(Word(id.number));
@@ -350,10 +367,10 @@ QImage FlatPictures::draw(PictureId id, QSize size) const {
         drawKey(p, size, id.number);
         break;
     case PictureKind::Title:
-        drawTitle(p, size, m_factor);
+        drawTitle(p, size, factor);
         break;
     case PictureKind::Icon:
-        drawIcon(p, size, m_factor);
+        drawIcon(p, size, factor);
         break;
     case PictureKind::FaceA:
     case PictureKind::FaceB:
@@ -368,22 +385,6 @@ QImage FlatPictures::draw(PictureId id, QSize size) const {
     case PictureKind::QuestionPanel:
         drawQuestionPanel(p, size);
         break;
-    case PictureKind::PlateRadius:
-    case PictureKind::BannerSummary:
-    case PictureKind::TitleDrill: {
-        const bool drill = id.kind == PictureKind::TitleDrill;
-        const bool banner = id.kind == PictureKind::BannerSummary;
-        const QColor base = drill ? QColor(10, 50, 170) : palette::kPlateBlue;
-        plate(p, QRectF(1, 1, size.width() - 2, size.height() - 2), base,
-              banner ? size.height() * 0.4 : 10, 2);
-        const QString word = drill    ? QStringLiteral("ミロスタドリル")
-                             : banner ? QStringLiteral("構造のまとめ")
-                                      : QStringLiteral("原子半径の学習");
-        Lettering text(drill ? Face::Gothic : Face::Mincho, size.height() * 0.55, 0.07);
-        text.colour(drill ? QColor(255, 235, 80) : Qt::white).halo(QColor(0, 20, 90), 1.5);
-        text.drawCentred(p, word, QRectF(0, 0, size.width(), size.height()));
-        break;
-    }
     default:
         p.end();
         return QImage();

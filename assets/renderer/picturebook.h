@@ -16,3 +16,15 @@ public:
 private:
     double m_factor;
 };
+
+// The families of pictures drawn once, each by the kinds its rows
+// (picturekinds.h) name; a null image for a kind the family does not draw.
+// The drawings that turn, at their designed view (cellpictures.cpp).
+QImage designedDrawing(const PictureEntry& e, double factor);
+// Drawn from the cell model (cellpictures.cpp).
+QImage cellFigure(const PictureEntry& e, double factor);
+// Words and things: title, plates, buttons, keys, faces, marker, the drill's
+// question panel and its "?" marker, the window icon (flatpictures.cpp).
+QImage flatFigure(const PictureEntry& e, double factor);
+// The diagrams and derivations of the atomic radius lesson (radiuspictures.cpp).
+QImage radiusFigure(const PictureEntry& e, double factor);

@@ -1,7 +1,6 @@
-#include "radiuspictures.h"
-
 #include "lettering.h"
 #include "palette.h"
+#include "picturebook.h"
 #include "raycaster.h"
 
 #include <QPainter>
@@ -20,13 +19,27 @@ QImage blank(QSize size, double factor, const QColor& ground) {
     return img;
 }
 
-void cardRim(QPainter& p, QSize size) {
-    p.save();
-    p.setPen(QPen(palette::kCardRim, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
-    p.restore();
-}
+// A white card with a rim, painted in logical pixels.
+class Card {
+public:
+    Card(QSize size, double factor) : m_image(blank(size, factor, palette::kCard)), m_p(&m_image) {
+        m_p.scale(factor, factor);
+        m_p.save();
+        m_p.setPen(QPen(palette::kCardRim, 1));
+        m_p.setBrush(Qt::NoBrush);
+        m_p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
+        m_p.restore();
+    }
+    QPainter& painter() { return m_p; }
+    QImage done() {
+        m_p.end();
+        return m_image.convertToFormat(QImage::Format_ARGB32);
+    }
+
+private:
+    QImage m_image;
+    QPainter m_p;
+};
 
 // Light blue diagonal hatching over the given area.
 void hatch(QPainter& p, const QPainterPath& area) {
@@ -92,10 +105,8 @@ void spanArrow(QPainter& p, QPointF a, QPointF b, const QColor& c) {
 }
 
 QImage radiusAtom(QSize size, double f) {
-    QImage img = blank(size, f, palette::kCard);
-    QPainter p(&img);
-    p.scale(f, f);
-    cardRim(p, size);
+    Card card(size, f);
+    QPainter& p = card.painter();
     const QPointF c(size.width() / 2.0, 84);
     const double r = 66;
     p.setRenderHint(QPainter::Antialiasing);
@@ -125,8 +136,7 @@ QImage radiusAtom(QSize size, double f) {
     Lettering span(Face::Mincho, 17, 0.06);
     span.colour(palette::kInk);
     span.drawCentred(p, QStringLiteral("原子半径"), QRectF(c.x() - 20, y + 4, r + 40, 24));
-    p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    return card.done();
 }
 
 // One face of the face-centred cube: quarter discs in the corners and a whole
@@ -140,10 +150,8 @@ struct FccFace {
 };
 
 QImage radiusFccFace(QSize size, double f, bool labelled) {
-    QImage img = blank(size, f, palette::kCard);
-    QPainter p(&img);
-    p.scale(f, f);
-    cardRim(p, size);
+    Card card(size, f);
+    QPainter& p = card.painter();
     p.setRenderHint(QPainter::Antialiasing);
     const FccFace face{labelled ? QRectF(38, 34, 180, 180) : QRectF(30, 30, 200, 200)};
     const QRectF& sq = face.square;
@@ -166,8 +174,7 @@ QImage radiusFccFace(QSize size, double f, bool labelled) {
         p.setPen(QPen(palette::kCellLine, 2.5));
         p.setBrush(Qt::NoBrush);
         p.drawRect(sq);
-        p.end();
-        return img.convertToFormat(QImage::Format_ARGB32);
+        return card.done();
     }
     // In outline: the discs faint, the diagonal and sides marked.
     p.save();
@@ -188,8 +195,7 @@ QImage radiusFccFace(QSize size, double f, bool labelled) {
            Face::Gothic);
     letter(p, QStringLiteral("a"), QPointF(sq.right() + 16, sq.center().y()), palette::kInk, 21,
            Face::Gothic);
-    p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    return card.done();
 }
 
 // The body-centred cube seen so that its outline is a hexagon. O is the
@@ -266,7 +272,7 @@ QPainterPath hexOutline(const BccView& v) {
 }
 
 // The edges at the back bottom corner, hidden behind the cube, are dashed.
-void bccEdges(QPainter& p, const BccView& v, const QColor& c, double width, bool back) {
+void bccEdges(QPainter& p, const BccView& v, double width, bool back) {
     const Vec3 hidden{1, 1, 0}; // the back bottom corner, hidden behind the cube
     for (int i = 0; i < 8; ++i)
         for (int bit = 1; bit < 8; bit <<= 1)
@@ -277,34 +283,32 @@ void bccEdges(QPainter& p, const BccView& v, const QColor& c, double width, bool
                 const bool hiddenEdge =
                     (a - hidden).length() < 1e-9 || (b - hidden).length() < 1e-9;
                 if (hiddenEdge == back)
-                    line(p, v.at(a), v.at(b), c, back ? width * 0.7 : width,
+                    line(p, v.at(a), v.at(b), palette::kCellLine, back ? width * 0.7 : width,
                          back ? Qt::DashLine : Qt::SolidLine);
             }
 }
 
+// The cube with its atoms, the hidden edges under them and the others over.
+void bccCube(QPainter& p, const BccView& v, QSize size, double f, double width, bool pale) {
+    bccEdges(p, v, width, true);
+    p.drawImage(QRectF(0, 0, size.width(), size.height()), bccAtoms(v, f, pale));
+    bccEdges(p, v, width, false);
+}
+
 QImage radiusBccHexagon(QSize size, double f) {
-    QImage img = blank(size, f, palette::kCard);
-    QPainter p(&img);
-    p.scale(f, f);
-    cardRim(p, size);
+    Card card(size, f);
+    QPainter& p = card.painter();
     const BccView v = bccView(size, 22);
     hatch(p, hexOutline(v));
-    bccEdges(p, v, palette::kCellLine, 2.2, true);
-    p.drawImage(QRectF(0, 0, size.width(), size.height()), bccAtoms(v, f, false));
-    bccEdges(p, v, palette::kCellLine, 2.2, false);
-    p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    bccCube(p, v, size, f, 2.2, false);
+    return card.done();
 }
 
 QImage radiusBccLabelled(QSize size, double f) {
-    QImage img = blank(size, f, palette::kCard);
-    QPainter p(&img);
-    p.scale(f, f);
-    cardRim(p, size);
+    Card card(size, f);
+    QPainter& p = card.painter();
     const BccView v = bccView(size, 30);
-    bccEdges(p, v, palette::kCellLine, 1.8, true);
-    p.drawImage(QRectF(0, 0, size.width(), size.height()), bccAtoms(v, f, true));
-    bccEdges(p, v, palette::kCellLine, 1.8, false);
+    bccCube(p, v, size, f, 1.8, true);
     const QPointF o = v.at(BccView::kO), a = v.at(BccView::kA), b = v.at(BccView::kB),
                   c = v.at(BccView::kC);
     line(p, o, a, palette::kLineMagenta, 3.2);
@@ -321,8 +325,7 @@ QImage radiusBccLabelled(QSize size, double f) {
     letter(p, QStringLiteral("B"), b + QPointF(15, 4), palette::kInk, 20, Face::Gothic);
     letter(p, QStringLiteral("C"), c + QPointF(14, -10), palette::kInk, 20, Face::Gothic);
     letter(p, QStringLiteral("O"), o + QPointF(0, 15), palette::kInk, 20, Face::Gothic);
-    p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    return card.done();
 }
 
 // A derivation on dark blue: words in white, formulas in yellow with their
@@ -372,20 +375,21 @@ QImage derivation(QSize size, double f, const std::vector<Step>& steps, double l
 
 } // namespace
 
-QImage RadiusPictures::draw(const QString& name, QSize size) const {
-    const double f = m_factor;
-    if (name == "radius-atom")
-        return radiusAtom(size, f);
-    if (name == "radius-fcc-face")
-        return radiusFccFace(size, f, false);
-    if (name == "radius-fcc-labelled")
-        return radiusFccFace(size, f, true);
-    if (name == "radius-bcc-hexagon")
-        return radiusBccHexagon(size, f);
-    if (name == "radius-bcc-labelled")
-        return radiusBccLabelled(size, f);
+QImage radiusFigure(const PictureEntry& e, double f) {
+    const QSize size = e.size;
     using S = Step;
-    if (name == "radius-fcc-derivation")
+    switch (e.id.kind) {
+    case PictureKind::RadiusAtom:
+        return radiusAtom(size, f);
+    case PictureKind::RadiusFccFace:
+        return radiusFccFace(size, f, false);
+    case PictureKind::RadiusFccLabelled:
+        return radiusFccFace(size, f, true);
+    case PictureKind::RadiusBccHexagon:
+        return radiusBccHexagon(size, f);
+    case PictureKind::RadiusBccLabelled:
+        return radiusBccLabelled(size, f);
+    case PictureKind::RadiusFccDerivation:
         return derivation(size, f,
                           {{S::Lead, QStringLiteral("対角線の長さ|AB = 4r")},
                            {S::Words, QStringLiteral("直角三角形 OAB に三平方の定理")},
@@ -397,7 +401,7 @@ QImage RadiusPictures::draw(const QString& name, QSize size) const {
                            {S::Gap, {}},
                            {S::Words, QStringLiteral("この関係から半径が求められる")}},
                           34);
-    if (name == "radius-bcc-derivation")
+    case PictureKind::RadiusBccDerivation:
         return derivation(size, f,
                           {{S::Lead, QStringLiteral("対角線の長さ|AC = 4r")},
                            {S::Words, QStringLiteral("直角三角形 OAB に三平方の定理")},
@@ -410,5 +414,8 @@ QImage RadiusPictures::draw(const QString& name, QSize size) const {
                            {S::Formula, QStringLiteral("16r^2 = 3a^2")},
                            {S::Words, QStringLiteral("この関係から半径が計算できる")}},
                           30.5);
+    default:
+        break;
+    }
     return QImage();
 }

@@ -3,7 +3,7 @@
 #include "picturestore.h"
 
 #include <QAccessible>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,11 +15,10 @@
 using celldrawing::Finish;
 using celldrawing::Turn;
 
+using Means = TurnGesture::Means;
+
 namespace {
 
-// Mouse events that a platform makes from a finger after the touch events
-// themselves are ignored for this long after the finger lifts.
-constexpr int kTouchEchoMs = 500;
 // Key repeats draw quickly; the full drawing follows once they pause.
 constexpr int kRefineAfterMs = 150;
 
@@ -27,9 +26,20 @@ QImage wordPicture(PictureId word) {
     return PictureStore::pixmap(word.fileName()).toImage();
 }
 
+TurnGesture::Limits platformLimits() {
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    return {hints->startDragDistance(), hints->mouseDoubleClickInterval(),
+            4 * hints->startDragDistance()};
+}
+
+bool fromTouch(const QMouseEvent* e) {
+    return e->source() != Qt::MouseEventNotSynthesized;
+}
+
 } // namespace
 
-TurnableDrawing::TurnableDrawing(QWidget* parent) : Picture(parent) {
+TurnableDrawing::TurnableDrawing(QWidget* parent) : Picture(parent), m_gesture(platformLimits()) {
+    m_clock.start();
     // Reached with Tab among the screen's elements; a click does not take focus.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_AcceptTouchEvents);
@@ -48,6 +58,10 @@ void TurnableDrawing::pinToAtom(QWidget* overlay, int atom) {
 }
 
 void TurnableDrawing::addPiece(int atom, QWidget* piece) {
+    // It stands for a part of the drawing and takes no presses: at the
+    // designed view, where it lies over the drawing, the drawing under it
+    // takes them, so a drag that starts on it turns the drawing.
+    piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Watched only once the drawing turns (leaveDesignedView()).
     m_pieces.push_back({piece, atom});
     if (atDesignedView())
@@ -67,10 +81,8 @@ void TurnableDrawing::addPiece(int atom, QWidget* piece) {
 }
 
 const celldrawing::CellDrawing* TurnableDrawing::drawing() {
-    if (!m_drawing && m_turns) {
+    if (!m_drawing)
         m_drawing = celldrawing::cellDrawing(m_picture);
-        m_turns = m_drawing != nullptr;
-    }
     return m_drawing.get();
 }
 
@@ -168,133 +180,85 @@ void TurnableDrawing::movePin(QWidget* widget, QPoint to) {
     }
 }
 
-bool TurnableDrawing::isSynthesizedFromTouch(const QMouseEvent* e) const {
-    return e->source() != Qt::MouseEventNotSynthesized &&
-           (m_touching || (m_touchEnded.isValid() && m_touchEnded.elapsed() < kTouchEchoMs));
-}
-
-void TurnableDrawing::pressAt(QPointF global) {
-    m_press = {true, false, global, global};
-}
-
-bool TurnableDrawing::moveTo(QPointF global) {
-    if (!m_press.active)
-        return false;
-    if (!m_press.dragging) {
-        if ((global - m_press.start).manhattanLength() <= QApplication::startDragDistance())
-            return false;
-        if (!drawing())
-            return false;
-        m_press.dragging = true;
-    }
-    const QPointF delta = global - m_press.last;
-    m_press.last = global;
-    // Right spins the front to the right; up tilts it upwards.
-    turnBy(delta.x() * kDragStep, -delta.y() * kDragStep);
-    return true;
-}
-
-bool TurnableDrawing::releaseAt() {
-    const bool dragged = m_press.dragging;
-    m_press = {};
-    if (dragged)
+void TurnableDrawing::act(const TurnGesture::Meaning& m) {
+    switch (m.means) {
+    case Means::Turn:
+        turnBy(m.right, m.up);
+        break;
+    case Means::DesignedView:
+        showDesignedView();
+        break;
+    case Means::DragEnded:
         update(); // the full drawing
-    return dragged;
+        break;
+    case Means::Nothing:
+    case Means::Click:
+    case Means::Ignored:
+        break;
+    }
 }
 
 void TurnableDrawing::mousePressEvent(QMouseEvent* e) {
-    if (isSynthesizedFromTouch(e))
+    if (m_gesture.press(e->button(), e->globalPosition(), fromTouch(e), now()).means ==
+        Means::Ignored)
         return;
-    if (e->button() == Qt::LeftButton)
-        pressAt(e->globalPosition());
     Picture::mousePressEvent(e);
 }
 
 void TurnableDrawing::mouseMoveEvent(QMouseEvent* e) {
-    if (isSynthesizedFromTouch(e))
+    const TurnGesture::Meaning m =
+        m_gesture.move(e->buttons(), e->globalPosition(), fromTouch(e), now());
+    if (m.means == Means::Ignored)
         return;
-    if (e->buttons() & Qt::LeftButton)
-        moveTo(e->globalPosition());
+    act(m);
     Picture::mouseMoveEvent(e);
 }
 
 void TurnableDrawing::mouseReleaseEvent(QMouseEvent* e) {
-    if (isSynthesizedFromTouch(e))
-        return;
+    const TurnGesture::Meaning m = m_gesture.release(e->button(), fromTouch(e), now());
+    act(m);
     // A drag is no click.
-    if (e->button() == Qt::LeftButton && releaseAt())
+    if (m.means == Means::Ignored || m.means == Means::DragEnded)
         return;
     Picture::mouseReleaseEvent(e);
 }
 
 void TurnableDrawing::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (isSynthesizedFromTouch(e))
-        return;
-    if (e->button() == Qt::LeftButton) {
-        showDesignedView();
-        return;
-    }
-    Picture::mouseDoubleClickEvent(e);
+    const TurnGesture::Meaning m = m_gesture.doubleClick(e->button(), fromTouch(e), now());
+    act(m);
+    if (m.means == Means::Nothing)
+        Picture::mouseDoubleClickEvent(e);
 }
 
 bool TurnableDrawing::event(QEvent* e) {
+    TurnGesture::Phase phase;
     switch (e->type()) {
     case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd: {
-        auto* te = static_cast<QTouchEvent*>(e);
-        if (te->points().isEmpty())
-            return true;
-        // One finger turns; the first one down.
-        const QEventPoint* point = &te->points().first();
-        if (e->type() == QEvent::TouchBegin) {
-            m_touching = true;
-            m_touchId = point->id();
-        }
-        for (const QEventPoint& p : te->points())
-            if (p.id() == m_touchId)
-                point = &p;
-        if (point->id() != m_touchId)
-            return true;
-        const QPointF at = point->globalPosition();
-        if (e->type() == QEvent::TouchBegin) {
-            // A second tap close to the first, soon after it.
-            const QStyleHints* hints = QGuiApplication::styleHints();
-            if (m_lastTap.isValid() && m_lastTap.elapsed() < hints->mouseDoubleClickInterval() &&
-                (at - m_lastTapAt).manhattanLength() <= 4 * hints->startDragDistance()) {
-                m_lastTap.invalidate();
-                m_press = {};
-                showDesignedView();
-            } else {
-                pressAt(at);
-            }
-        } else if (e->type() == QEvent::TouchUpdate) {
-            moveTo(at);
-        } else {
-            const bool tapped = m_press.active && !releaseAt();
-            m_touching = false;
-            m_touchId = -1;
-            m_touchEnded.start();
-            if (tapped) {
-                m_lastTap.start();
-                m_lastTapAt = at;
-                emit clicked(); // a tap is a click
-            }
-        }
-        e->accept();
-        return true;
-    }
-    case QEvent::TouchCancel:
-        m_press = {};
-        m_touching = false;
-        m_touchId = -1;
-        update();
-        e->accept();
-        return true;
-    default:
+        phase = TurnGesture::Phase::Down;
         break;
+    case QEvent::TouchUpdate:
+        phase = TurnGesture::Phase::Move;
+        break;
+    case QEvent::TouchEnd:
+        phase = TurnGesture::Phase::Up;
+        break;
+    case QEvent::TouchCancel:
+        phase = TurnGesture::Phase::Cancel;
+        break;
+    default:
+        return Picture::event(e);
     }
-    return Picture::event(e);
+    std::vector<TurnGesture::Finger> fingers;
+    for (const QEventPoint& p : static_cast<QTouchEvent*>(e)->points())
+        fingers.push_back({p.id(), p.globalPosition()});
+    const TurnGesture::Meaning m = m_gesture.touch(phase, fingers, now());
+    act(m);
+    if (m.means == Means::Click)
+        emit clicked(); // a tap is a click
+    if (phase == TurnGesture::Phase::Cancel)
+        update();
+    e->accept();
+    return true;
 }
 
 bool TurnableDrawing::eventFilter(QObject* watched, QEvent* e) {
@@ -302,65 +266,31 @@ bool TurnableDrawing::eventFilter(QObject* watched, QEvent* e) {
     const QEvent::Type type = e->type();
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
                        type == QEvent::MouseButtonRelease;
-    if (!mouse && type != QEvent::ShowToParent && type != QEvent::HideToParent)
-        return false;
-    const bool isPin = std::any_of(m_pins.begin(), m_pins.end(),
-                                   [&](const Pin& p) { return p.widget == watched; });
-    if (isPin) {
+    if (mouse && std::any_of(m_pins.begin(), m_pins.end(),
+                             [&](const Pin& p) { return p.widget == watched; })) {
         // A press on a marker stays a click on it unless it moves: then it
         // turns the drawing, and its release is no click.
-        switch (e->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            if (me->button() == Qt::LeftButton)
-                pressAt(me->globalPosition());
-            break;
-        }
-        case QEvent::MouseMove: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            if ((me->buttons() & Qt::LeftButton) && moveTo(me->globalPosition()))
-                return true;
-            break;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            if (me->button() == Qt::LeftButton && releaseAt())
-                return true;
-            break;
-        }
-        default:
-            break;
-        }
-        return false;
+        auto* me = static_cast<QMouseEvent*>(e);
+        const QPointF at = me->globalPosition();
+        TurnGesture::Meaning m;
+        if (type == QEvent::MouseButtonPress)
+            m = m_gesture.press(me->button(), at, false, now());
+        else if (type == QEvent::MouseMove)
+            m = m_gesture.move(me->buttons(), at, false, now());
+        else
+            m = m_gesture.release(me->button(), false, now());
+        act(m);
+        return m.means == Means::Turn || m.means == Means::DragEnded;
     }
     // A piece put in or taken out while the drawing is turned.
-    if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) &&
-        !atDesignedView())
+    if ((type == QEvent::ShowToParent || type == QEvent::HideToParent) && !atDesignedView())
         update();
     return false;
 }
 
 void TurnableDrawing::keyPressEvent(QKeyEvent* e) {
-    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    // Each arrow's turn; Home brings back the designed view.
-    struct KeyTurn {
-        int key;
-        double right, up;
-    };
-    static constexpr KeyTurn kKeys[] = {{Qt::Key_Left, -kKeyStep, 0},
-                                        {Qt::Key_Right, kKeyStep, 0},
-                                        {Qt::Key_Up, 0, kKeyStep},
-                                        {Qt::Key_Down, 0, -kKeyStep}};
-    const bool home = plain && e->key() == Qt::Key_Home;
-    const KeyTurn* arrow = nullptr;
-    for (const KeyTurn& k : kKeys)
-        if (plain && e->key() == k.key)
-            arrow = &k;
-    if (!home && !arrow) {
-        Picture::keyPressEvent(e);
-        return;
-    }
-    if (!drawing()) {
+    const TurnGesture::Meaning m = m_gesture.key(e->key(), e->modifiers());
+    if (m.means == Means::Nothing) {
         Picture::keyPressEvent(e);
         return;
     }
@@ -368,10 +298,7 @@ void TurnableDrawing::keyPressEvent(QKeyEvent* e) {
     // A held key turns on with quick drawings; the full one follows.
     if (e->isAutoRepeat())
         m_refine.start();
-    if (home)
-        showDesignedView();
-    else
-        turnBy(arrow->right, arrow->up);
+    act(m);
     announceView();
 }
 
@@ -406,18 +333,20 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
     }
     const double factor = devicePixelRatioF();
     const Finish wanted =
-        m_press.dragging || m_refine.isActive() ? Finish::Moving : Finish::Refined;
-    std::vector<bool> in(std::size_t(cell::pieceCount(m_drawing->structure())), false);
+        m_gesture.dragging() || m_refine.isActive() ? Finish::Moving : Finish::Refined;
+    celldrawing::View view{
+        m_turn, factor, wanted,
+        std::vector<bool>(std::size_t(cell::pieceCount(m_drawing->structure())))};
     for (const Piece& p : m_pieces)
-        if (p.widget && !p.widget->isHidden() && p.atom >= 0 && p.atom < int(in.size()))
-            in[std::size_t(p.atom)] = true;
-    const bool stale = m_frame.isNull() || m_frameTurn.right != m_turn.right ||
-                       m_frameTurn.up != m_turn.up || m_frameFactor != factor || m_frameIn != in ||
-                       (wanted == Finish::Refined && m_frameFinish != Finish::Refined);
-    if (stale) {
-        m_drawing->setPiecesIn(in);
+        if (p.widget && !p.widget->isHidden() && p.atom >= 0 && p.atom < int(view.piecesIn.size()))
+            view.piecesIn[std::size_t(p.atom)] = true;
+    // A full frame serves while the drawing moves on no further.
+    celldrawing::View shown = m_frameView;
+    if (shown.finish == Finish::Refined)
+        shown.finish = wanted;
+    if (m_frame.isNull() || shown != view) {
         m_frame = QImage(); // not two frames at once
-        m_frame = m_drawing->draw(m_turn, factor, wanted, wordPicture);
+        m_frame = m_drawing->draw(view, wordPicture);
         // A quick frame of a high-DPI screen has half its pixels: scaled up
         // once here, so that painting it is a plain copy. Painted scaled, it
         // would go through the painter's slowest path where the window's
@@ -427,10 +356,7 @@ void TurnableDrawing::paintContents(QPaintEvent* e) {
             m_frame = m_frame.scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             m_frame.setDevicePixelRatio(factor);
         }
-        m_frameTurn = m_turn;
-        m_frameFactor = factor;
-        m_frameFinish = wanted;
-        m_frameIn = in;
+        m_frameView = std::move(view);
     }
     QPainter p(this);
     p.drawImage(QRectF(contentsRect().topLeft(), m_frame.deviceIndependentSize()), m_frame,

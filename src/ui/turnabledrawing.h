@@ -2,6 +2,7 @@
 
 #include "celldrawing.h"
 #include "picture.h"
+#include "turngesture.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -17,7 +18,8 @@
 // vertical motion tilts it within ±85°. A double click or double tap brings
 // back the designed view, where the element shows the program's own picture
 // exactly. A press that does not move past the platform's drag distance is a
-// click, as on any picture.
+// click, as on any picture. What a press, a drag, a tap or a key means is
+// the gesture's to say (TurnGesture); the element does it.
 //
 // Turned, the drawing is drawn here from the cell model: quickly while the
 // pointer moves, in full once it stops. Nothing of this is made before the
@@ -26,7 +28,8 @@
 // Other elements of the screen lie over the drawing. Markers pinned to an
 // atom follow it as the drawing turns, still take clicks, and a drag that
 // starts on one turns the drawing. Piece pictures (the cell being built)
-// stand for the pieces at the designed view: turned, the drawing draws the
+// stand for the pieces at the designed view and take no presses, so that a
+// drag that starts on one turns the drawing: turned, the drawing draws the
 // pieces whose pictures are shown, and the pictures step behind it.
 //
 // A screen makes one as any picture, and names what lies over it:
@@ -42,6 +45,7 @@ public:
     // The program's picture that this element shows and turns.
     void setProgramPicture(PictureId picture) {
         m_picture = picture;
+        m_gesture.setTurns(celldrawing::turns(picture));
         Picture::setProgramPicture(picture.fileName());
     }
     PictureId programPicture() const { return m_picture; }
@@ -64,8 +68,8 @@ public:
     std::optional<cell::Camera> camera() const;
 
     // Degrees per key press, and per pixel of a drag.
-    static constexpr double kKeyStep = 15;
-    static constexpr double kDragStep = 0.5;
+    static constexpr double kKeyStep = TurnGesture::kKeyStep;
+    static constexpr double kDragStep = TurnGesture::kDragStep;
 
 signals:
     void turned();
@@ -92,12 +96,6 @@ private:
         QPointer<QWidget> widget;
         int atom;
     };
-    // A press of the mouse or a finger, until it turns out a click or a drag.
-    struct Press {
-        bool active = false;
-        bool dragging = false;
-        QPointF start, last; // global pixels
-    };
 
     const celldrawing::CellDrawing* drawing();
     void leaveDesignedView();
@@ -106,32 +104,22 @@ private:
     void movePin(QWidget* widget, QPoint to);
     // Tells a screen reader that the view, and so the description, changed.
     void announceView();
-    // A press, a move and a release, from the mouse, a finger or an overlay;
-    // true while the motion is a drag.
-    void pressAt(QPointF global);
-    bool moveTo(QPointF global);
-    bool releaseAt();
-    bool isSynthesizedFromTouch(const QMouseEvent* e) const;
+    // Does what the gesture says an event means.
+    void act(const TurnGesture::Meaning& m);
+    // Milliseconds on a steady clock, for the gesture.
+    qint64 now() const { return m_clock.elapsed(); }
 
     PictureId m_picture;
     celldrawing::Turn m_turn;
     std::unique_ptr<celldrawing::CellDrawing> m_drawing;
-    bool m_turns = true; // false once the picture proves not to turn
     QImage m_frame;
-    celldrawing::Turn m_frameTurn;
-    celldrawing::Finish m_frameFinish = celldrawing::Finish::Moving;
-    double m_frameFactor = 0;
-    std::vector<bool> m_frameIn;
+    celldrawing::View m_frameView; // what the frame shows
     QTimer m_refine;
 
     std::vector<Pin> m_pins;
     std::vector<Piece> m_pieces;
     std::vector<QPointer<QWidget>> m_stacking; // the siblings' order before the pieces stepped back
 
-    Press m_press;
-    int m_touchId = -1;
-    bool m_touching = false;
-    QElapsedTimer m_lastTap;
-    QPointF m_lastTapAt;
-    QElapsedTimer m_touchEnded;
+    TurnGesture m_gesture;
+    QElapsedTimer m_clock;
 };

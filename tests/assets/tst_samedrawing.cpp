@@ -75,6 +75,7 @@ void SameDrawingTest::runTimeDrawingIsTheShippedOne() {
     QVERIFY(drawing);
     QImage expected = shipped(name, k);
     const int pieces = cell::pieceCount(drawing->structure());
+    celldrawing::View view{{}, double(k), Finish::Refined};
     if (complete) {
         // The pieces as the screen lays them over the empty cell, in order.
         QPainter p(&expected);
@@ -83,11 +84,10 @@ void SameDrawingTest::runTimeDrawingIsTheShippedOne() {
             p.drawImage(QPoint(r.left, r.top) * k,
                         shipped(pictures::piece(drawing->structure(), i).fileName(), k));
         }
-        drawing->setPiecesIn(std::vector<bool>(std::size_t(pieces), true));
+        view.piecesIn.assign(std::size_t(pieces), true);
     }
     const auto words = [k](PictureId word) { return shipped(word.fileName(), k); };
-    QImage drawn = drawing->draw({}, k, Finish::Refined, words)
-                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage drawn = drawing->draw(view, words).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     drawn.setDevicePixelRatio(1);
     QCOMPARE(drawn.size(), expected.size());
     const Difference d = compare(drawn, expected);

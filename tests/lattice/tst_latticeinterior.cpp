@@ -58,6 +58,7 @@ private slots:
     void hiddenMarkersTakeNoClicks();
     void turnedMarkersStillTakeTheirPieces_data() { addStructureRows(); }
     void turnedMarkersStillTakeTheirPieces();
+    void dragFromATakenPieceTurnsTheCell();
     void missingTextEndsTheProgramAtLoad_data();
     void missingTextEndsTheProgramAtLoad();
 };
@@ -258,6 +259,33 @@ void LatticeInteriorTest::turnedMarkersStillTakeTheirPieces() {
         h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image1)->atDesignedView());
     QVERIFY(
         h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image2)->atDesignedView());
+}
+
+// As a learner found it: the ball-and-stick drawing turned, its marker taken
+// where it went, then a drag that starts on the piece just put in.
+void LatticeInteriorTest::dragFromATakenPieceTurnsTheCell() {
+    Harness h;
+    h.open(ScreenId::BccInterior);
+    h.click(Command1);
+    QWindow* window = h.current()->windowHandle();
+    auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        QTest::mouseMove(window, from + (to - from) / 3);
+        QTest::mouseMove(window, to);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    };
+    const QPoint ballStick = geometryOf(h, Image1).center();
+    drag(ballStick, ballStick + QPoint(40, 10));
+    QVERIFY(!h.element<TurnableDrawing>(Image1)->atDesignedView());
+    clickWindowAt(h, geometryOf(h, marker(0)).center());
+    QVERIFY(h.shown(piece(0)));
+
+    auto* cell = h.element<TurnableDrawing>(Image2);
+    const QPoint onPiece = geometryOf(h, piece(0)).center();
+    const QImage before = cell->grab().toImage();
+    drag(onPiece, onPiece + QPoint(40, 10));
+    QCOMPARE(cell->turn().right, 40 * TurnableDrawing::kDragStep);
+    QVERIFY(cell->grab().toImage() != before);
 }
 
 void LatticeInteriorTest::missingTextEndsTheProgramAtLoad_data() {

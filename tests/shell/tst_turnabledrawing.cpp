@@ -116,7 +116,6 @@ private slots:
     void turnsAndComesBack_data();
     void turnsAndComesBack();
     void fingerTurnsOnceAndTapsClick();
-    void pressWithoutMotionIsAClick();
     void markersFollowTheirAtoms_data();
     void markersFollowTheirAtoms();
     void nearerPiecesCoverFartherOnes_data();
@@ -181,28 +180,10 @@ void TurnableDrawingTest::fingerTurnsOnceAndTapsClick() {
     QTest::touchEvent(d, finger).release(0, c + QPoint(60, 0), d);
     QCOMPARE(d->turn().right, 30.0);
     QCOMPARE(clicks.count(), 0);
-    // A tap is a click; a second one at once brings back the designed view.
+    // A tap is a click.
     QTest::touchEvent(d, finger).press(0, c, d);
     QTest::touchEvent(d, finger).release(0, c, d);
     QCOMPARE(clicks.count(), 1);
-    QVERIFY(!d->atDesignedView());
-    QTest::touchEvent(d, finger).press(0, c, d);
-    QTest::touchEvent(d, finger).release(0, c, d);
-    QVERIFY(d->atDesignedView());
-}
-
-void TurnableDrawingTest::pressWithoutMotionIsAClick() {
-    Stage stage(pictures::of(PictureKind::Cutaway, Structure::Fcc));
-    TurnableDrawing* d = stage.drawing;
-    QSignalSpy clicks(d, &Picture::clicked);
-    const QPoint c = d->rect().center();
-    const int slack = QGuiApplication::styleHints()->startDragDistance();
-    drag(d, {c, c + QPoint(slack, 0), c + QPoint(slack / 2, 0)});
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(d->atDesignedView());
-    drag(d, {c, c + QPoint(slack + 2, 0)});
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(!d->atDesignedView());
 }
 
 void TurnableDrawingTest::markersFollowTheirAtoms_data() {
