@@ -1,5 +1,6 @@
 #include "drillcrystal.h"
 
+#include "crystals.h"
 #include "drillmedianames.h"
 
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace drill {
 namespace {
 
-bool onBoundary(double v) {
-    return std::abs(v) < 1e-9 || std::abs(v - 1) < 1e-9;
-}
-
 Site a(double x, double y, double z) {
     return {{x, y, z}, Kind::A};
 }
@@ -20,31 +17,24 @@ Site b(double x, double y, double z) {
     return {{x, y, z}, Kind::B};
 }
 
+// The cubic cells' sites (crystals.h), as atoms of one kind.
+std::vector<Site> asKind(const cell::Motif& m, Kind k) {
+    std::vector<Site> out;
+    for (const cell::CubicSite& s : m)
+        out.push_back({s.pos, k});
+    return out;
+}
 std::vector<Site> fcc(Kind k) {
-    return {{{0, 0, 0}, k}, {{0.5, 0.5, 0}, k}, {{0.5, 0, 0.5}, k}, {{0, 0.5, 0.5}, k}};
+    return asKind(cell::fccSites(0), k);
 }
-
-// The four tetrahedral holes of an fcc cell that a zinc blende cell fills.
 std::vector<Site> tetrahedralHalf(Kind k) {
-    return {{{0.25, 0.25, 0.25}, k},
-            {{0.75, 0.75, 0.25}, k},
-            {{0.75, 0.25, 0.75}, k},
-            {{0.25, 0.75, 0.75}, k}};
+    return asKind(cell::tetrahedralHalf(0), k);
 }
-
-// All eight tetrahedral holes of an fcc cell.
 std::vector<Site> tetrahedralAll(Kind k) {
-    std::vector<Site> v;
-    for (double x : {0.25, 0.75})
-        for (double y : {0.25, 0.75})
-            for (double z : {0.25, 0.75})
-                v.push_back({{x, y, z}, k});
-    return v;
+    return asKind(cell::tetrahedralAll(0), k);
 }
-
-// The octahedral holes of an fcc cell: the middles of the edges and the centre.
 std::vector<Site> octahedral(Kind k) {
-    return {{{0.5, 0, 0}, k}, {{0, 0.5, 0}, k}, {{0, 0, 0.5}, k}, {{0.5, 0.5, 0.5}, k}};
+    return asKind(cell::octahedralHoles(0), k);
 }
 
 std::vector<Site> faceCentres(Kind k) {
@@ -154,16 +144,12 @@ std::vector<Crystal> makeShelf() {
 } // namespace
 
 std::vector<Site> Crystal::sites() const {
-    // A motif atom on a face, edge or corner reappears at the opposite side(s).
-    std::vector<Site> out;
+    cell::Motif m;
     for (const Site& s : motif)
-        for (int dx = 0; dx <= 1; ++dx)
-            for (int dy = 0; dy <= 1; ++dy)
-                for (int dz = 0; dz <= 1; ++dz) {
-                    const cell::Vec3 p{s.pos.x + dx, s.pos.y + dy, s.pos.z + dz};
-                    if (p.x <= 1 + 1e-9 && p.y <= 1 + 1e-9 && p.z <= 1 + 1e-9)
-                        out.push_back({p, s.kind});
-                }
+        m.push_back({s.pos, int(s.kind)});
+    std::vector<Site> out;
+    for (const cell::CubicSite& s : cell::sitesTouchingCube(m))
+        out.push_back({s.pos, Kind(s.species)});
     return out;
 }
 
@@ -185,18 +171,10 @@ const ShippedQuestion kShippedQuestions[kShippedQuestionCount] = {
     {kQuestionPictureFiles[4], {1, 1}},
 };
 
-int eighthsInside(cell::Vec3 p) {
-    int shared = 0;
-    for (double v : {p.x, p.y, p.z})
-        if (onBoundary(v))
-            ++shared;
-    return 8 >> shared;
-}
-
 Ratio eighthsPerCell(const Crystal& c) {
     Ratio r;
     for (const Site& s : c.sites())
-        (s.kind == Kind::A ? r.a : r.b) += eighthsInside(s.pos);
+        (s.kind == Kind::A ? r.a : r.b) += cell::eighthsInside(s.pos);
     return r;
 }
 

@@ -3,7 +3,8 @@
 // The crystals of the drill's question pictures: cubic unit cells of two kinds
 // of atoms, A and B. Each crystal is given by its motif (one representative of
 // every atom of the cell); the cell holds every image of the motif that
-// touches the cube, and the lessons' rules count the part of each inside.
+// touches the cube, and the lessons' rules count the part of each inside
+// (crystals.h holds the cubic cells' geometry).
 
 #include "cellmodel.h"
 
@@ -34,10 +35,6 @@ const std::vector<Crystal>& drillCrystals();
 // More crystals for teachers to choose from, drawn the same way into the
 // folder "追加" below the pictures; the ratio of each is its countRatio.
 const std::vector<Crystal>& shelfCrystals();
-
-// The part of an atom centred at p that lies inside the cube, in eighths:
-// 8 inside, 4 in a face, 2 on an edge, 1 at a corner.
-int eighthsInside(cell::Vec3 p);
 
 struct Ratio {
     int a = 0, b = 0;

@@ -1,5 +1,6 @@
 #include "celldrawing.h"
 #include "cellmodel.h"
+#include "crystals.h"
 #include "metals.h"
 #include "stacking.h"
 #include "testmain.h"
@@ -10,6 +11,16 @@
 #include <numbers>
 
 using cell::Structure;
+
+Q_DECLARE_METATYPE(cell::CrystalType)
+
+namespace {
+
+double r3Pi16() {
+    return std::sqrt(3.0) * std::numbers::pi / 16;
+}
+
+} // namespace
 
 // The cell model is what the lessons count with and what every picture is
 // drawn from: its fractions must be the true share of each atom inside the cell.
@@ -31,6 +42,9 @@ private slots:
     void stacksGiveTwelveNeighbours_data();
     void stacksGiveTwelveNeighbours();
     void thirdLayerPlacesAreOverAAndC();
+    void crystalsCountAsTheTextbook_data();
+    void crystalsCountAsTheTextbook();
+    void substancesMeetTheirHandbook();
 };
 
 // The share the atoms fill, from the model's atoms, radius and cell, against
@@ -252,6 +266,54 @@ void CellModelTest::thirdLayerPlacesAreOverAAndC() {
         QCOMPARE(place.z, 2 * h);
         QCOMPARE(int(touching(layerSites(Layer::B, h, 5), place).size()), 3);
     }
+}
+
+void CellModelTest::crystalsCountAsTheTextbook_data() {
+    QTest::addColumn<cell::CrystalType>("type");
+    QTest::addColumn<double>("cations");
+    QTest::addColumn<double>("anions");
+    QTest::addColumn<int>("coordination");
+    QTest::addColumn<double>("contact");  // over a
+    QTest::addColumn<double>("limiting"); // r⁺/r⁻, 0 for no ions
+    const double r2 = std::sqrt(2.0), r3 = std::sqrt(3.0), r6 = std::sqrt(6.0);
+    QTest::newRow("NaCl") << cell::CrystalType::NaCl << 4.0 << 4.0 << 6 << 0.5 << r2 - 1;
+    QTest::newRow("CsCl") << cell::CrystalType::CsCl << 1.0 << 1.0 << 8 << r3 / 2 << r3 - 1;
+    QTest::newRow("ZnS") << cell::CrystalType::ZnS << 4.0 << 4.0 << 4 << r3 / 4 << r6 / 2 - 1;
+    QTest::newRow("diamond") << cell::CrystalType::Diamond << 8.0 << 0.0 << 4 << r3 / 4 << 0.0;
+}
+
+void CellModelTest::crystalsCountAsTheTextbook() {
+    QFETCH(cell::CrystalType, type);
+    QFETCH(double, cations);
+    QFETCH(double, anions);
+    QFETCH(int, coordination);
+    QFETCH(double, contact);
+    QFETCH(double, limiting);
+    const cell::Crystal& c = cell::crystal(type);
+    QCOMPARE(cell::particlesPerCell(c, 0), cations);
+    QCOMPARE(cell::particlesPerCell(c, 1), anions);
+    QCOMPARE(cell::coordinationNumber(c, 0), coordination);
+    if (c.ionic())
+        QCOMPARE(cell::coordinationNumber(c, 1), coordination);
+    QVERIFY(std::abs(cell::contactOverEdge(c) - contact) < 1e-12);
+    if (c.ionic())
+        QVERIFY(std::abs(cell::limitingRadiusRatio(c) - limiting) < 1e-12);
+    else // diamond fills √3π/16 of its cell
+        QVERIFY(std::abs(cell::packingFraction(c) - r3Pi16()) < 1e-12);
+}
+
+void CellModelTest::substancesMeetTheirHandbook() {
+    // Every density within 3 % of the measured one; the worked values the
+    // lessons quote to their figures.
+    for (const cell::Substance& s : cell::substances()) {
+        const double rho = cell::density(s);
+        QVERIFY2(std::abs(rho / s.handbook - 1) < 0.03, s.formula.data());
+    }
+    QCOMPARE(cell::roundToFigures(cell::density(cell::substance("NaCl")), 3), 2.17);
+    QCOMPARE(cell::roundToFigures(cell::density(cell::substance("CsCl")), 3), 4.00);
+    QCOMPARE(cell::roundToFigures(cell::density(cell::substance("ZnS")), 3), 4.09);
+    QCOMPARE(cell::roundToFigures(cell::density(cell::substance("C")), 2), 3.5);
+    QCOMPARE(cell::roundToFigures(cell::contactNm(cell::substance("Si")), 3), 0.235);
 }
 
 MIROSUTA_TEST_CLASS(CellModelTest)

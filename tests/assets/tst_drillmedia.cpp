@@ -1,3 +1,4 @@
+#include "crystals.h"
 #include "drillcrystal.h"
 #include "testmain.h"
 #include "testsupport.h"
@@ -84,7 +85,7 @@ void DrillMediaTest::sharesFollowThePlaceInTheCell() {
     QFETCH(double, y);
     QFETCH(double, z);
     QFETCH(int, eighths);
-    QCOMPARE(drill::eighthsInside({x, y, z}), eighths);
+    QCOMPARE(cell::eighthsInside({x, y, z}), eighths);
 }
 
 void DrillMediaTest::everyQuestionHasItsAnswersRatio_data() {
@@ -192,7 +193,7 @@ void DrillMediaTest::someQuestionNeedsTheEdgeQuarter() {
     bool edge = false;
     for (const drill::Crystal& c : drill::drillCrystals())
         for (const drill::Site& s : c.sites())
-            edge = edge || drill::eighthsInside(s.pos) == 2;
+            edge = edge || cell::eighthsInside(s.pos) == 2;
     QVERIFY(edge);
 }
 

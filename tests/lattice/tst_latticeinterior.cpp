@@ -266,7 +266,7 @@ void LatticeInteriorTest::turnedMarkersStillTakeTheirPieces() {
 void LatticeInteriorTest::dragFromATakenPieceTurnsTheCell() {
     Harness h;
     h.open(ScreenId::BccInterior);
-    h.click(Command1);
+    h.on<controls::latticeInterior::Tag>().click(Command1);
     QWindow* window = h.current()->windowHandle();
     auto drag = [&](QPoint from, QPoint to) {
         QTest::mousePress(window, Qt::LeftButton, {}, from);
@@ -276,11 +276,11 @@ void LatticeInteriorTest::dragFromATakenPieceTurnsTheCell() {
     };
     const QPoint ballStick = geometryOf(h, Image1).center();
     drag(ballStick, ballStick + QPoint(40, 10));
-    QVERIFY(!h.element<TurnableDrawing>(Image1)->atDesignedView());
+    QVERIFY(!h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image1)->atDesignedView());
     clickWindowAt(h, geometryOf(h, marker(0)).center());
-    QVERIFY(h.shown(piece(0)));
+    QVERIFY(h.on<controls::latticeInterior::Tag>().shown(piece(0)));
 
-    auto* cell = h.element<TurnableDrawing>(Image2);
+    auto* cell = h.on<controls::latticeInterior::Tag>().element<TurnableDrawing>(Image2);
     const QPoint onPiece = geometryOf(h, piece(0)).center();
     const QImage before = cell->grab().toImage();
     drag(onPiece, onPiece + QPoint(40, 10));
