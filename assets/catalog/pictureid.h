@@ -53,24 +53,8 @@ Q_DECLARE_METATYPE(PictureId)
 // large blue ones of the menu's lessons.
 enum class ButtonStyle : std::uint8_t { Small, Lesson };
 
-// The words of the word buttons, in one list: a new word is one line here.
-// A button's face shows its word, and a screen reader speaks it: both come
-// from this list (wordButton()). X(name, face's resource name, word, style).
-#define MIROSUTA_WORDS(X)                                                                          \
-    X(Run, "btn-run", "実行", Small)                                                               \
-    X(Menu, "btn-menu", "メニュー", Small)                                                         \
-    X(Next, "btn-next", "次に進む", Small)                                                         \
-    X(Again, "btn-again", "再確認", Small)                                                         \
-    X(End, "btn-end", "終了", Small)                                                               \
-    X(Bcc, "btn-bcc", "体心立方", Lesson)                                                          \
-    X(Fcc, "btn-fcc", "面心立方", Lesson)                                                          \
-    X(Hcp, "btn-hcp", "六方最密", Lesson)                                                          \
-    X(Summary, "btn-summary", "まとめ", Lesson)                                                    \
-    X(Drill, "btn-drill", "ドリル", Lesson)                                                        \
-    X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
-    X(Packing, "btn-packing", "充填率・密度", Lesson)                                              \
-    X(Stacking, "btn-stacking", "積み重ね", Lesson)
-
+// The words of the word buttons are rows beside the pictures (MIROSUTA_WORDS,
+// picturekinds.h).
 enum class Word : std::uint8_t {
 #define MIROSUTA_WORD_ID(name, file, text, style) name,
     MIROSUTA_WORDS(MIROSUTA_WORD_ID)

@@ -26,7 +26,7 @@ enum class PictureKind : std::uint8_t;
 // column limit when a Japanese string is split over lines.
 // clang-format off
 #define MIROSUTA_PICTURES(X)                                                                       \
-    X(Title, "title", One, Fixed(384, 76), FlatFigures, Said("ミロスタ 金属の結晶構造"))           \
+    X(Title, "title", One, Fixed(384, 76), FlatFigures, Said("ミロスタ 結晶の構造"))           \
     X(Icon, "icon", One, Fixed(32, 32), FlatFigures, Said("ミロスタ"))                             \
     X(FaceA, "face-a", One, Fixed(62, 65), FlatFigures,                                            \
       Said("案内役の顔", "右を向いている"))                                                        \
@@ -171,6 +171,28 @@ enum class PictureKind : std::uint8_t;
     X(DrawingWord, "", OnDrawings, WordBox, CellFigures,                                           \
       Said(Each("「注目」の札", "「結合」の文字", "「結合」の文字")))
 // clang-format on
+
+// The words of the word buttons, in one list: a new word is one line here,
+// beside the picture rows, as a button's face is a picture.
+// A button's face shows its word, and a screen reader speaks it: both come
+// from this list (wordButton()). X(name, face's resource name, word, style).
+#define MIROSUTA_WORDS(X)                                                                          \
+    X(Run, "btn-run", "実行", Small)                                                               \
+    X(Menu, "btn-menu", "メニュー", Small)                                                         \
+    X(Next, "btn-next", "次に進む", Small)                                                         \
+    X(Again, "btn-again", "再確認", Small)                                                         \
+    X(End, "btn-end", "終了", Small)                                                               \
+    X(Bcc, "btn-bcc", "体心立方", Lesson)                                                          \
+    X(Fcc, "btn-fcc", "面心立方", Lesson)                                                          \
+    X(Hcp, "btn-hcp", "六方最密", Lesson)                                                          \
+    X(Summary, "btn-summary", "まとめ", Lesson)                                                    \
+    X(Drill, "btn-drill", "ドリル", Lesson)                                                        \
+    X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
+    X(Packing, "btn-packing", "充填率・密度", Lesson)                                              \
+    X(Stacking, "btn-stacking", "積み重ね", Lesson)                                                \
+    X(OtherLessons, "btn-other", "ほかの学習", Small)                                              \
+    X(MetalLessons, "btn-metals", "金属の結晶", Small)
+
 
 // What the columns hold.
 namespace picturerow {

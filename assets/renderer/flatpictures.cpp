@@ -214,8 +214,8 @@ void drawTitle(QPainter& p, QSize size, double factor) {
     Lettering sub(Face::Mincho, 19, 0.05);
     sub.colour(QColor(255, 230, 90));
     const double tx = x + title.advance(QStringLiteral("ミロスタ")) + 12;
-    sub.draw(p, QStringLiteral("金属の"), QPointF(tx, 34));
-    sub.draw(p, QStringLiteral("結晶構造"), QPointF(tx, 58));
+    sub.draw(p, QStringLiteral("結晶の"), QPointF(tx, 34));
+    sub.draw(p, QStringLiteral("構造"), QPointF(tx, 58));
 }
 
 void drawIcon(QPainter& p, QSize size, double factor) {
@@ -357,10 +357,12 @@ QImage flatFigure(const PictureEntry& e, double factor) {
     switch (id.kind) {
     case PictureKind::WordFace: {
         const WordButton& b = wordButton(Word(id.number));
+        const QString word = QString::fromUtf8(b.text);
+        // A small face holds four characters at its size; five, a little smaller.
         if (b.style == ButtonStyle::Small)
-            drawWordButton(p, size, palette::kButtonOrange, QString::fromUtf8(b.text), 21);
+            drawWordButton(p, size, palette::kButtonOrange, word, word.size() > 4 ? 18 : 21);
         else
-            drawWordButton(p, size, palette::kButtonBlue, QString::fromUtf8(b.text), 27);
+            drawWordButton(p, size, palette::kButtonBlue, word, 27);
         break;
     }
     case PictureKind::Key:

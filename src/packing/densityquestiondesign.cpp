@@ -7,6 +7,9 @@ namespace {
 constexpr int kAnswerTop = 3450, kBoxHeight = 915, kBoxWidth = 1515;
 constexpr int kBoxLeft[2] = {1500, 3375};
 constexpr int kKeyLeft = 240, kKeyStep = 990, kKeyTop = 5400;
+// The mark's size on this screen: the drill's marks, smaller, so that the
+// question above and the keys below stay in sight.
+constexpr int kMarkPixels = 120;
 
 } // namespace
 
@@ -27,7 +30,8 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
     d.picture(Image1, 10380, 120, pictures::FaceB);
     d.panel(List1, explanation(kPackingFolder, 13), QRect(240, 960, 6000, 2250), PanelGround::Blue)
         .spoken("問題");
-    // The metal's numbers; the worked answer takes their place once judged.
+    // The metal's numbers stay; under them the hint after a first wrong
+    // answer, the worked answer after a second, or the explanation.
     const QRect fact(6480, 960, 4800, 375);
     addFact(d, Label2, fact, packing::metalTitle(al));
     addFact(d, Label3, fact.translated(0, 390), packing::edgeLine(al))
@@ -35,13 +39,16 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
     addFact(d, Label4, fact.translated(0, 780), packing::molarMassLine(al));
     addFact(d, Label5, fact.translated(0, 1170), packing::avogadroLine())
         .spoken(packing::avogadroSpoken(), {});
-    const QRect worked(6480, 960, 4800, 4200);
-    d.panel(List2, explanation(kPackingFolder, 14), worked, PanelGround::DarkBlue)
+    const QRect under(6480, 2580, 4800, 2640);
+    d.panel(List2, explanation(kPackingFolder, 14), under, PanelGround::DarkBlue)
         .hidden()
         .spoken("解き方");
-    d.panel(List3, explanation(kPackingFolder, 15), worked, PanelGround::DarkBlue)
+    d.panel(List3, explanation(kPackingFolder, 15), under, PanelGround::DarkBlue)
         .hidden()
         .spoken("正解の説明");
+    d.panel(List4, explanation(kPackingFolder, 16), under, PanelGround::DarkBlue)
+        .hidden()
+        .spoken("ヒント");
 
     // ρ ＝ □.□ g/cm³: the boxes hold the digits, the "?" lies over an empty one.
     d.label(Label6, QRect(240, kAnswerTop, 1200, kBoxHeight), QStringLiteral("ρ ＝"), 20,
@@ -69,34 +76,39 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
                  QRect(kKeyLeft + i * kKeyStep, kKeyTop, 960, 690));
     const QPoint menu = bottomButton(d.clientTwips(), 1);
     d.button(Command1, Word::Menu, menu.x(), menu.y()).to(ScreenId::Menu);
-    // The mark lies over the question, above the answer it judges.
-    d.picture(Image3, 1815, 600, pictures::None).hidden();
+    // The mark lies over the answer it judges, clear of the question above
+    // and the keys below (drawn at kMarkPixels, whatever the picture's size).
+    d.picture(Image3, 2295, 3240, pictures::None).size(pixelsToTwips(kMarkPixels),
+                                                      pixelsToTwips(kMarkPixels)).hidden();
 
     // The class (densityquestionscreen.h) enters the states as the entry goes:
-    // a first digit, then the judgement; the next digit starts a new entry
-    // beside the worked answer or the explanation.
-    const Names<Tag> facts{Label2, Label3, Label4, Label5};
+    // a first digit, then the judgement, a wrong one the first time with a
+    // hint and after that with the worked answer; the next digit starts a new
+    // entry beside what the judgement brought.
     const State<Tag> first = d.state("first").hide(Image2[0]);
-    const State<Tag> right =
-        d.state("right").instead(facts, {List3, Image3}).hide({Image2[0], Image2[1]});
-    const State<Tag> wrong = d.state("wrong").instead(facts, {List2, Image3});
-    const State<Tag> retry = d.state("retry").instead(facts, List2).hide(Image2[0]);
-    const State<Tag> again = d.state("again").instead(facts, List3).hide(Image2[0]);
+    const State<Tag> right = d.state("right").show({List3, Image3}).hide({Image2[0], Image2[1]});
+    const State<Tag> hint = d.state("hint").show({List4, Image3});
+    const State<Tag> worked = d.state("worked").show({List2, Image3});
+    const State<Tag> again = d.state("again").show(List3).hide(Image2[0]);
+    const State<Tag> retry = d.state("retry").show(List4).hide(Image2[0]);
+    const State<Tag> retryWorked = d.state("retry-worked").show(List2).hide(Image2[0]);
     // Any key is a first digit.
     const auto digitLeads = [](const State<Tag>& from, const State<Tag>& to) {
         from.onKey(Command2, AnswerKey::Right, {to}).onKey(Command2, AnswerKey::Wrong, {to});
     };
     digitLeads(d.opening(), first);
-    digitLeads(wrong, retry);
     digitLeads(right, again);
-    // The second is judged.
-    for (const State<Tag>& s : {first, retry, again})
-        s.onKey(Command2, AnswerKey::Right, {right}).onKey(Command2, AnswerKey::Wrong, {wrong});
+    digitLeads(hint, retry);
+    digitLeads(worked, retryWorked);
+    // The second is judged: a wrong answer brings the hint the first time.
+    for (const State<Tag>& s : {first, again, retry, retryWorked})
+        s.onKey(Command2, AnswerKey::Right, {right})
+            .onKey(Command2, AnswerKey::Wrong, {hint, worked});
 
     Names<Tag> order;
     for (int i = 0; i < 10; ++i)
         order << Command2[i];
-    order << Command1 << List1 << List2 << List3;
+    order << Command1 << List1 << List4 << List2 << List3;
     d.tabOrder(order);
     d.firstFocus(Command2[0]);
     return d.take();

@@ -4,6 +4,7 @@
 #include "label.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "twips.h"
 
 #include <QShortcut>
 
@@ -44,10 +45,23 @@ void DensityQuestionScreen::showJudgement(bool right) {
         reportLater(*failure);
         return;
     }
-    // Wrong: the same question waits for a new entry.
-    if (!right)
-        emptyBoxes();
-    enterState(right ? "right" : "wrong");
+    // The mark at the size the design gives it, sharp at the screen's ratio.
+    auto* mark = element<Picture>(Image3);
+    const QRect box = design().element(Image3.text())->twips;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled = mark->picture().scaled(
+        QSize(twipsToPixels(box.width()), twipsToPixels(box.height())) * ratio,
+        Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    mark->setPicture(scaled);
+    if (right) {
+        enterState("right");
+        return;
+    }
+    // The same question waits for a new entry: with a hint the first time,
+    // the whole working after that.
+    emptyBoxes();
+    enterState(m_entry.wrongTries() == 1 ? "hint" : "worked");
 }
 
 void DensityQuestionScreen::emptyBoxes() {

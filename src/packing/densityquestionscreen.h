@@ -6,9 +6,9 @@
 
 // 密度問題: the density of the question's metal, entered with the digit keys
 // as □.□ g/cm³ (the keyboard's digits press them too) and judged at once
-// with the drill's sounds and marks. A wrong answer brings the worked answer
-// and clears the entry for another try; a right one keeps the digits and
-// explains. The next digit starts a new entry. The accepted answer comes from
+// with the drill's sounds and marks. A wrong answer clears the entry for
+// another try and brings a hint, the worked answer only after a second; a
+// right one keeps the digits and explains. The next digit starts a new entry. The accepted answer comes from
 // the table of metals (packing::answerDigits); the entry and its judging are
 // an AnswerEntry, and the screen enters the states its declaration gives
 // (densityquestiondesign.cpp).

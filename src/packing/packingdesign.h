@@ -21,7 +21,7 @@ MIROSUTA_CONTROLS(density, Label1, Label2, Label3, Label4, Label5, Label6, Label
 // Image2 the "?" over the two answer boxes and Label7 the boxes with their
 // digits, both arrays; Image3 the mark, read from the content folder.
 MIROSUTA_CONTROLS(densityQuestion, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8,
-                  Label9, Image1, Image2, Image3, List1, List2, List3, Command1, Command2)
+                  Label9, Image1, Image2, Image3, List1, List2, List3, List4, Command1, Command2)
 
 // The lesson's texts: \説明\充填率\msgN.txt.
 inline constexpr const char* kPackingFolder = "充填率";

@@ -455,9 +455,15 @@ void AccessibilityTest::packingLessonWithKeysAlone() {
     Harness h;
     QVERIFY(openActive(h, ScreenId::Menu));
     QCOMPARE(focusedName(), controls::menu::Command1.text());
-    for (int i = tabsTo(screenDesign(ScreenId::Menu), controls::menu::Command8); i > 0; --i)
+    const ScreenDesign& menu = screenDesign(ScreenId::Menu);
+    for (int i = tabsTo(menu, controls::menu::Command8); i > 0; --i)
         press(Qt::Key_Tab);
-    QCOMPARE(focusedName(), controls::menu::Command8.text());
+    press(Qt::Key_Space); // the other page
+    const auto packing = menuLessonButton(ScreenId::PackingIntro);
+    for (int i = tabsTo(menu, packing, h.current()->state(), controls::menu::Command9.text());
+         i > 0; --i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focusedName(), packing.text());
     press(Qt::Key_Space);
     for (ScreenId id : {ScreenId::PackingIntro, ScreenId::PackingWorked, ScreenId::Density}) {
         QCOMPARE(h.currentName(), screenDesign(id).formName);
@@ -485,7 +491,7 @@ void AccessibilityTest::packingLessonWithKeysAlone() {
         const bool right = entry == a;
         QCOMPARE(nameOf(h.on<controls::densityQuestion::Tag>().element<QWidget>(Image3)),
                  right ? QString("正解") : QString("不正解"));
-        QVERIFY(h.on<controls::densityQuestion::Tag>().shown(right ? List3 : List2));
+        QVERIFY(h.on<controls::densityQuestion::Tag>().shown(right ? List3 : List4));
         const QString faults = nameFaults(h.current(), right ? "right" : "wrong");
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }

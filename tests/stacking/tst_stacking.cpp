@@ -83,7 +83,9 @@ void StackingTest::lessonEndToEnd() {
     QFETCH(QString, second);
     const QString hcpName = "ＡＢＡＢ…　六方最密", fccName = "ＡＢＣＡＢＣ…　面心立方";
     Harness h;
-    h.open<ScreenId::Menu>().click(controls::menu::Command9);
+    auto menu = h.open<ScreenId::Menu>();
+    menu.click(controls::menu::Command8); // the other page
+    menu.click(menuLessonButton(ScreenId::StackingLayer));
     QCOMPARE(h.currentName(), QString("積み重ね開始"));
     for (int variant = 0; variant < 3; ++variant) {
         QCOMPARE(shownDrawings(h), QStringList{QString("stack-layer-%1").arg(variant)});
@@ -132,9 +134,16 @@ void StackingTest::lessonByKeysAlone() {
     Harness h;
     Screen* menu = h.open(ScreenId::Menu);
     QVERIFY(menu && QTest::qWaitForWindowActive(menu));
-    for (int i = tabsTo(menu->design(), controls::menu::Command9); i > 0; --i)
+    // To ほかの学習, then on its page from 金属の結晶 to 積み重ね.
+    for (int i = tabsTo(menu->design(), controls::menu::Command8); i > 0; --i)
         key(h, Qt::Key_Tab);
+    key(h, Qt::Key_Space);
     QCOMPARE(focusedName(), controls::menu::Command9.text());
+    const auto stacking = menuLessonButton(ScreenId::StackingLayer);
+    for (int i = tabsTo(menu->design(), stacking, menu->state(), controls::menu::Command9.text());
+         i > 0; --i)
+        key(h, Qt::Key_Tab);
+    QCOMPARE(focusedName(), stacking.text());
     key(h, Qt::Key_Space);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(focusedName(), Command1.text());

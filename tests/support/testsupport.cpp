@@ -32,9 +32,14 @@ QStringList texts(const ControlNames& names) {
     return out;
 }
 
-int tabsTo(const ScreenDesign& d, const ControlName& name) {
-    const qsizetype from = d.tabOrder.indexOf(d.firstFocus), to = d.tabOrder.indexOf(name.text());
-    return int((to - from + d.tabOrder.size()) % d.tabOrder.size());
+int tabsTo(const ScreenDesign& d, const ControlName& name, int state, const QString& from) {
+    QStringList stops;
+    for (const QString& e : d.tabOrder)
+        if (d.shownIn(state, e))
+            stops << e;
+    const qsizetype start = stops.indexOf(from.isEmpty() ? d.firstFocus : from),
+                    to = stops.indexOf(name.text());
+    return int((to - start + stops.size()) % stops.size());
 }
 
 QStringList panelLinesOf(QWidget* panel) {

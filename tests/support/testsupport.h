@@ -70,9 +70,11 @@ QStringList allTextFiles();
 // The drill's pictures and sounds, as paths below the base folder.
 QStringList allMediaFiles();
 
-// How many presses of Tab take the focus from the screen's first focus to
-// the element, by its declared tab order.
-int tabsTo(const ScreenDesign& d, const ControlName& name);
+// How many presses of Tab take the focus to the element, by the declared tab
+// order, from the screen's first focus or the element given; in the state
+// given, what it hides is passed over.
+int tabsTo(const ScreenDesign& d, const ControlName& name, int state = 0,
+           const QString& from = {});
 
 // The lines of a text panel; empty for anything else.
 QStringList panelLinesOf(QWidget* panel);
