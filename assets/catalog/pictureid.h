@@ -85,6 +85,7 @@ inline constexpr PictureId Icon{PictureKind::Icon};
 inline constexpr PictureId FaceA{PictureKind::FaceA};
 inline constexpr PictureId FaceB{PictureKind::FaceB};
 inline constexpr PictureId Marker{PictureKind::Marker};
+inline constexpr PictureId MarkerRing{PictureKind::MarkerRing};
 inline constexpr PictureId QuestionMark{PictureKind::QuestionMark};
 inline constexpr PictureId QuestionPanel{PictureKind::QuestionPanel};
 inline constexpr PictureId PlateRadius{PictureKind::PlateRadius};

@@ -33,6 +33,8 @@ enum class PictureKind : std::uint8_t;
     X(FaceB, "face-b", One, Fixed(62, 65), FlatFigures,                                            \
       Said("案内役の顔", "左を向いている"))                                                        \
     X(Marker, "marker", One, Fixed(17, 17), FlatFigures, Said("黄色い印"))                         \
+    /* A marker whose middle shows what lies under it. */                                          \
+    X(MarkerRing, "marker-ring", One, Fixed(27, 27), FlatFigures, Said("黄色い輪"))                \
     /* "?" over a drill answer box */                                                              \
     X(QuestionMark, "qmark", One, Fixed(101, 61), FlatFigures, Said("答えの欄「？」"))             \
     X(QuestionPanel, "question-panel", One, Fixed(715, 380), FlatFigures,                          \
@@ -137,16 +139,17 @@ enum class PictureKind : std::uint8_t;
     /* Layers A and B, with the places of the third layer. */                                      \
     X(StackChoice, "stack-choice", One, Fixed(400, 320), Stacks,                                   \
       Said("A層の上にB層を重ねた図",                                                               \
-           "青いB層の球は、緑のA層の青い印のくぼみに入っている。"                                  \
-           "黄色い印が3層目の置き場所の候補"))                                                     \
+           "真上から見た図。青いB層の球は小さく描いてあり、すき間から下が見える。"                  \
+           "B層のくぼみの下には、緑のA層の球か、どの層も使っていない場所の"                        \
+           "だいだい色の点がある。黄色い輪が3層目の置き場所の候補"))                               \
     /* Per close-packed structure (HCP, then FCC): its stack of layers, the stack with its         \
        cell, one sphere's twelve neighbours. */                                                    \
     X(Stack, "stack", ClosePacked, Fixed(240, 300), Stacks,                                        \
       Said(Each("ABAB…と重ねた層（六方最密構造）",                                                 \
                 "ABCABC…と重ねた層（面心立方格子）"),                                              \
-           Each("3層目の緑の球はA層の真上にある。下から緑、青、緑、青",                            \
-                "3層目のだいだい色の球は、A層もB層も使っていないくぼみの上にある。"                \
-                "下から緑、青、だいだい色、緑")))                                                  \
+           Each("いちばん上の3層目の緑の球は、A層の真上にある。下から緑、青、緑",                  \
+                "いちばん上の3層目のだいだい色の球は、A層もB層も使っていないくぼみの上にある。"    \
+                "下から緑、青、だいだい色")))                                                      \
     X(StackCell, "stack-cell", ClosePacked, Fixed(240, 300), Stacks,                               \
       Said(Each("ABABの層の中の六角柱",                                                            \
                 "ABCAの層の中の立方体"),                                                           \

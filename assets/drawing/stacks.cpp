@@ -41,6 +41,11 @@ QColor faded(const QColor& c) {
     return QColor((c.red() + 2 * 255) / 3, (c.green() + 2 * 255) / 3, (c.blue() + 2 * 255) / 3);
 }
 
+// A layer colour a little toward white, for the layers under the one looked at.
+QColor paler(const QColor& c) {
+    return QColor((2 * c.red() + 255) / 3, (2 * c.green() + 255) / 3, (2 * c.blue() + 255) / 3);
+}
+
 bool among(const std::vector<Vec3>& points, Vec3 p) {
     return std::any_of(points.begin(), points.end(),
                        [&](const Vec3& q) { return (q - p).length() < 1e-6; });
@@ -128,32 +133,39 @@ Spheres layerA(PictureId id) {
 
 // Layer B over half of A's hollows, and the two places a sphere of the
 // third layer can take: atom 0 over a sphere of A, atom 1 over a hollow that
-// neither layer uses (C).
+// neither layer uses (C). Seen from nearly above, with B's spheres drawn
+// smaller, so that each of B's hollows shows what lies under it: the top of
+// a sphere of A, or a small orange bead where both layers leave the ground
+// open (C's places).
 Spheres choice(PictureId) {
     Spheres out;
     const double h = layerSpacing();
     for (const Vec3& p : layerSites(Layer::A, 0, kLayerReach))
         out.add(p, 0.5, palette::kAtomGreen);
+    // The beads lie in A's hollows, up where they show between the spheres.
+    for (const Vec3& p : layerSites(Layer::C, 0.42, kLayerReach - 0.3))
+        out.add(p, 0.14, layerColour(Layer::C));
     for (const Vec3& p : layerSites(Layer::B, h, kLayerReach - 0.5))
-        out.add(p, 0.5, palette::kLayerBlue);
-    // Near the middle, apart enough to tell: over the A sphere at (1, 0),
-    // and over the C hollow one step back from C's own offset.
-    const Vec3 up{0, 0, 2 * h}, a1{1, 0, 0}, a2{0.5, std::sqrt(3.0) / 2.0, 0};
-    out.atoms = {a1 + up, layerOffset(Layer::C) - a1 - a2 + up};
-    // Steeper than layer A alone, so that the gaps of B show what lies
-    // under them: a sphere of A, or the ground through both layers.
-    out.elevation = 55;
+        out.add(p, 0.36, palette::kLayerBlue);
+    // Near the middle, side by side, apart enough for their names: over the
+    // A sphere at (-1, 0), and over C's hollow at its own offset.
+    const Vec3 up{0, 0, 2 * h};
+    out.atoms = {Vec3{-1, 0, 0} + up, layerOffset(Layer::C) + up};
+    out.elevation = kMaxElevation;
     return out;
 }
 
-// The stack of four layers, ABAB (HCP) or ABCA (FCC).
-Spheres fourLayers(PictureId id) {
+// The first three layers of a stack, ABA (HCP) or ABC (FCC): the third, the
+// one the choice placed, on top in its colour, the two under it paler.
+Spheres threeLayers(PictureId id) {
     Spheres out;
     const Structure s = id.cellStructure();
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 3; ++k) {
+        const QColor c = layerColour(stackLayer(s, k));
         for (const Vec3& p : layerSites(stackLayer(s, k), k * layerSpacing(), kStackReach))
-            out.add(p, 0.5, layerColour(stackLayer(s, k)));
-    out.elevation = 24;
+            out.add(p, 0.5, k == 2 ? c : paler(c));
+    }
+    out.elevation = 30;
     return out;
 }
 
@@ -202,7 +214,7 @@ constexpr struct {
     Spheres (*layout)(PictureId);
 } kKinds[] = {
     {PictureKind::StackLayer, layerA},          {PictureKind::StackChoice, choice},
-    {PictureKind::Stack, fourLayers},           {PictureKind::StackCell, withCell},
+    {PictureKind::Stack, threeLayers},           {PictureKind::StackCell, withCell},
     {PictureKind::StackNeighbours, neighbours},
 };
 

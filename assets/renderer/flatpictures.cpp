@@ -188,6 +188,20 @@ void drawMarker(QPainter& p, QSize size) {
     p.restore();
 }
 
+// The marker as a ring: the middle shows what lies under it.
+void drawMarkerRing(QPainter& p, QSize size) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(size.width() / 2.0, size.height() / 2.0);
+    const double r = size.width() / 2.0 - 1.5;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(220, 0, 0), 6));
+    p.drawEllipse(c, r - 2.5, r - 2.5);
+    p.setPen(QPen(QColor(255, 230, 0), 3.5));
+    p.drawEllipse(c, r - 2.5, r - 2.5);
+    p.restore();
+}
+
 void drawQuestionMark(QPainter& p, QSize size) {
     plate(p, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), QColor(0, 170, 60), 6, 2);
     Lettering text(Face::Gothic, 44, 0.08);
@@ -380,6 +394,9 @@ QImage flatFigure(const PictureEntry& e, double factor) {
         break;
     case PictureKind::Marker:
         drawMarker(p, size);
+        break;
+    case PictureKind::MarkerRing:
+        drawMarkerRing(p, size);
         break;
     case PictureKind::QuestionMark:
         drawQuestionMark(p, size);

@@ -103,23 +103,32 @@ ScreenDesign design(ScreenTag<ScreenId::StackingThird> tag) {
     addFrame(d);
     addFace(d, Image8);
     drawingAt(d, Image1, kWide, pictures::StackChoice);
-    // The two places of the third layer, each on its place in the drawing.
-    const QSizeF marker = pictureSize(pictures::Marker);
-    auto markerAt = [&](auto name, int place, const char* spoken) {
+    // The two places of the third layer, each a ring on its place in the
+    // drawing, so that what lies under it shows, and named above it; both
+    // follow their place as the drawing turns.
+    const QSizeF ring = pictureSize(pictures::MarkerRing);
+    auto markerAt = [&](auto name, auto label, int place, const char* words,
+                        const char* spoken) {
         const cell::Point2 c = celldrawing::designedAtomCentre(pictures::StackChoice, place);
-        d.picture(name, pixelsToTwips(kWide.x() + qRound(c.x - marker.width() / 2)),
-                  pixelsToTwips(kWide.y() + qRound(c.y - marker.height() / 2)), pictures::Marker)
+        const QPoint centre(kWide.x() + qRound(c.x), kWide.y() + qRound(c.y));
+        d.label(label,
+                twips(QRect(centre.x() - 45, centre.y() - qRound(ring.height() / 2) - 21, 90, 19)),
+                QString::fromUtf8(words), 10.5, kHeading, Qt::white)
+            .markerOn(Image1, place);
+        d.picture(name, pixelsToTwips(centre.x() - qRound(ring.width() / 2)),
+                  pixelsToTwips(centre.y() - qRound(ring.height() / 2)), pictures::MarkerRing)
             .activation(Activation::Button)
             .spoken(spoken, "押すと、3層目の球をここに置いて積み重ねる")
             .markerOn(Image1, place);
     };
-    markerAt(Image2, 0, "3層目の置き場所：A層の球の真上");
-    markerAt(Image3, 1, "3層目の置き場所：A層もB層も使っていないくぼみの上");
+    markerAt(Image2, Label6, 0, "A層の真上", "3層目の置き場所：緑のA層の球の真上");
+    markerAt(Image3, Label7, 1, "くぼみの真上",
+             "3層目の置き場所：A層もB層も使っていない、だいだい色の点のくぼみの上");
     // The stack the choice makes, on the left; the other one beside it.
     const PictureId hcp = pictures::of(PictureKind::Stack, Structure::Hcp),
                     fcc = pictures::of(PictureKind::Stack, Structure::Fcc);
-    const char* hcpName = "ＡＢＡＢ…　六方最密";
-    const char* fccName = "ＡＢＣＡＢＣ…　面心立方";
+    const char* hcpName = "ABAB…　六方最密";
+    const char* fccName = "ABCABC…　面心立方";
     drawingAt(d, Image4, kLeft, hcp).hidden();
     drawingAt(d, Image5, kLeft, fcc).hidden();
     drawingAt(d, Image6, kMiddle, hcp).hidden();
@@ -136,7 +145,7 @@ ScreenDesign design(ScreenTag<ScreenId::StackingThird> tag) {
     addRunAndMenu(d, false);
 
     // The choice: a press of either marker, each a way of its own.
-    const Names<Tag> choice{Image1, Image2, Image3, List1};
+    const Names<Tag> choice{Image1, Image2, Image3, Label6, Label7, List1};
     d.opening()
         .then(Image2, "ABAB")
         .fill(List2)
@@ -172,8 +181,8 @@ ScreenDesign design(ScreenTag<ScreenId::StackingCells> tag) {
         .hidden();
     drawingAt(d, Image4, kMiddle, pictures::of(PictureKind::StackNeighbours, Structure::Hcp))
         .hidden();
-    nameUnder(d, Label2, kLeft, "面心立方（ＡＢＣＡＢＣ…）");
-    nameUnder(d, Label3, kMiddle, "六方最密（ＡＢＡＢ…）").hidden();
+    nameUnder(d, Label2, kLeft, "面心立方（ABCABC…）");
+    nameUnder(d, Label3, kMiddle, "六方最密（ABAB…）").hidden();
     panelAt(d, List1, 8, kMiddleText, "説明（立方体）");
     panelAt(d, List2, 9, kRightText, "説明（六角柱）").hidden();
     panelAt(d, List3, 10, kRightText, "説明（隣接原子数）").hidden();

@@ -1,5 +1,7 @@
 #include "label.h"
 
+#include "linemarkup.h"
+
 Label::Label(QWidget* parent) : ClickableLabel(parent) {
     setTextFormat(Qt::PlainText);
     setFocusFrameInset(2);
@@ -15,4 +17,33 @@ void Label::setColours(const QColor& text, const QColor& ground) {
         setAutoFillBackground(false);
     }
     setPalette(pal);
+}
+
+void Label::setMarkedText(const QString& caption) {
+    const LineMarkup markup = LineMarkup::parse(caption);
+    if (!markup.hasMarkup()) {
+        setTextFormat(Qt::PlainText);
+        setText(caption);
+        return;
+    }
+    QString html;
+    for (const LineMarkup::Run& run : markup.runs()) {
+        const QString text = run.text.toHtmlEscaped();
+        switch (run.shift) {
+        case LineMarkup::Shift::Raised:
+            html += QStringLiteral("<sup>%1</sup>").arg(text);
+            break;
+        case LineMarkup::Shift::Lowered:
+            html += QStringLiteral("<sub>%1</sub>").arg(text);
+            break;
+        case LineMarkup::Shift::None:
+            html += text;
+            break;
+        }
+    }
+    setTextFormat(Qt::RichText);
+    setText(html);
+    // Words for a screen reader, unless the declaration names it otherwise.
+    if (accessibleName().isEmpty())
+        setAccessibleName(markup.spoken());
 }

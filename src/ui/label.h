@@ -9,4 +9,7 @@ class Label : public ClickableLabel {
 public:
     explicit Label(QWidget* parent = nullptr);
     void setColours(const QColor& text, const QColor& ground); // invalid ground: transparent
+    // A caption that may write powers and subscripts as the texts do (N_A,
+    // 10^-8, linemarkup.h): drawn raised or lowered, spoken in words.
+    void setMarkedText(const QString& caption);
 };

@@ -121,7 +121,7 @@ QWidget* makePicture(const ElementDesign& e, QWidget* parent) {
 
 QWidget* makeLabel(const ElementDesign& e, QWidget* parent) {
     auto* l = new Label(parent);
-    l->setText(e.caption);
+    l->setMarkedText(e.caption);
     l->setFont(minchoFont(e.points));
     l->setAlignment(e.align);
     l->setColours(e.colour, e.ground);

@@ -81,7 +81,7 @@ void StackingTest::lessonEndToEnd() {
     QFETCH(QString, marker);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    const QString hcpName = "ＡＢＡＢ…　六方最密", fccName = "ＡＢＣＡＢＣ…　面心立方";
+    const QString hcpName = "ABAB…　六方最密", fccName = "ABCABC…　面心立方";
     Harness h;
     auto menu = h.open<ScreenId::Menu>();
     menu.click(controls::menu::Command8); // the other page
