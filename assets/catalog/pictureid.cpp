@@ -1,6 +1,7 @@
 #include "pictureid.h"
 
 #include "cellmodel.h"
+#include "crystals.h"
 
 #include <QtGlobal>
 #include <iterator>
@@ -65,6 +66,8 @@ QString PictureId::fileName() const {
         return stem + '-' + key() + '-' + QString::number(number);
     case Variants::PerWord:
         return QString::fromLatin1(wordButton(Word(number)).file);
+    case Variants::PerCrystal:
+        return stem + '-' + QString::fromUtf8(cell::crystal(cell::CrystalType(number)).key);
     case Variants::OnDrawings: {
         const char* const suffix[] = {"-focus", "-join-left", "-join-right"};
         return pictures::drawingOfWord(*this).fileName() +
@@ -85,6 +88,7 @@ int PictureId::variant() const {
     case Variants::Numbered:
     case Variants::PerPiece:
     case Variants::PerWord:
+    case Variants::PerCrystal:
         return number;
     case Variants::OnDrawings:
         return int(pictures::wordOf(*this));
@@ -119,6 +123,10 @@ std::vector<PictureId> picturesOf(PictureKind kind) {
     case Variants::PerWord:
         for (const WordButton* b = wordButtonsBegin(); b != wordButtonsEnd(); ++b)
             ids.push_back(pictures::face(b->word));
+        break;
+    case Variants::PerCrystal:
+        for (cell::CrystalType t : cell::kAllCrystalTypes)
+            ids.push_back(pictures::crystal(kind, t));
         break;
     case Variants::OnDrawings:
         // The callouts of the coordination pictures; the two cells apart of
@@ -166,6 +174,10 @@ PictureId piece(cell::Structure s, int index) {
 
 PictureId stackLayer(int variant) {
     return {PictureKind::StackLayer, 0, variant};
+}
+
+PictureId crystal(PictureKind kind, cell::CrystalType t) {
+    return {kind, 0, int(t)};
 }
 
 PictureId key(int digit) {

@@ -15,7 +15,8 @@
 
 namespace cell {
 enum class Structure;
-}
+enum class CrystalType;
+} // namespace cell
 
 // The kinds in the order of their rows (picturekinds.h).
 enum class PictureKind : std::uint8_t {
@@ -105,6 +106,10 @@ PictureId hint(int parts);
 PictureId of(PictureKind kind, cell::Structure s);
 PictureId piece(cell::Structure s, int index);
 PictureId key(int digit);
+// A picture of a crystal of the ionic and covalent lessons:
+// crystal(PictureKind::CrystalCell, NaCl) is "crystal-cell-nacl".
+PictureId crystal(PictureKind kind, cell::CrystalType t);
+inline constexpr PictureId Graphite{PictureKind::Graphite};
 // Layer A of the stacking lesson: 0 alone, 1 with six neighbours, 2 with its hollows.
 PictureId stackLayer(int variant);
 inline constexpr PictureId StackChoice{PictureKind::StackChoice};

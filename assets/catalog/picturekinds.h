@@ -6,12 +6,12 @@
 // - kind: its id (PictureKind::kind);
 // - stem: the start of its pictures' names ("ballstick" gives "ballstick-bcc");
 // - variants: which pictures it has (One, PerStructure, ClosePacked,
-//   Numbered(n), PerPiece, PerWord, OnDrawings);
+//   Numbered(n), PerPiece, PerWord, OnDrawings, PerCrystal);
 // - size: in logical pixels, Fixed(w, h) or PerVariant(...) one per picture,
 //   or taken from the cell model (LessonView, PieceBox) or the word (ButtonFace,
 //   WordBox);
-// - family: what draws it. The lattice cells and the stacks are drawings that
-//   turn (assets/drawing/); the cell figures, the flat figures and the radius
+// - family: what draws it. The lattice cells, the stacks and the crystals of
+//   two kinds of particle are drawings that turn (assets/drawing/); the cell figures, the flat figures and the radius
 //   figures are drawn once, by the build (assets/renderer/);
 // - spoken: what a screen reader says for it: Said(name, description), each
 //   one text or Each(...) one per picture, "%1" the structure's name as the
@@ -164,6 +164,57 @@ enum class PictureKind : std::uint8_t;
                 "上の層と下の層に赤紫の球3個ずつ。上と下の3個は真上と真下に重なる",                \
                 "層を離して描いた図。緑の球に接するのは、同じ層に赤い球6個、"                      \
                 "上の層と下の層に赤紫の球3個ずつ。上と下の3個は向きが60度ずれている")))            \
+    /* The crystals of the ionic and covalent lessons, one picture per crystal (NaCl, CsCl,        \
+       ZnS, diamond): anions green, cations violet, carbon grey. */                                \
+    X(CrystalCell, "crystal-cell", PerCrystal, Fixed(280, 280), Crystals,                          \
+      Said(Each("塩化ナトリウムの単位格子", "塩化セシウムの単位格子",                              \
+                "硫化亜鉛（閃亜鉛鉱）の単位格子", "ダイヤモンドの単位格子"),                       \
+           Each("緑の大きい球が塩化物イオン、紫の小さい球がナトリウムイオン。"                     \
+                "塩化物イオンは頂点と面の中心に、ナトリウムイオンは辺の中点と立方体の中心にある",  \
+                "緑の球が塩化物イオンで立方体の8個の頂点に、紫の球がセシウムイオンで中心にある",    \
+                "緑の大きい球が硫化物イオンで頂点と面の中心に、紫の小さい球が亜鉛イオンで"         \
+                "立方体の内部に4個ある",                                                           \
+                "灰色の炭素原子が頂点と面の中心と、内部の4か所にある。線は共有結合")))             \
+    X(CrystalPacked, "crystal-packed", PerCrystal, Fixed(280, 280), Crystals,                      \
+      Said(Each("塩化ナトリウムの単位格子（イオンの大きさどおり）",                                \
+                "塩化セシウムの単位格子（イオンの大きさどおり）",                                  \
+                "硫化亜鉛の単位格子（イオンの大きさどおり）",                                      \
+                "ダイヤモンドの単位格子（原子の大きさどおり）"),                                   \
+           Each("接し合うイオンの、単位格子の内側にある部分。"                                     \
+                "ナトリウムイオンと塩化物イオンが辺に沿って接している",                            \
+                "接し合うイオンの、単位格子の内側にある部分。"                                     \
+                "セシウムイオンと塩化物イオンが体対角線に沿って接している",                        \
+                "接し合うイオンの、単位格子の内側にある部分。"                                     \
+                "亜鉛イオンと硫化物イオンが体対角線の上で接している",                              \
+                "接し合う炭素原子の、単位格子の内側にある部分。すき間が大きい")))                  \
+    X(CrystalNeighbours, "crystal-neighbours", PerCrystal, Fixed(280, 280), Crystals,              \
+      Said(Each("一つのナトリウムイオンに接する塩化物イオン",                                      \
+                "一つのセシウムイオンに接する塩化物イオン",                                        \
+                "一つの亜鉛イオンに接する硫化物イオン",                                            \
+                "一つの炭素原子と結合する炭素原子"),                                               \
+           Each("立方体の中心の紫のナトリウムイオンに、6つの面の中心の緑の塩化物イオン6個が"       \
+                "赤い線で結ばれている。配位数6",                                                   \
+                "立方体の中心の紫のセシウムイオンに、8個の頂点の緑の塩化物イオンが"               \
+                "赤い線で結ばれている。配位数8",                                                   \
+                "内部の紫の亜鉛イオン1個に、正四面体の頂点にある緑の硫化物イオン4個が"             \
+                "赤い線で結ばれている。配位数4",                                                   \
+                "内部の炭素原子1個に、正四面体の頂点にある炭素原子4個が赤い線で"                   \
+                "結ばれている。配位数4")))                                                         \
+    X(CrystalFrame, "crystal-frame", PerCrystal, Fixed(280, 280), Crystals,                        \
+      Said(Each("塩化物イオンの並びとすき間", "塩化物イオンの並びとすき間",                        \
+                "硫化物イオンの並びとすき間", "面心立方格子の位置の炭素原子"),                     \
+           Each("緑の塩化物イオンが面心立方格子の位置にある。紫の小さい点が、"                     \
+                "ナトリウムイオンの入るすき間（辺の中点と中心）",                                  \
+                "緑の塩化物イオンが立方体の8個の頂点にある。紫の小さい点が、"                      \
+                "セシウムイオンの入る中心",                                                        \
+                "緑の硫化物イオンが面心立方格子の位置にある。紫の小さい点が、"                      \
+                "亜鉛イオンの入るすき間（内部の4か所）",                                           \
+                "灰色の炭素原子が面心立方格子の位置にある。灰色の小さい点が、"                      \
+                "残りの炭素原子の入る内部の4か所")))                                               \
+    X(Graphite, "graphite", One, Fixed(300, 260), Crystals,                                        \
+      Said("黒鉛の構造",                                                                           \
+           "正六角形の網目の平面が3層重なっている。各炭素原子は同じ平面の3個と"                    \
+           "共有結合し、平面どうしは弱い力で引き合う"))                                            \
     /* The part of each atom that lies inside its cell, as the interior viewer lays it on          \
        the empty cell. */                                                                          \
     X(Piece, "piece", PerPiece, PieceBox, CellFigures, SaidFromModel)                              \
@@ -208,6 +259,7 @@ enum class Variants : std::uint8_t {
     PerPiece,     // one per atom of each structure's cell: "piece-hcp-3"
     PerWord,      // one per word button (MIROSUTA_WORDS), named as its list says
     OnDrawings,   // one per word on a turning drawing, in the order of WordPicture
+    PerCrystal,   // "crystal-cell-nacl", … one per cell::CrystalType
 };
 struct VariantRule {
     Variants variants;
@@ -215,7 +267,7 @@ struct VariantRule {
 };
 inline constexpr VariantRule One{Variants::One}, PerStructure{Variants::PerStructure},
     ClosePacked{Variants::ClosePacked}, PerPiece{Variants::PerPiece}, PerWord{Variants::PerWord},
-    OnDrawings{Variants::OnDrawings};
+    OnDrawings{Variants::OnDrawings}, PerCrystal{Variants::PerCrystal};
 constexpr VariantRule Numbered(int count) {
     return {Variants::Numbered, count};
 }
@@ -244,21 +296,30 @@ inline constexpr SizeRule LessonView{SizeRule::From::LessonCamera},
     PieceBox{SizeRule::From::PieceBox}, ButtonFace{SizeRule::From::ButtonStyle},
     WordBox{SizeRule::From::WordBox};
 
-enum Family : std::uint8_t { LatticeCells, Stacks, CellFigures, FlatFigures, RadiusFigures };
+enum Family : std::uint8_t {
+    LatticeCells,
+    Stacks,
+    Crystals,
+    CellFigures,
+    FlatFigures,
+    RadiusFigures
+};
 constexpr bool turns(Family f) {
-    return f == LatticeCells || f == Stacks;
+    return f == LatticeCells || f == Stacks || f == Crystals;
 }
 
 // One text for every picture of a kind, or one per picture in its variants' order.
 struct Texts {
-    const char* text[3] = {};
+    const char* text[4] = {};
     constexpr Texts() = default;
-    constexpr Texts(const char* all) : text{all, nullptr, nullptr} {}
-    constexpr Texts(const char* a, const char* b, const char* c) : text{a, b, c} {}
+    constexpr Texts(const char* all) : text{all, nullptr, nullptr, nullptr} {}
+    constexpr Texts(const char* a, const char* b, const char* c, const char* d)
+        : text{a, b, c, d} {}
     constexpr const char* at(int variant) const { return text[1] ? text[variant] : text[0]; }
 };
-constexpr Texts Each(const char* a, const char* b, const char* c = nullptr) {
-    return {a, b, c};
+constexpr Texts Each(const char* a, const char* b, const char* c = nullptr,
+                     const char* d = nullptr) {
+    return {a, b, c, d};
 }
 
 struct Spoken {

@@ -11,7 +11,9 @@
 namespace cell {
 
 Motif fccSites(int species) {
-    return {{{0, 0, 0}, species}, {{0.5, 0.5, 0}, species}, {{0.5, 0, 0.5}, species},
+    return {{{0, 0, 0}, species},
+            {{0.5, 0.5, 0}, species},
+            {{0.5, 0, 0.5}, species},
             {{0, 0.5, 0.5}, species}};
 }
 
@@ -32,7 +34,9 @@ Motif tetrahedralAll(int species) {
 }
 
 Motif octahedralHoles(int species) {
-    return {{{0.5, 0, 0}, species}, {{0, 0.5, 0}, species}, {{0, 0, 0.5}, species},
+    return {{{0.5, 0, 0}, species},
+            {{0, 0.5, 0}, species},
+            {{0, 0, 0.5}, species},
             {{0.5, 0.5, 0.5}, species}};
 }
 
@@ -94,8 +98,7 @@ double nearest(const Crystal& c, int species, bool bonded) {
     const CubicSite& from = firstOf(c, species);
     double best = std::numeric_limits<double>::max();
     for (const CubicSite& s : neighbourhood(c.motif)) {
-        const bool wanted =
-            bonded ? partners(c, species, s.species) : s.species == species;
+        const bool wanted = bonded ? partners(c, species, s.species) : s.species == species;
         const double d = (s.pos - from.pos).length();
         if (wanted && d > 1e-9)
             best = std::min(best, d);
@@ -161,12 +164,14 @@ double packingFraction(const Crystal& c) {
 }
 
 const std::vector<Substance>& substances() {
-    // Lattice constants at room temperature, to three figures as problems give them.
+    // Lattice constants at room temperature, to three figures as problems give
+    // them; diamond's to four, as its C–C bond of 0.154 nm is known (0.357
+    // would give 0.155).
     static const std::vector<Substance> table{
-        {"NaCl", "塩化ナトリウム", CrystalType::NaCl, 0.564, 58.5, 2.16},
-        {"CsCl", "塩化セシウム", CrystalType::CsCl, 0.412, 168.4, 3.99},
-        {"ZnS", "硫化亜鉛", CrystalType::ZnS, 0.541, 97.5, 4.09},
-        {"C", "ダイヤモンド", CrystalType::Diamond, 0.357, 12.0, 3.51},
+        {"NaCl", "塩化ナトリウム", CrystalType::NaCl, 0.564, 58.5, 2.16, 0.116, 0.167},
+        {"CsCl", "塩化セシウム", CrystalType::CsCl, 0.412, 168.4, 3.99, 0.188, 0.167},
+        {"ZnS", "硫化亜鉛", CrystalType::ZnS, 0.541, 97.5, 4.09, 0.074, 0.170},
+        {"C", "ダイヤモンド", CrystalType::Diamond, 0.3567, 12.0, 3.51},
         {"Si", "ケイ素", CrystalType::Diamond, 0.543, 28.1, 2.33},
     };
     return table;
@@ -187,6 +192,19 @@ double density(const Substance& s) {
 
 double contactNm(const Substance& s) {
     return contactOverEdge(crystal(s.type)) * s.edgeNm;
+}
+
+const Substance& substanceOf(CrystalType t) {
+    for (const Substance& s : substances())
+        if (s.type == t)
+            return s;
+    assert(!"a crystal the table lacks");
+    return substances().front();
+}
+
+const Graphite& graphite() {
+    static const Graphite g{0.142, 0.335, 2.26, 3};
+    return g;
 }
 
 } // namespace cell

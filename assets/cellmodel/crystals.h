@@ -41,7 +41,7 @@ int eighthsInside(Vec3 p);
 
 enum class CrystalType { NaCl, CsCl, ZnS, Diamond };
 inline constexpr CrystalType kAllCrystalTypes[] = {CrystalType::NaCl, CrystalType::CsCl,
-                                                    CrystalType::ZnS, CrystalType::Diamond};
+                                                   CrystalType::ZnS, CrystalType::Diamond};
 
 struct Crystal {
     CrystalType type;
@@ -77,6 +77,9 @@ struct Substance {
     double edgeNm;    // the cell's edge a, nm
     double molarMass; // g/mol of one formula unit (one particle of species 0 with its partner)
     double handbook;  // the measured density, g/cm³
+    // The ions' radii (Shannon's crystal radii, nm), only for drawing them in
+    // proportion: the drawings scale them so that they touch at contactNm().
+    double cationRadiusNm = 0, anionRadiusNm = 0;
 };
 const std::vector<Substance>& substances();
 const Substance& substance(std::string_view formula);
@@ -84,5 +87,18 @@ const Substance& substance(std::string_view formula);
 double density(const Substance& s);
 // The bond length, or the distance between touching ions, nm.
 double contactNm(const Substance& s);
+
+// The substance a picture of the crystal shows: NaCl, CsCl, ZnS, diamond (C).
+const Substance& substanceOf(CrystalType t);
+
+// ---- graphite: flat layers of hexagons, not a cubic cell
+
+struct Graphite {
+    double bondNm;   // C–C within a layer
+    double layerNm;  // between the layers
+    double handbook; // g/cm³
+    int bondsPerAtom;
+};
+const Graphite& graphite();
 
 } // namespace cell

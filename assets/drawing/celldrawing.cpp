@@ -212,6 +212,8 @@ std::unique_ptr<CellDrawing> cellDrawing(PictureId picture) {
         return latticeCell(picture);
     case picturerow::Stacks:
         return stackDrawing(picture);
+    case picturerow::Crystals:
+        return crystalDrawing(picture);
     default:
         break;
     }

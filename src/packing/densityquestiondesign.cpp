@@ -22,31 +22,67 @@ QString densityPlaceName(int box) {
     return box == 0 ? QStringLiteral("一の位") : QStringLiteral("小数第一位");
 }
 
+DensityQuestion metalQuestion(const cell::Metal& m) {
+    return {QStringLiteral("密度問題"),
+            QStringLiteral("密度の問題"),
+            kPackingFolder,
+            13,
+            14,
+            15,
+            16,
+            {{packing::metalTitle(m), {}},
+             {packing::edgeLine(m), packing::edgeSpoken(m)},
+             {packing::molarMassLine(m), {}},
+             {packing::avogadroLine(), packing::avogadroSpoken()}},
+            cell::density(m)};
+}
+
+DensityQuestion substanceQuestion(const cell::Substance& s, const QString& formName,
+                                  const QString& title, const char* folder, int firstText) {
+    return {formName,
+            title,
+            folder,
+            firstText,
+            firstText + 1,
+            firstText + 2,
+            firstText + 3,
+            {{packing::substanceTitle(s), {}},
+             {packing::edgeLine(s.edgeNm), packing::edgeSpoken(s.edgeNm)},
+             {packing::molarMassLine(s.molarMass), {}},
+             {packing::avogadroLine(), packing::avogadroSpoken()}},
+            cell::density(s)};
+}
+
 ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
-    const cell::Metal& al = cell::metal(kQuestionMetal);
+    return densityQuestionDesign(tag, metalQuestion(cell::metal(kQuestionMetal)));
+}
+
+void declareDensityQuestion(Design<Tag>& d, const DensityQuestion& q) {
     const QColor red(255, 0, 0);
-    Design d(tag, "密度問題", "密度の問題", kFullClient);
-    addPackingTitle(d, Label1, "密度の問題");
+    addPackingTitle(d, Label1, q.title);
     d.picture(Image1, 10380, 120, pictures::FaceB);
-    d.panel(List1, explanation(kPackingFolder, 13), QRect(240, 960, 6000, 2250), PanelGround::Blue)
+    d.panel(List1, explanation(q.folder, q.question), QRect(240, 960, 6000, 2250),
+            PanelGround::Blue)
         .spoken("問題");
-    // The metal's numbers stay; under them the hint after a first wrong
+    // The substance's numbers stay; under them the hint after a first wrong
     // answer, the worked answer after a second, or the explanation.
     const QRect fact(6480, 960, 4800, 375);
-    addFact(d, Label2, fact, packing::metalTitle(al));
-    addFact(d, Label3, fact.translated(0, 390), packing::edgeLine(al))
-        .spoken(packing::edgeSpoken(al), {});
-    addFact(d, Label4, fact.translated(0, 780), packing::molarMassLine(al));
-    addFact(d, Label5, fact.translated(0, 1170), packing::avogadroLine())
-        .spoken(packing::avogadroSpoken(), {});
+    const Control<Tag> factLabels[] = {Label2, Label3, Label4, Label5};
+    Q_ASSERT(q.facts.size() == std::size(factLabels));
+    for (std::size_t i = 0; i < q.facts.size(); ++i) {
+        Declared<Tag> line =
+            addFact(d, factLabels[i], fact.translated(0, 390 * int(i)), q.facts[i].text);
+        if (!q.facts[i].spoken.isEmpty())
+            line.spoken(q.facts[i].spoken, {});
+    }
     const QRect under(6480, 2580, 4800, 2640);
-    d.panel(List2, explanation(kPackingFolder, 14), under, PanelGround::DarkBlue)
+    d.panel(List2, explanation(q.folder, q.worked), under, PanelGround::DarkBlue)
         .hidden()
         .spoken("解き方");
-    d.panel(List3, explanation(kPackingFolder, 15), under, PanelGround::DarkBlue)
+    d.panel(List3, explanation(q.folder, q.explained), under, PanelGround::DarkBlue)
         .hidden()
         .spoken("正解の説明");
-    d.panel(List4, explanation(kPackingFolder, 16), under, PanelGround::DarkBlue)
+    d.panel(List4, explanation(q.folder, q.hint), under, PanelGround::DarkBlue)
         .hidden()
         .spoken("ヒント");
 
@@ -78,8 +114,9 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
     d.button(Command1, Word::Menu, menu.x(), menu.y()).to(ScreenId::Menu);
     // The mark lies over the answer it judges, clear of the question above
     // and the keys below (drawn at kMarkPixels, whatever the picture's size).
-    d.picture(Image3, 2295, 3240, pictures::None).size(pixelsToTwips(kMarkPixels),
-                                                      pixelsToTwips(kMarkPixels)).hidden();
+    d.picture(Image3, 2295, 3240, pictures::None)
+        .size(pixelsToTwips(kMarkPixels), pixelsToTwips(kMarkPixels))
+        .hidden();
 
     // The class (densityquestionscreen.h) enters the states as the entry goes:
     // a first digit, then the judgement, a wrong one the first time with a
@@ -111,5 +148,6 @@ ScreenDesign design(ScreenTag<ScreenId::DensityQuiz> tag) {
     order << Command1 << List1 << List4 << List2 << List3;
     d.tabOrder(order);
     d.firstFocus(Command2[0]);
-    return d.take();
+    const std::array<int, 2> answer = packing::answerDigits(q.density);
+    d.answer({answer[0], answer[1]});
 }

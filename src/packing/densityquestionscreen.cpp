@@ -13,8 +13,7 @@ using namespace controls::densityQuestion;
 DensityQuestionScreen::DensityQuestionScreen(const ScreenDesign& design,
                                              const ScreenContext& context)
     : TypedScreen(design, context) {
-    const std::array<int, 2> answer = packing::answerDigits(cell::metal(kQuestionMetal));
-    m_entry.ask({answer[0], answer[1]});
+    m_entry.ask(design.answer);
     m_entry.setRestartOnDigit(true);
     connect(&m_entry, &AnswerEntry::digitEntered, this, &DensityQuestionScreen::showDigit);
     connect(&m_entry, &AnswerEntry::answered, this, &DensityQuestionScreen::showJudgement);
@@ -50,8 +49,8 @@ void DensityQuestionScreen::showJudgement(bool right) {
     const QRect box = design().element(Image3.text())->twips;
     const qreal ratio = devicePixelRatioF();
     QPixmap scaled = mark->picture().scaled(
-        QSize(twipsToPixels(box.width()), twipsToPixels(box.height())) * ratio,
-        Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QSize(twipsToPixels(box.width()), twipsToPixels(box.height())) * ratio, Qt::KeepAspectRatio,
+        Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     mark->setPicture(scaled);
     if (right) {

@@ -53,21 +53,27 @@ QString metalTitle(const cell::Metal& m) {
              structureName(m.structure));
 }
 
-QString edgeLine(const cell::Metal& m) {
-    return QStringLiteral("a ＝ %1 nm ＝ %2 cm")
-        .arg(figures(m.edgeNm, 3), scientific(m.edgeNm * cell::kCmPerNm, 3));
+QString substanceTitle(const cell::Substance& s) {
+    return QStringLiteral("%1 %2").arg(
+        QString::fromUtf8(s.name.data(), qsizetype(s.name.size())),
+        QString::fromLatin1(s.formula.data(), qsizetype(s.formula.size())));
 }
 
-QString edgeSpoken(const cell::Metal& m) {
-    const double cm = m.edgeNm * cell::kCmPerNm;
+QString edgeLine(double edgeNm) {
+    return QStringLiteral("a ＝ %1 nm ＝ %2 cm")
+        .arg(figures(edgeNm, 3), scientific(edgeNm * cell::kCmPerNm, 3));
+}
+
+QString edgeSpoken(double edgeNm) {
+    const double cm = edgeNm * cell::kCmPerNm;
     const int e = exponentOf(cm);
     return QStringLiteral("a は %1 ナノメートル、%2 かける 10 の %3 乗 センチメートル")
-        .arg(figures(m.edgeNm, 3), figures(cm / std::pow(10.0, e), 3))
+        .arg(figures(edgeNm, 3), figures(cm / std::pow(10.0, e), 3))
         .arg(e);
 }
 
-QString molarMassLine(const cell::Metal& m) {
-    return QStringLiteral("M ＝ %1 g/mol").arg(figures(m.molarMass, 3));
+QString molarMassLine(double molarMass) {
+    return QStringLiteral("M ＝ %1 g/mol").arg(figures(molarMass, 3));
 }
 
 QString avogadroLine() {
@@ -81,8 +87,8 @@ QString avogadroSpoken() {
         .arg(e);
 }
 
-std::array<int, 2> answerDigits(const cell::Metal& m) {
-    const double rho = cell::roundToFigures(cell::density(m), 2);
+std::array<int, 2> answerDigits(double density) {
+    const double rho = cell::roundToFigures(density, 2);
     const int tenths = int(std::lround(rho * 10));
     Q_ASSERT(tenths >= 10 && tenths < 100); // the entry is □.□
     return {tenths / 10, tenths % 10};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "crystals.h"
 #include "lessondesign.h"
 #include "metals.h"
 
@@ -44,18 +45,61 @@ QString structureName(cell::Structure s); // 体心立方格子, 面心立方格
 // A metal's line: 銅 Cu（面心立方格子）.
 QString metalTitle(const cell::Metal& m);
 // a ＝ 0.361 nm ＝ 3.61×10⁻⁸ cm; M ＝ 63.5 g/mol; N_A ＝ 6.02×10²³ /mol.
-QString edgeLine(const cell::Metal& m);
-QString molarMassLine(const cell::Metal& m);
+QString edgeLine(double edgeNm);
+QString molarMassLine(double molarMass);
 QString avogadroLine();
 // The same, as a screen reader reads them.
-QString edgeSpoken(const cell::Metal& m);
+QString edgeSpoken(double edgeNm);
 QString avogadroSpoken();
+inline QString edgeLine(const cell::Metal& m) {
+    return edgeLine(m.edgeNm);
+}
+inline QString edgeSpoken(const cell::Metal& m) {
+    return edgeSpoken(m.edgeNm);
+}
+inline QString molarMassLine(const cell::Metal& m) {
+    return molarMassLine(m.molarMass);
+}
+// A crystal's line: 塩化ナトリウム NaCl.
+QString substanceTitle(const cell::Substance& s);
 
 // The judged answer: the density to two significant figures, as its two
 // digits (2.7 is 2 and 7). The question's entry has the point after the first.
-std::array<int, 2> answerDigits(const cell::Metal& m);
+std::array<int, 2> answerDigits(double density);
+inline std::array<int, 2> answerDigits(const cell::Metal& m) {
+    return answerDigits(cell::density(m));
+}
 
 } // namespace packing
+
+// A judged density question: 密度問題 for a metal, and the same screen for
+// the crystals of the later lessons. The substance's numbers stand beside
+// the question; the density entered as □.□ g/cm³ is judged against the
+// computed one to two figures.
+struct DensityQuestion {
+    QString formName, title;
+    const char* folder; // its texts, \説明\<folder>\msgN.txt
+    // The numbers of its texts: the question, the worked answer, the
+    // explanation of a right answer, the hint after a first wrong one.
+    int question, worked, explained, hint;
+    struct Fact {
+        QString text, spoken; // spoken empty: read as written
+    };
+    std::vector<Fact> facts; // at most four lines
+    double density;
+};
+DensityQuestion metalQuestion(const cell::Metal& m);
+// A crystal's question: its name, a, M and N_A beside it.
+DensityQuestion substanceQuestion(const cell::Substance& s, const QString& formName,
+                                  const QString& title, const char* folder, int firstText);
+
+void declareDensityQuestion(Design<controls::densityQuestion::Tag>& d, const DensityQuestion& q);
+template <ScreenId Id>
+ScreenDesign densityQuestionDesign(ScreenTag<Id> tag, const DensityQuestion& q) {
+    Design d(tag, q.formName, q.title, kFullClient);
+    declareDensityQuestion(d, q);
+    return d.take();
+}
 
 // 密度問題's answer boxes: box 0 the ones, box 1 the tenths.
 QString densityPlaceName(int box); // 一の位, 小数第一位
@@ -63,9 +107,12 @@ AccessibleText densityBoxText(int box);
 
 // The title of a screen of the lesson, at the top left, as a plate of text.
 template <class Tag>
+Declared<Tag> addPackingTitle(Design<Tag>& d, Control<Tag> name, const QString& title) {
+    return d.label(name, QRect(240, 150, 3600, 630), title, 18, Qt::white, packing::kInk);
+}
+template <class Tag>
 Declared<Tag> addPackingTitle(Design<Tag>& d, Control<Tag> name, const char* title) {
-    return d.label(name, QRect(240, 150, 3600, 630), QString::fromUtf8(title), 18, Qt::white,
-                   packing::kInk);
+    return addPackingTitle(d, name, QString::fromUtf8(title));
 }
 
 // A line of numbers or a formula, left aligned in the lesson's ink.

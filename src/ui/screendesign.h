@@ -119,6 +119,9 @@ struct ScreenDesign {
     QStringList timers;   // named timers of the screen's class, for its waits
     QStringList tabOrder; // the elements in the order Tab visits them
     QString firstFocus;
+    // The digits a judged entry accepts, in the order they are entered; empty
+    // on a screen that judges nothing.
+    QList<int> answer;
     // The types of the control names this design takes: its tag and the tags
     // it derives from.
     std::vector<const std::type_info*> tags;
@@ -455,6 +458,7 @@ public:
 
     void tabOrder(const Names<Tag>& order) { m_d.tabOrder = order.list(); }
     void firstFocus(NameOf<Tag> auto name) { m_d.firstFocus = name.text(); }
+    void answer(const QList<int>& digits) { m_d.answer = digits; }
     ScreenDesign take() { return std::move(m_d); }
 
 private:
