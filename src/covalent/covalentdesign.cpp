@@ -104,7 +104,7 @@ QString edgeSpoken(const cell::Substance& s) {
 }
 
 QString bondLine(const cell::Substance& s, const QString& bond) {
-    return QStringLiteral("%1 ＝ √3a ÷ 4 ＝ %2 nm")
+    return QStringLiteral("%1 ＝ √3a ÷ 4 ≒ %2 nm")
         .arg(bond, packing::figures(cell::contactNm(s), 3));
 }
 

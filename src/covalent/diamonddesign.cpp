@@ -10,7 +10,8 @@ namespace {
 
 // The drawing on the left, the text on the right, the facts under the drawing.
 constexpr int kDrawingLeft = 240, kDrawingTop = 900;
-const QRect kText(4740, 900, 6600, 5250);
+// The text above the facts, which run under it as far as the buttons.
+const QRect kText(4740, 900, 6600, 4200);
 
 PictureId diamondPicture(PictureKind kind) {
     return pictures::crystal(kind, cell::CrystalType::Diamond);
@@ -53,11 +54,11 @@ ScreenDesign design(ScreenTag<ScreenId::Diamond> tag) {
             covalent::bondLine(c, QStringLiteral("C–C")) +
                 QStringLiteral("（a ＝ %1 nm）").arg(packing::figures(c.edgeNm, 3)))
         .hidden()
-        .spoken(
-            QStringLiteral("炭素原子の間の距離は、ルート3 a 割る 4 で、%1 ナノメートル。a は %2 "
-                           "ナノメートル")
-                .arg(packing::figures(cell::contactNm(c), 3), packing::figures(c.edgeNm, 3)),
-            {});
+        .spoken(QStringLiteral(
+                    "炭素原子の間の距離は、ルート3 a 割る 4 で、およそ %1 ナノメートル。a は %2 "
+                    "ナノメートル")
+                    .arg(packing::figures(cell::contactNm(c), 3), packing::figures(c.edgeNm, 3)),
+                {});
     addFact(d, Label5, covalentFactRow(3), covalent::densityWorking(c), 10.5)
         .hidden()
         .spoken(covalent::densityWorkingSpoken(c), {});

@@ -7,7 +7,8 @@ using controls::covalent::Command2;
 namespace {
 
 constexpr int kDrawingLeft = 240, kDrawingTop = 900;
-const QRect kText(4740, 900, 6600, 5250);
+// The text above the facts, which run under it as far as the buttons.
+const QRect kText(4740, 900, 6600, 4200);
 
 } // namespace
 
@@ -28,9 +29,10 @@ ScreenDesign design(ScreenTag<ScreenId::SiliconGraphite> tag) {
             covalent::substanceTitle(si) + QStringLiteral("　") + covalent::edgeLine(si))
         .spoken(covalent::substanceTitle(si) + QStringLiteral("。") + covalent::edgeSpoken(si), {});
     addFact(d, Label3, covalentFactRow(1), covalent::bondLine(si, QStringLiteral("Si–Si")))
-        .spoken(QStringLiteral("ケイ素原子の間の距離は、ルート3 a 割る 4 で、%1 ナノメートル")
-                    .arg(packing::figures(cell::contactNm(si), 3)),
-                {});
+        .spoken(
+            QStringLiteral("ケイ素原子の間の距離は、ルート3 a 割る 4 で、およそ %1 ナノメートル")
+                .arg(packing::figures(cell::contactNm(si), 3)),
+            {});
     addFact(d, Label4, covalentFactRow(2), covalent::densityWorking(si), 10.5)
         .spoken(covalent::densityWorkingSpoken(si), {});
     addFact(d, Label5, covalentFactRow(3), covalent::densityResult(si))
