@@ -8,7 +8,7 @@ namespace {
 
 // The table across the screen: the rows' headings in a narrow column, the
 // four kinds in equal columns; each row as tall as its most lines.
-constexpr int kTableLeft = 120, kTableTop = 930, kHeadingWidth = 1440, kColumnWidth = 2460,
+constexpr int kTableLeft = 120, kTableTop = 930, kHeadingWidth = 1440, kColumnWidth = 2430,
               kGap = 30, kHeaderHeight = 450, kLineHeight = 300, kRowPadding = 120;
 constexpr int kOpeningRows = 2;
 const QColor kCellGround(255, 255, 255), kRowHeadingGround(204, 228, 255);

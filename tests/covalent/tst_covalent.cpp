@@ -169,6 +169,7 @@ void CovalentTest::textsCountAsTheModel() {
         {2, {QStringLiteral("%1個の単位格子").arg(corner), QStringLiteral("%1個の").arg(face)}},
         {3, {QStringLiteral("%1個").arg(diamondBonds)}},
         {7, {QStringLiteral("%1個").arg(graphiteBonds)}},
+        {9, {QStringLiteral("%1種類").arg(covalent::kKinds)}},
         {13,
          {QStringLiteral("n ＝ %1").arg(std::lround(n)), marked(a * a * a),
           marked(n * c.molarMass / cell::kAvogadro), twoFigures}},
