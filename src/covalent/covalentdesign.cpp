@@ -9,10 +9,6 @@ namespace covalent {
 
 namespace {
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 // 3.57 かける 10 の マイナス8 乗, as a screen reader says a number in
 // scientific notation.
 QString scientificSpoken(double value, int count) {
@@ -87,20 +83,6 @@ QString countSpoken(const cell::Crystal& c) {
     }
     return QStringLiteral("単位格子内の原子の数は、") + terms.join(QStringLiteral("、たす ")) +
            QStringLiteral("、で %1個").arg(eighths / 8);
-}
-
-QString substanceTitle(const cell::Substance& s) {
-    return text(s.name) + QStringLiteral(" ") + text(s.formula);
-}
-
-QString edgeLine(const cell::Substance& s) {
-    return QStringLiteral("a ＝ %1 nm ＝ %2 cm")
-        .arg(packing::figures(s.edgeNm, 3), packing::scientific(s.edgeNm * cell::kCmPerNm, 3));
-}
-
-QString edgeSpoken(const cell::Substance& s) {
-    return QStringLiteral("a は %1 ナノメートル、%2 センチメートル")
-        .arg(packing::figures(s.edgeNm, 3), scientificSpoken(s.edgeNm * cell::kCmPerNm, 3));
 }
 
 QString bondLine(const cell::Substance& s, const QString& bond) {

@@ -43,11 +43,9 @@ std::vector<CountTerm> countTerms(const cell::Crystal& c);
 QString countLine(const cell::Crystal& c);
 QString countSpoken(const cell::Crystal& c);
 
-// A substance's numbers: a in nm and in cm; its bond, √3a/4; its density
-// worked out and beside the measured one.
-QString substanceTitle(const cell::Substance& s); // ダイヤモンド C
-QString edgeLine(const cell::Substance& s);
-QString edgeSpoken(const cell::Substance& s);
+// A substance's numbers (its name and a are packing::substanceTitle and
+// packing::edgeLine): its bond, √3a/4; its density worked out and beside the
+// measured one.
 QString bondLine(const cell::Substance& s, const QString& bond); // C–C ＝ √3a ÷ 4 ＝ 0.154 nm
 QString densityWorking(const cell::Substance& s);
 QString densityWorkingSpoken(const cell::Substance& s);

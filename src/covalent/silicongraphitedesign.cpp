@@ -26,8 +26,9 @@ ScreenDesign design(ScreenTag<ScreenId::SiliconGraphite> tag) {
     d.drawing(Image2, kDrawingLeft - 60, kDrawingTop + 150, pictures::Graphite).hidden();
 
     addFact(d, Label2, covalentFactRow(0),
-            covalent::substanceTitle(si) + QStringLiteral("　") + covalent::edgeLine(si))
-        .spoken(covalent::substanceTitle(si) + QStringLiteral("。") + covalent::edgeSpoken(si), {});
+            packing::substanceTitle(si) + QStringLiteral("　") + packing::edgeLine(si.edgeNm))
+        .spoken(packing::substanceTitle(si) + QStringLiteral("。") + packing::edgeSpoken(si.edgeNm),
+                {});
     addFact(d, Label3, covalentFactRow(1), covalent::bondLine(si, QStringLiteral("Si–Si")))
         .spoken(
             QStringLiteral("ケイ素原子の間の距離は、ルート3 a 割る 4 で、およそ %1 ナノメートル")
