@@ -162,7 +162,7 @@ void CovalentTest::textsCountAsTheModel() {
     const int graphiteBonds = cell::graphite().bondsPerAtom;
     // The question's worked answer, in its steps.
     const cell::Substance& c = cell::substance(covalent::kQuizSubstance);
-    const double n = cell::particlesPerCell(cell::crystal(c.type), 0),
+    const double atoms = cell::particlesPerCell(cell::crystal(c.type), 0),
                  a = c.edgeNm * cell::kCmPerNm;
     const QString twoFigures = packing::figures(cell::density(c), 2) + " g/cm^3";
     const QList<std::pair<int, QStringList>> carried{
@@ -171,10 +171,10 @@ void CovalentTest::textsCountAsTheModel() {
         {7, {QStringLiteral("%1個").arg(graphiteBonds)}},
         {9, {QStringLiteral("%1種類").arg(covalent::kKinds)}},
         {13,
-         {QStringLiteral("n ＝ %1").arg(std::lround(n)), marked(a * a * a),
-          marked(n * c.molarMass / cell::kAvogadro), twoFigures}},
+         {QStringLiteral("n ＝ %1").arg(std::lround(atoms)), marked(a * a * a),
+          marked(atoms * c.molarMass / cell::kAvogadro), twoFigures}},
         {14, {marked(a), three(c.molarMass), three(c.handbook), twoFigures}},
-        {15, {QStringLiteral("%1個").arg(std::lround(n)), marked(a), marked(a * a * a)}},
+        {15, {QStringLiteral("%1個").arg(std::lround(atoms)), marked(a), marked(a * a * a)}},
         {8,
          {QStringLiteral("%1個です").arg(diamondBonds), QStringLiteral("%1個が").arg(graphiteBonds),
           QStringLiteral("%1個は").arg(diamondBonds - graphiteBonds)}},
