@@ -144,6 +144,18 @@ int coordinationNumber(const Crystal& c, int species) {
     return n;
 }
 
+double bondAngleDegrees(const Crystal& c) {
+    const CubicSite& from = firstOf(c, 0);
+    const double d = nearest(c, 0, true);
+    std::vector<Vec3> bonds;
+    for (const CubicSite& s : neighbourhood(c.motif))
+        if (partners(c, 0, s.species) && std::abs((s.pos - from.pos).length() - d) < 1e-9)
+            bonds.push_back(s.pos - from.pos);
+    assert(bonds.size() >= 2);
+    const double cosine = bonds[0].dot(bonds[1]) / (d * d);
+    return std::acos(cosine) * 180 / std::numbers::pi;
+}
+
 double anionDistanceOverEdge(const Crystal& c) {
     return nearest(c, 1, false);
 }

@@ -58,6 +58,9 @@ double particlesPerCell(const Crystal& c, int species);
 // and how many they are: the coordination number (6, 8, 4, 4).
 double contactOverEdge(const Crystal& c);
 int coordinationNumber(const Crystal& c, int species);
+// The angle between two bonds of a particle of species 0, in degrees. Meant
+// for diamond, where any two make the tetrahedral angle, 109.5°.
+double bondAngleDegrees(const Crystal& c);
 // The shortest distance between two anions, over a.
 double anionDistanceOverEdge(const Crystal& c);
 // The cation's radius over the anion's at which the anions around a cation

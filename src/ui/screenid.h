@@ -36,7 +36,11 @@ enum class Structure;
     X(DensityQuiz, densityQuestion)     /* 密度問題 */                                         \
     X(StackingLayer, stackingLayer)     /* 積み重ね開始 */                                   \
     X(StackingThird, stackingThird)     /* 積み重ね選択 */                                   \
-    X(StackingCells, stackingCells)     /* 積み重ね格子 */
+    X(StackingCells, stackingCells)     /* 積み重ね格子 */                                   \
+    X(Diamond, diamond)                 /* ダイヤモンド */                                   \
+    X(SiliconGraphite, siliconGraphite) /* ケイ素と黒鉛 */                                   \
+    X(CovalentQuiz, densityQuestion)    /* 共有結合の問題 */                                 \
+    X(CrystalKinds, crystalKinds)       /* 結晶の種類 */
 
 enum class ScreenId {
 #define MIROSUTA_SCREEN_ID(name, tag) name,
