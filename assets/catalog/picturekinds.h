@@ -193,6 +193,7 @@ enum class PictureKind : std::uint8_t;
     X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
     X(Packing, "btn-packing", "充填率・密度", Lesson)                                              \
     X(Stacking, "btn-stacking", "積み重ね", Lesson)                                                \
+    X(Ionic, "btn-ionic", "イオン結晶", Lesson)                                                    \
     X(OtherLessons, "btn-other", "ほかの学習", Small)                                              \
     X(MetalLessons, "btn-metals", "金属の結晶", Small)
 

@@ -36,7 +36,13 @@ enum class Structure;
     X(DensityQuiz, densityQuestion)     /* 密度問題 */                                         \
     X(StackingLayer, stackingLayer)     /* 積み重ね開始 */                                   \
     X(StackingThird, stackingThird)     /* 積み重ね選択 */                                   \
-    X(StackingCells, stackingCells)     /* 積み重ね格子 */
+    X(StackingCells, stackingCells)     /* 積み重ね格子 */                                   \
+    X(IonicIntro, ionicIntro)           /* イオン結晶 */                                      \
+    X(NaclCell, naclCell)               /* NaCl型 */                                              \
+    X(CsclCell, ionicCell)              /* CsCl型 */                                              \
+    X(ZnsCell, ionicCell)               /* ZnS型 */                                               \
+    X(RadiusRatio, radiusRatio)         /* 限界半径比 */                                      \
+    X(IonicQuiz, densityQuestion)       /* イオン結晶の問題 */
 
 enum class ScreenId {
 #define MIROSUTA_SCREEN_ID(name, tag) name,
