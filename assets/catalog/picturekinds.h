@@ -244,6 +244,7 @@ enum class PictureKind : std::uint8_t;
     X(Radius, "btn-radius", "原子半径", Lesson)                                                    \
     X(Packing, "btn-packing", "充填率・密度", Lesson)                                              \
     X(Stacking, "btn-stacking", "積み重ね", Lesson)                                                \
+    X(Ionic, "btn-ionic", "イオン結晶", Lesson)                                                    \
     X(Covalent, "btn-covalent", "共有結合の結晶", Lesson)                                          \
     X(CrystalKinds, "btn-crystal-kinds", "結晶の種類", Lesson)                                     \
     X(OtherLessons, "btn-other", "ほかの学習", Small)                                              \

@@ -17,6 +17,7 @@ const std::vector<MenuLesson>& menuLessons() {
     static const std::vector<MenuLesson> lessons{
         {Word::Packing, ScreenId::PackingIntro, 0},
         {Word::Stacking, ScreenId::StackingLayer, 0},
+        {Word::Ionic, ScreenId::IonicIntro, 1},
         {Word::Covalent, ScreenId::Diamond, 1},
         {Word::CrystalKinds, ScreenId::CrystalKinds, 1},
     };

@@ -37,6 +37,12 @@ enum class Structure;
     X(StackingLayer, stackingLayer)     /* 積み重ね開始 */                                   \
     X(StackingThird, stackingThird)     /* 積み重ね選択 */                                   \
     X(StackingCells, stackingCells)     /* 積み重ね格子 */                                   \
+    X(IonicIntro, ionicIntro)           /* イオン結晶 */                                      \
+    X(NaclCell, naclCell)               /* NaCl型 */                                              \
+    X(CsclCell, ionicCell)              /* CsCl型 */                                              \
+    X(ZnsCell, ionicCell)               /* ZnS型 */                                               \
+    X(RadiusRatio, radiusRatio)         /* 限界半径比 */                                      \
+    X(IonicQuiz, densityQuestion)       /* イオン結晶の問題 */                                 \
     X(Diamond, diamond)                 /* ダイヤモンド */                                   \
     X(SiliconGraphite, siliconGraphite) /* ケイ素と黒鉛 */                                   \
     X(CovalentQuiz, densityQuestion)    /* 共有結合の問題 */                                 \
