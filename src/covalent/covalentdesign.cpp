@@ -90,17 +90,24 @@ QString bondLine(const cell::Substance& s, const QString& bond) {
         .arg(bond, packing::figures(cell::contactNm(s), 3));
 }
 
+int edgeFigures(const cell::Substance& s) {
+    int n = 3;
+    while (n < 6 && std::abs(cell::roundToFigures(s.edgeNm, n) - s.edgeNm) > 1e-12)
+        ++n;
+    return n;
+}
+
 QString densityWorking(const cell::Substance& s) {
     return QStringLiteral("ρ ＝ %1 × %2 ÷ (%3 × (%4)³)")
         .arg(cellCount(s), packing::figures(s.molarMass, 3),
              packing::scientific(cell::kAvogadro, 3),
-             packing::scientific(s.edgeNm * cell::kCmPerNm, 3));
+             packing::scientific(s.edgeNm * cell::kCmPerNm, edgeFigures(s)));
 }
 
 QString densityWorkingSpoken(const cell::Substance& s) {
     return QStringLiteral("密度 ロー は、%1 かける %2 を、%3 かける、%4 の3乗、で割ったもの")
         .arg(cellCount(s), packing::figures(s.molarMass, 3), scientificSpoken(cell::kAvogadro, 3),
-             scientificSpoken(s.edgeNm * cell::kCmPerNm, 3));
+             scientificSpoken(s.edgeNm * cell::kCmPerNm, edgeFigures(s)));
 }
 
 QString densityResult(const cell::Substance& s) {

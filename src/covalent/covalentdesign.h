@@ -47,6 +47,9 @@ QString countSpoken(const cell::Crystal& c);
 // packing::edgeLine): its bond, √3a/4; its density worked out and beside the
 // measured one.
 QString bondLine(const cell::Substance& s, const QString& bond); // C–C ＝ √3a ÷ 4 ＝ 0.154 nm
+// The figures the table states the substance's a to (diamond's four), so that
+// what the screen works with gives what it shows.
+int edgeFigures(const cell::Substance& s);
 QString densityWorking(const cell::Substance& s);
 QString densityWorkingSpoken(const cell::Substance& s);
 QString densityResult(const cell::Substance& s);

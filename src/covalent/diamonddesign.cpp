@@ -52,12 +52,14 @@ ScreenDesign design(ScreenTag<ScreenId::Diamond> tag) {
                 {});
     addFact(d, Label4, covalentFactRow(2),
             covalent::bondLine(c, QStringLiteral("C–C")) +
-                QStringLiteral("（a ＝ %1 nm）").arg(packing::figures(c.edgeNm, 3)))
+                QStringLiteral("（a ＝ %1 nm）")
+                    .arg(packing::figures(c.edgeNm, covalent::edgeFigures(c))))
         .hidden()
         .spoken(QStringLiteral(
                     "炭素原子の間の距離は、ルート3 a 割る 4 で、およそ %1 ナノメートル。a は %2 "
                     "ナノメートル")
-                    .arg(packing::figures(cell::contactNm(c), 3), packing::figures(c.edgeNm, 3)),
+                    .arg(packing::figures(cell::contactNm(c), 3),
+                         packing::figures(c.edgeNm, covalent::edgeFigures(c))),
                 {});
     addFact(d, Label5, covalentFactRow(3), covalent::densityWorking(c), 10.5)
         .hidden()

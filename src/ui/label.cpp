@@ -28,7 +28,11 @@ void Label::setMarkedText(const QString& caption) {
     }
     QString html;
     for (const LineMarkup::Run& run : markup.runs()) {
-        const QString text = run.text.toHtmlEscaped();
+        QString text = run.text.toHtmlEscaped();
+        // The hyphen a teacher types is too short to read as a minus once
+        // raised at seven tenths of the size: Cl⁻ looked like Cl.
+        if (run.shift != LineMarkup::Shift::None)
+            text.replace(u'-', QChar(0x2212));
         switch (run.shift) {
         case LineMarkup::Shift::Raised:
             html += QStringLiteral("<sup>%1</sup>").arg(text);

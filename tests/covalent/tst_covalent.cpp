@@ -86,9 +86,8 @@ void CovalentTest::modelGivesTheTextbooksNumbers() {
     QCOMPARE(covalent::countLine(diamond), QString("1/8 × 8 ＋ 1/2 × 6 ＋ 4 ＝ 8"));
     QCOMPARE(cell::coordinationNumber(diamond, 0), 4);
     QCOMPARE(QString::number(cell::bondAngleDegrees(diamond), 'f', 1), QString("109.5"));
-    // √3/4 × 0.357 nm; the textbooks' 0.154 nm comes from a = 0.3567 nm.
-    QCOMPARE(three(cell::contactNm(c)), QString("0.155"));
-    QCOMPARE(three(cell::density(c)), QString("3.50"));
+    QCOMPARE(three(cell::contactNm(c)), QString("0.154"));
+    QCOMPARE(three(cell::density(c)), QString("3.51"));
     QCOMPARE(covalent::share(cell::packingFraction(diamond)), QString("0.34（34 %）"));
     QCOMPARE(covalent::share(cell::packingFraction(cell::Structure::Fcc)), QString("0.74（74 %）"));
     QCOMPARE(three(cell::contactNm(si)), QString("0.235"));
@@ -115,9 +114,9 @@ void CovalentTest::screensShowTheModelsNumbers_data() {
                        QStringLiteral("配位数 %1").arg(cell::coordinationNumber(diamond, 0)),
                        QString::number(cell::bondAngleDegrees(diamond), 'f', 1) + "°",
                        three(cell::contactNm(c)) + " nm",
-                       three(c.edgeNm) + " nm",
+                       "a ＝ 0.3567 nm",
                        "× 12.0 ÷",
-                       "(3.57×10⁻⁸)³",
+                       "(3.567×10⁻⁸)³",
                        three(cell::density(c)) + " g/cm³",
                        three(c.handbook) + " g/cm³",
                        covalent::share(cell::packingFraction(diamond)),
@@ -162,8 +161,9 @@ void CovalentTest::textsCountAsTheModel() {
     const int graphiteBonds = cell::graphite().bondsPerAtom;
     // The question's worked answer, in its steps.
     const cell::Substance& c = cell::substance(covalent::kQuizSubstance);
+    // a as the question gives it, to three figures: what the learner works from.
     const double atoms = cell::particlesPerCell(cell::crystal(c.type), 0),
-                 a = c.edgeNm * cell::kCmPerNm;
+                 a = cell::roundToFigures(c.edgeNm, 3) * cell::kCmPerNm;
     const QString twoFigures = packing::figures(cell::density(c), 2) + " g/cm^3";
     const QList<std::pair<int, QStringList>> carried{
         {2, {QStringLiteral("%1個の単位格子").arg(corner), QStringLiteral("%1個の").arg(face)}},
