@@ -7,6 +7,7 @@
 #include "families.h"
 #include "palette.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace celldrawing {
@@ -200,18 +201,28 @@ Particles neighbours(PictureId id) {
     return out;
 }
 
-// The frame with small beads where the other particles go.
+// The frame with small beads where the other particles go. Where they take
+// every other tetrahedral hole (zinc blende, diamond), the holes left empty
+// show as white beads, so that "every other" can be seen.
 Particles frame(PictureId id) {
     const cell::Crystal& c = crystalOf(id);
     Particles out;
+    std::vector<Vec3> taken;
     for (const CubicSite& s : cell::sitesTouchingCube(c.motif)) {
         if (onFrame(c, s)) {
             out.add(s.pos, smallRadius(c, s.species), colourOf(c, s.species));
         } else {
             out.add(s.pos, 0.05, isCarbon(c) ? kCarbon.lighter(150) : kCation);
             out.atoms.push_back(s.pos);
+            taken.push_back(s.pos);
         }
     }
+    const bool tetrahedral = c.type == CrystalType::ZnS || c.type == CrystalType::Diamond;
+    if (tetrahedral)
+        for (const CubicSite& hole : cell::tetrahedralAll(0))
+            if (std::none_of(taken.begin(), taken.end(),
+                             [&](const Vec3& p) { return (p - hole.pos).length() < 1e-9; }))
+                out.add(hole.pos, 0.04, palette::kCard);
     return out;
 }
 

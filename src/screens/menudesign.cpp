@@ -56,7 +56,7 @@ ScreenDesign design(ScreenTag<ScreenId::Menu> tag) {
     d.button(Command9, Word::MetalLessons, 7500, 345).size(1605, 765).hidden();
 
     // The second page: its rows, each under its heading.
-    const char* headings[2] = {"金属の結晶を深める", "いろいろな結晶"};
+    const char* headings[2] = {"金属の結晶をさらに学ぶ", "いろいろな結晶"};
     const Control<Tag> headingNames[2] = {Label1, Label2};
     for (int row = 0; row < 2; ++row)
         d.label(headingNames[row], QRect(kColumn[0], kRowTop[row] - 600, 10500, 450),
@@ -73,11 +73,12 @@ ScreenDesign design(ScreenTag<ScreenId::Menu> tag) {
         page << Further[int(i)];
     }
 
-    const Names<Tag> metals{Image2, Image3, Image4,   Command1, Command2,
+    const Names<Tag> metals{Image2,   Image3,   Image4,   Command1, Command2,
                             Command3, Command4, Command5, Command6, Command8};
-    const State<Tag> more =
-        d.opening().then(Command8, "more").instead(metals, Names<Tag>(page) << Command9).focus(
-            Command9);
+    const State<Tag> more = d.opening()
+                                .then(Command8, "more")
+                                .instead(metals, Names<Tag>(page) << Command9)
+                                .focus(Command9);
     more.on(Command9, d.opening());
     d.opening().focus(Command8);
 
