@@ -1,5 +1,5 @@
 """Qt's accessibility layer in the page: it names the elements in Japanese
-once turned on, and what a learner takes is a control a screen visit can
+once turned on, and what a learner takes is a control a screen reader can
 press, where it is drawn, at the scale of a Chromebook's page and of an
 iPad's (twice the pixels)."""
 
@@ -9,7 +9,7 @@ import pytest
 
 from support import IPAD, PAGE_HELPERS, log, marker_spot, pressable_nodes
 
-READER_BUTTON = "__mt.deep(document, 'button.hidden-visually-read-by-screen-visit')[0]"
+READER_BUTTON = "__mt.deep(document, 'button.hidden-visually-read-by-screen-reader')[0]"
 
 
 def names(page):
@@ -42,7 +42,8 @@ class TestAccessibility:
         page.call("Accessibility.enable")
         start = names(page)
         log(f"  accessibility: on スタート: {[n for n in start if n[1]][:12]}")
-        assert ("button", "メニュー") in start, "a screen visit finds no button メニュー on スタート"
+        assert ("button", "メニュー") in start, \
+            "a screen reader finds no button メニュー on スタート"
         p.click("Command1", "メニュー")
         p.click("Command1", "体心開始")
         p.through_stages("体心内部")
@@ -50,7 +51,7 @@ class TestAccessibility:
         page.settle(0.5)
         inside = [n for n in names(page) if n[1].startswith("頂点の原子")]
         log(f"  accessibility: on 体心内部 after 実行: {inside}")
-        assert inside, "a screen visit finds no marker 頂点の原子 … on 体心内部"
+        assert inside, "a screen reader finds no marker 頂点の原子 … on 体心内部"
 
 
 def interior(p):
@@ -73,7 +74,7 @@ def controls_where_drawn(visit, screen, wanted):
     for obj, role, name in wanted:
         n = nodes.get(obj)
         assert n and n["role"] == role and n["name"].startswith(name), \
-            (f"{screen}'s {obj} is {n and (n['role'], n['name'])} to a screen visit, not "
+            (f"{screen}'s {obj} is {n and (n['role'], n['name'])} to a screen reader, not "
              f"a {role} named {name}… (the tree's: "
              f"{[(k, v['role'], v['name']) for k, v in nodes.items()]})")
     g, placed = p.geometry, visit.layout.screens[screen]["elements"]
@@ -88,7 +89,7 @@ def controls_where_drawn(visit, screen, wanted):
             off.append(f"{obj} {[round(v) for v in n['box']]} drawn at "
                        f"{[round(v) for v in drawn]}")
     log(f"  {screen}: {len(nodes)} controls, {len(nodes) - len(off)} within 2 px")
-    assert not off, "a screen visit's box is not where it is drawn: " + "; ".join(off[:5])
+    assert not off, "a screen reader's box is not where it is drawn: " + "; ".join(off[:5])
 
 
 @pytest.mark.steps
@@ -142,4 +143,4 @@ class TestAccessibleControls:
         off = math.dist((bx + bw / 2, by + bh / 2), g.point(*spot))
         log(f"  turned: the marker drawn at {g.point(*spot)}, its element's centre {off:.1f} px "
             "from it")
-        assert off <= 2, f"a screen visit finds the marker {off:.1f} px from where it is drawn"
+        assert off <= 2, f"a screen reader finds the marker {off:.1f} px from where it is drawn"

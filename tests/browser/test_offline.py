@@ -138,7 +138,7 @@ class TestPicturePacks:
         wait_for_worker(page)
         s = page.state()
         assert s["scale"] == 1 and s["pictureRatio"] == 1, \
-            f"scale {s['scale']}, picture ratio {s['pictureRatio']} on a screen of the design's size"
+            f"scale {s['scale']}, pictures of ratio {s['pictureRatio']} at the design's size"
         looks_like_start(p, p.shot())
         # A learner waits for no more than the pictures shown need.
         assert fetched("pictures.rcc") == 1 and fetched("pictures@2x.rcc") == 0, \
