@@ -7,6 +7,15 @@ site whose answers a test can change per path, and the browsers.
 A class marked `steps` is one visit in order: once a step fails, the steps
 after it are not reached (shown as xfail), except after a step marked `look`,
 which leaves the program as it was.
+
+A check of how the site fares on a given network serves it with answers of
+its own, and may name the server by a host that Chromium maps to loopback:
+
+    def test_login_page(serve, open_browser, layout):
+        site, server = serve(host="school.example")
+        site.overrides["mirosuta.wasm"] = Answer(200, {"Content-Type": "text/html"}, b"...")
+        page = open_browser("chromium", hosts=["school.example"]).new_page()
+        Program(page, layout, server.url).open()
 """
 
 import contextlib
@@ -16,8 +25,11 @@ from pathlib import Path
 
 import pytest
 
-from support import (CHROMEBOOK, ENGINES, ROOT, Browser, Layout, Program, Servers, WebDriverBrowser,
-                     WebDriverPage, built_layout, new_browser)
+pytest.register_assert_rewrite("support")
+
+from support import (CHROMEBOOK, ENGINES, ROOT, Browser, Layout, Program,  # noqa: E402
+                     Servers, WebDriverBrowser, WebDriverPage, built_layout, new_browser)
+
 
 def pytest_addoption(parser):
     group = parser.getgroup("mirosuta", "the browser build")
