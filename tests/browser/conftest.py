@@ -40,6 +40,8 @@ def pytest_addoption(parser):
     group.addoption("--layout", help="the screenshot tool's --layout file (the desktop "
                     "build's screens.json if not given)")
     group.addoption("--desktop-build", default=str(ROOT / "build/default"))
+    group.addoption("--source", default=str(ROOT),
+                    help="the checkout the Qt tests were built from, whose texts they read")
     group.addoption("--qt-timeout", type=float, default=600,
                     help="seconds for one Qt test class")
     group.addoption("--qt-unfit", action="store_true",
@@ -97,6 +99,7 @@ def paths(pytestconfig):
     build = Path(pytestconfig.getoption("build")).resolve()
     return types.SimpleNamespace(
         site=Path(pytestconfig.getoption("site")).resolve(), build=build,
+        source=Path(pytestconfig.getoption("source")).resolve(),
         kept=build / "browser-tests", screens=ROOT / "docs" / "screens")
 
 

@@ -994,15 +994,16 @@ def qt_test_classes(subsystem):
     return found
 
 
-def qt_test_files(build, site):
-    """The files the tests read at the paths compiled into them, and the font."""
-    out = Path(build).resolve() / "out"
+def qt_test_files(build, site, source=ROOT):
+    """The files the tests read at the paths compiled into them (the build's
+    and those of the checkout it was built from), and the font."""
+    out = (Path(build) / "out").resolve()
     files = []
     for folder in ("説明", "画像", "音"):
         for f in sorted((out / folder).rglob("*")):
             if f.is_file():
                 files.append((str(f), f))
-    for f in sorted((ROOT / "content").rglob("*")):
+    for f in sorted((Path(source) / "content").rglob("*")):
         if f.is_file():
             files.append((str(f), f))
     files.append(("/fonts/mincho.ttf", Path(site) / "fonts" / "mincho.ttf"))

@@ -35,7 +35,7 @@ def qt_server(paths):
     """The test page, the executables, and the files they read at the paths
     compiled into them."""
     tests_dir = paths.build / "tests"
-    files = qt_test_files(paths.build, paths.site)
+    files = qt_test_files(paths.build, paths.site, paths.source)
     listing = [{"path": p, "url": f"fs/{i}"} for i, (p, _) in enumerate(files)]
     by_index = {f"fs/{i}": f for i, (_, f) in enumerate(files)}
     qtloader = next((p for p in (tests_dir / "qtloader.js", paths.build / "out" / "qtloader.js")
@@ -95,7 +95,7 @@ def qt_runs(request, paths, chromium, qt_server):
         key = test if selected == every else (test, cls)
         if key not in done:
             data = wasm.read_bytes()
-            for needle in (str(paths.build / "out"), str(ROOT)):
+            for needle in (str((paths.build / "out").resolve()), str(paths.source)):
                 if needle.encode() not in data and needle.encode("utf-16-le") not in data:
                     log(f"note: {test}.wasm does not name {needle}; its files may lie elsewhere")
             n = len(every) if key == test else 1
