@@ -126,7 +126,7 @@ def keep_shot(paths):
 
 @pytest.fixture
 def serve(paths):
-    servers = Servers(paths.site, paths.screens)
+    servers = Servers(paths.site)
     yield servers
     servers.close()
 
@@ -210,7 +210,7 @@ def visit(request, paths, layout):
     want = getattr(request, "param", "chromium")
     want = dict(engine=want) if isinstance(want, str) else dict(want)
     engine, size = want.pop("engine", "chromium"), want.pop("size", CHROMEBOOK)
-    servers = Servers(paths.site, paths.screens)
+    servers = Servers(paths.site)
     site, server = servers()
     try:
         with new_browser(engine, size) as browser:

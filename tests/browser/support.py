@@ -215,10 +215,9 @@ class Site:
     without a body sends the file's own (a stalled module:
     Answer(stall_after=100_000))."""
 
-    def __init__(self, folder, extra=None):
+    def __init__(self, folder):
         self.folder = Path(folder).resolve()
         self.overrides = {}
-        self.extra = extra or {}  # path prefix -> folder, for reference pictures
 
     def __call__(self, path):
         rel = path.lstrip("/")
@@ -230,9 +229,6 @@ class Site:
         if rel in self.overrides and not (isinstance(override, Answer) and override.body is None):
             return override
         f = self.folder / rel
-        for prefix, folder in self.extra.items():
-            if rel.startswith(prefix):
-                f = Path(folder) / rel[len(prefix):]
         f = f if f.is_file() else None
         return dataclasses.replace(override, body=f) if override else f
 
@@ -247,12 +243,12 @@ class Servers:
 
     host names the server in its url (Chromium needs it mapped: Browser(hosts=[host]))."""
 
-    def __init__(self, folder, extra=None):
-        self.folder, self.extra = folder, extra
+    def __init__(self, folder):
+        self.folder = folder
         self.running = []
 
     def __call__(self, folder=None, host=None):
-        site = Site(folder or self.folder, {"__ref/": self.extra} if self.extra else None)
+        site = Site(folder or self.folder)
         server = Server(site, host=host)
         self.running.append(server)
         return site, server
