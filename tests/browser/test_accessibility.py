@@ -96,7 +96,7 @@ def controls_where_drawn(visit, screen, wanted):
 @pytest.mark.parametrize("visit", ["chromium", {"size": IPAD, "mobile": True}],
                          ids=["chromebook", "ipad"], indirect=True, scope="class")
 class TestAccessibleControls:
-    def test_page_with_its_visit_on(self, visit):
+    def test_page_with_its_reader_on(self, visit):
         p, page = visit.p, visit.page
         p.open()
         page.eval(PAGE_HELPERS)
