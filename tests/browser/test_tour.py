@@ -67,9 +67,10 @@ class TestTour:
         for marker in layout.array("体心内部", "Image3"):
             p.click(marker)
         built = p.shot()
-        # The desktop's pictures of the whole cell (the last stage) and of
-        # three pieces in (実行 and three markers).
-        whole = f"体心内部-{len(layout.stages('体心内部'))}"
+        # The desktop's pictures of the whole cell (実行 and every marker; the
+        # stage after them, 再確認, takes the pieces out) and of three pieces
+        # in (実行 and three markers).
+        whole = f"体心内部-{1 + len(layout.array('体心内部', 'Image3'))}"
         full = reference_difference(built, p.geometry, whole)
         half = reference_difference(built, p.geometry, "体心内部-4")
         log(f"  体心内部 built: mean difference {full:.1f} from the desktop's {whole}, "
