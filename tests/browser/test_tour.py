@@ -121,7 +121,8 @@ class TestTour:
     def test_packing_through_its_stages_answered_with_a_sound(self, visit):
         p, page, layout = visit.p, visit.page, visit.layout
         p.click("Command1", "メニュー")
-        p.click("Command8", "充填率")
+        p.click("Command8")  # the menu's other page, with the further lessons
+        p.click("Further(0)", "充填率")
         for screen, following in (("充填率", "充填率計算"), ("充填率計算", "密度"),
                                   ("密度", "密度問題")):
             for _ in layout.stages(screen)[:-1]:
@@ -135,7 +136,8 @@ class TestTour:
     def test_stacking_to_the_twelve_neighbours(self, visit, paths):
         p, layout = visit.p, visit.layout
         p.click("Command1", "メニュー")
-        p.click("Command9", "積み重ね開始")
+        p.click("Command8")
+        p.click("Further(1)", "積み重ね開始")
         p.through_stages("積み重ね選択")
         p.through_stages("積み重ね格子")  # the third layer over A first
         for stage in layout.stages("積み重ね格子"):
