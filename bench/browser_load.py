@@ -32,8 +32,8 @@ import urllib.parse
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(ROOT / "scripts"))
-import browser_tests as bt  # noqa: E402  (the tests' server, browser and driver)
+sys.path.insert(0, str(ROOT / "tests" / "browser"))
+import support as bt  # noqa: E402  (the browser tests' server, browser and driver)
 
 # The first screen with an empty cache: 2 s in Chromium, 3 s in WebKit.
 GOAL_COLD_MS = {"chromium": 2000, "webkit": 3000}

@@ -22,8 +22,8 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(ROOT / "scripts"))
-import browser_tests as bt  # noqa: E402  (the tests' server, browser and driver)
+sys.path.insert(0, str(ROOT / "tests" / "browser"))
+import support as bt  # noqa: E402  (the browser tests' server, browser and driver)
 
 GOAL_FPS = 30
 SCREEN = "体心内部"

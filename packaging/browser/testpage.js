@@ -1,5 +1,5 @@
 // Runs one Qt Test executable built for WebAssembly and keeps its output for
-// the test driver (scripts/browser_tests.py), which reads globalThis.qtTestRun.
+// the browser suite (tests/browser/test_qt.py), which reads globalThis.qtTestRun.
 //
 // files.json lists the files that the tests read at the absolute paths
 // compiled into them (the build's content folders and the checkout's texts);
