@@ -60,10 +60,10 @@ _failed_step = {}
 
 def _visit_key(item):
     """The class and its own parameters (an engine, a size): one visit."""
-    spec = getattr(item, "callspec", None)
+    call = getattr(item, "callspec", None)
     names = [n.strip() for m in getattr(item.cls, "pytestmark", []) if m.name == "parametrize"
              for n in (m.args[0].split(",") if isinstance(m.args[0], str) else m.args[0])]
-    return item.cls, tuple(spec.indices.get(n) for n in names) if spec else ()
+    return item.cls, tuple(call.indices.get(n) for n in names) if call else ()
 
 
 def pytest_runtest_setup(item):
