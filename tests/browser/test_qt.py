@@ -123,7 +123,8 @@ def test_qt_class(qt_runs, executable, qt_class):
             current = None
     totals = [ln for ln in lines if ln.startswith("Totals: ")]
     m = re.match(r"Totals: (\d+) passed, (\d+) failed", totals[-1]) if totals else None
-    if m and m.group(2) == "0":
+    # A class that ran nothing (not even initTestCase) has failed.
+    if m and m.group(2) == "0" and m.group(1) != "0":
         return
     if m:
         why = totals[-1]

@@ -153,12 +153,16 @@ void TurnableDrawingTest::turnsAndComesBack() {
     QVERIFY(d->atDesignedView());
     QCOMPARE(stage.shownUnfocused(), rest);
     d->setFocus();
+    // A drawing designed from as steep above as allowed can only tilt the other way.
+    const bool steep = celldrawing::cellDrawing(picture)->designedCamera().elevationDeg >
+                       celldrawing::kMaxElevation - 2 * TurnableDrawing::kKeyStep;
     QTest::keyClick(d, Qt::Key_Left);
-    QTest::keyClick(d, Qt::Key_Down);
-    QTest::keyClick(d, Qt::Key_Down);
+    QTest::keyClick(d, steep ? Qt::Key_Up : Qt::Key_Down);
+    QTest::keyClick(d, steep ? Qt::Key_Up : Qt::Key_Down);
     QCOMPARE(d->turn().right, -TurnableDrawing::kKeyStep);
-    QCOMPARE(d->turn().up, -2 * TurnableDrawing::kKeyStep);
-    QVERIFY(description(d).endsWith("いまは左へ 15 度、下へ 30 度回しています。"));
+    QCOMPARE(d->turn().up, (steep ? 2 : -2) * TurnableDrawing::kKeyStep);
+    QVERIFY(description(d).endsWith(steep ? "いまは左へ 15 度、上へ 30 度回しています。"
+                                          : "いまは左へ 15 度、下へ 30 度回しています。"));
     QVERIFY(differing(stage.shown(), rest) > 0);
     QTest::mouseDClick(d, Qt::LeftButton, {}, c);
     QVERIFY(d->atDesignedView());
