@@ -81,6 +81,11 @@ void drawWordButton(QPainter& p, QSize size, const QColor& base, const QString& 
                     double pixels) {
     plate(p, QRectF(QPointF(1, 1), QSizeF(size) - QSizeF(2, 2)), base, size.height() * 0.22);
     Lettering text(Face::Gothic, pixels, 0.07);
+    // A long word is set smaller rather than run into the rounded ends.
+    const double room = size.width() - size.height() * 0.45;
+    const double advance = text.advance(word);
+    if (advance > room)
+        text.size(pixels * room / advance);
     text.colour(Qt::white).halo(mix(base, Qt::black, 0.45), 1.2);
     text.drawCentred(p, word, QRectF(0, 0, size.width(), size.height() - 1));
 }

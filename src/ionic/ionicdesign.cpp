@@ -52,6 +52,13 @@ QString decimals(double v, int places) {
     return QString::number(v, 'f', places);
 }
 
+QString roundedTo(double v, int places) {
+    // ＝ only where the figures shown are the whole value: 0.564 ÷ 2, not √2 − 1.
+    const double scale = std::pow(10.0, places);
+    const bool whole = std::abs(v * scale - std::round(v * scale)) < 1e-9;
+    return (whole ? QStringLiteral("＝ ") : QStringLiteral("≒ ")) + decimals(v, places);
+}
+
 QString cationMarkup(CrystalType t) {
     switch (t) {
     case CrystalType::NaCl:
@@ -126,9 +133,9 @@ QString contactLine(CrystalType t) {
         worked = QStringLiteral("√3 × %1 ÷ 4").arg(a);
         break;
     }
-    return QStringLiteral("%1：r^+ ＋ r^- ＝ %2 ≒ %3 nm")
+    return QStringLiteral("%1：r^+ ＋ r^- ＝ %2 %3 nm")
         .arg(QString::fromUtf8(s->formula.data(), qsizetype(s->formula.size())), worked,
-             decimals(cell::contactNm(*s)));
+             roundedTo(cell::contactNm(*s)));
 }
 
 QString limitLine(CrystalType t) {
@@ -138,10 +145,10 @@ QString limitLine(CrystalType t) {
     const char* name = t == CrystalType::NaCl   ? "NaCl型"
                        : t == CrystalType::CsCl ? "CsCl型"
                                                 : "ZnS型";
-    return QStringLiteral("%1（配位数 %2）：%3 ＝ %4")
+    return QStringLiteral("%1（配位数 %2）：%3 %4")
         .arg(QString::fromUtf8(name))
         .arg(cell::coordinationNumber(cell::crystal(t), 0))
-        .arg(QString::fromUtf8(formula), decimals(cell::limitingRadiusRatio(cell::crystal(t))));
+        .arg(QString::fromUtf8(formula), roundedTo(cell::limitingRadiusRatio(cell::crystal(t))));
 }
 
 } // namespace ionic

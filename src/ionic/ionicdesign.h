@@ -78,10 +78,12 @@ Contact contact(cell::CrystalType t);
 // The substance's contact worked out: "NaCl：r^+ ＋ r^- ＝ 0.564 ÷ 2 ＝ 0.282 nm".
 QString contactLine(cell::CrystalType t);
 
-// The limiting radius ratio as the lesson writes it, "√2 − 1 ＝ 0.414".
+// The limiting radius ratio as the lesson writes it, "√2 − 1 ≒ 0.414".
 QString limitLine(cell::CrystalType t);
 
 // A number to three decimals: 0.414.
 QString decimals(double v, int places = 3);
+// "＝ 0.282" or "≒ 0.414": the figures and whether they are the whole value.
+QString roundedTo(double v, int places = 3);
 
 } // namespace ionic

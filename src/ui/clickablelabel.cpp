@@ -115,6 +115,25 @@ void installOnce() {
     Q_UNUSED(installed);
 }
 
+// A raised edge, sunk while pressed: a filled label that acts is seen as a
+// button, not as one more title plate.
+void paintBevel(QWidget* w, bool pressed) {
+    QPainter p(w);
+    const QColor ground = w->palette().color(w->backgroundRole());
+    const QColor light = ground.lightness() > 200 ? QColor(255, 255, 255) : ground.lighter(220);
+    const QColor dark = ground.lightness() > 200 ? ground.darker(150) : QColor(0, 0, 0);
+    const QRect r = w->rect().adjusted(0, 0, -1, -1);
+    for (int i = 0; i < 2; ++i) {
+        const QRect edge = r.adjusted(i, i, -i, -i);
+        p.setPen(pressed ? dark : light);
+        p.drawLine(edge.topLeft(), edge.topRight());
+        p.drawLine(edge.topLeft(), edge.bottomLeft());
+        p.setPen(pressed ? light : dark);
+        p.drawLine(edge.bottomLeft(), edge.bottomRight());
+        p.drawLine(edge.topRight(), edge.bottomRight());
+    }
+}
+
 } // namespace
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
@@ -138,6 +157,7 @@ bool ClickableLabel::keyboardInUse() {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* e) {
     m_pressed = e->button() == Qt::LeftButton;
+    update();
     QLabel::mousePressEvent(e);
 }
 
@@ -145,6 +165,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
     const bool click =
         m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     m_pressed = false;
+    update();
     QLabel::mouseReleaseEvent(e);
     if (click)
         emit clicked();
@@ -177,6 +198,8 @@ void ClickableLabel::paintEvent(QPaintEvent* e) {
     } else {
         paintContents(e);
     }
+    if (m_kind == Kind::Button && autoFillBackground())
+        paintBevel(this, m_pressed);
     // Whatever takes focus from the keyboard shows where it is.
     if (!(focusPolicy() & Qt::TabFocus) || !hasFocus() || !keyboardInUse())
         return;
