@@ -11,8 +11,8 @@
 //   or taken from the cell model (LessonView, PieceBox) or the word (ButtonFace,
 //   WordBox);
 // - family: what draws it. The lattice cells, the stacks and the crystals of
-//   two kinds of particle are drawings that turn (assets/drawing/); the cell figures, the flat figures and the radius
-//   figures are drawn once, by the build (assets/renderer/);
+//   two kinds of particle are drawings that turn (assets/drawing/); the cell figures, the flat
+//   figures and the radius figures are drawn once, by the build (assets/renderer/);
 // - spoken: what a screen reader says for it: Said(name, description), each
 //   one text or Each(...) one per picture, "%1" the structure's name as the
 //   summary writes it; SaidAs(another kind), SaidFromModel (the pieces, named
@@ -208,9 +208,11 @@ enum class PictureKind : std::uint8_t;
                 "緑の塩化物イオンが立方体の8個の頂点にある。紫の小さい点が、"                      \
                 "セシウムイオンの入る中心",                                                        \
                 "緑の硫化物イオンが面心立方格子の位置にある。紫の小さい点が、"                      \
-                "亜鉛イオンの入るすき間（内部の4か所）",                                           \
+                "亜鉛イオンの入るすき間（内部の4か所）。白い小さい点は、1つおきに空いたままの"     \
+                "残りの4か所",                                                                     \
                 "灰色の炭素原子が面心立方格子の位置にある。灰色の小さい点が、"                      \
-                "残りの炭素原子の入る内部の4か所")))                                               \
+                "残りの炭素原子の入る内部の4か所。白い小さい点は、1つおきに空いたままの"          \
+                "残りの4か所")))                                                                   \
     X(Graphite, "graphite", One, Fixed(300, 260), Crystals,                                        \
       Said("黒鉛の構造",                                                                           \
            "正六角形の網目の平面が3層重なっている。各炭素原子は同じ平面の3個と"                    \
@@ -249,7 +251,6 @@ enum class PictureKind : std::uint8_t;
     X(CrystalKinds, "btn-crystal-kinds", "結晶の種類", Lesson)                                     \
     X(OtherLessons, "btn-other", "ほかの学習", Small)                                              \
     X(MetalLessons, "btn-metals", "金属の結晶", Small)
-
 
 // What the columns hold.
 namespace picturerow {
