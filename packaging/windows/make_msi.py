@@ -86,8 +86,12 @@ def files_fragment(folder, stand_in):
 
 
 def export(msi, table):
-    """A table's rows as text (msiinfo writes them in UTF-8)."""
-    return subprocess.run(["msiinfo", "export", msi, table], env=dict(os.environ, LC_ALL="C.UTF-8"),
+    """A table's rows as text (msiinfo writes them in UTF-8). It writes a
+    table's binary streams (the Icon table's) into a folder where it runs, so
+    it runs beside the package, not in the checkout."""
+    return subprocess.run(["msiinfo", "export", os.path.basename(msi), table],
+                          cwd=os.path.dirname(os.path.abspath(msi)),
+                          env=dict(os.environ, LC_ALL="C.UTF-8"),
                           check=True, capture_output=True, text=True).stdout
 
 
