@@ -115,13 +115,17 @@ void MarkupTest::faultsAreNamedAtTheirMark() {
 // lowers the rest in a smaller size, is measured as drawn, and a screen
 // reader finds its words as the row's name.
 void MarkupTest::panelDrawsAndNamesMarkedRows() {
-    TextPanel panel(TextPanel::Ground::Blue);
+    // On a stage, as on a screen: the browser's platform exposes a plain
+    // window, not a scroll area shown as one.
+    QWidget stage;
+    stage.resize(400, 100);
+    TextPanel& panel = *new TextPanel(TextPanel::Ground::Blue, &stage);
     panel.resize(400, 100);
     const QString prefix = QStringLiteral("a ＝ 10");
     panel.setLines({prefix + QStringLiteral("^-8 cm"), prefix, QStringLiteral("N_A")});
-    panel.show();
+    stage.show();
     panel.doItemsLayout();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(QTest::qWaitForWindowExposed(&stage));
 
     const QImage image = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QRect marked = panel.visualItemRect(panel.item(0)), plain = panel.visualItemRect(panel.item(1));
