@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Assembles the browser build's site from the program build's output.
 
-    make_site.py [--build-id ID] OUT_DIR FONT FONT_MORE ICON192 ICON512 SITE
+    make_site.py [--build-id ID] [--workbox NODE_MODULES] OUT_DIR FONT FONT_MORE ICON192 ICON512 SITE
 
 OUT_DIR is the program build's output folder (mirosuta.js, mirosuta.wasm,
 qtloader.js, the picture packs pictures.rcc and pictures@2x.rcc, and the content
@@ -10,13 +10,17 @@ FONT_MORE the rarer kanji's, with the list of its characters beside it
 (FONT_MORE.txt), which a page fetches only for a text that holds one of them;
 ICON192 and ICON512 the home-screen icons. SITE is written anew: the page, the
 program, the font, the content as plain files, files.json (what the page
-fetches, with sizes and hashes), the service worker and the web app manifest.
+fetches, with sizes and hashes), the service worker with the Workbox libraries
+it imports, and the web app manifest. NODE_MODULES is where `npm ci` put
+package.json's libraries (by default OUT_DIR/../../npm/node_modules, where
+scripts/browser puts them).
 
 The program's script and module both carry its build id (by default a hash of
 the two as built), so that the page can tell that they belong together.
 """
 
 import argparse
+import base64
 import hashlib
 import json
 import shutil
@@ -30,6 +34,28 @@ CONTENT_FOLDERS = ("説明", "画像", "音")
 
 def digest(path: Path) -> str:
     return hashlib.sha256(path.read_bytes()).hexdigest()[:16]
+
+
+def integrity(path: Path) -> str:
+    """The file's SHA-256 as a fetch checks it (subresource integrity)."""
+    return "sha256-" + base64.b64encode(hashlib.sha256(path.read_bytes()).digest()).decode()
+
+
+# The Workbox modules the worker imports, production builds only.
+WORKBOX_MODULES = ("core", "precaching", "routing", "strategies")
+
+
+def copy_workbox(node_modules: Path, site: Path) -> str:
+    """Copies the worker's libraries into the site; gives their folder."""
+    version = json.loads((node_modules / "workbox-sw" / "package.json").read_text())["version"]
+    folder = f"workbox-v{version}"
+    (site / folder).mkdir()
+    shutil.copyfile(node_modules / "workbox-sw" / "build" / "workbox-sw.js",
+                    site / folder / "workbox-sw.js")
+    for module in WORKBOX_MODULES:
+        name = f"workbox-{module}.prod.js"
+        shutil.copyfile(node_modules / f"workbox-{module}" / "build" / name, site / folder / name)
+    return folder
 
 
 def leb128(n: int) -> bytes:
@@ -58,9 +84,14 @@ def stamp_build(site: Path, build: str) -> None:
 def main() -> int:
     ap = argparse.ArgumentParser(usage=__doc__)
     ap.add_argument("--build-id")
+    ap.add_argument("--workbox", type=Path)
     ap.add_argument("paths", nargs=6, metavar="PATH")
     args = ap.parse_args()
     out, font, font_more, icon192, icon512, site = (Path(a) for a in args.paths)
+    node_modules = args.workbox or out.resolve().parent.parent / "npm" / "node_modules"
+    if not (node_modules / "workbox-sw").is_dir():
+        sys.exit(f"make_site.py: no Workbox in {node_modules} (run npm ci in packaging/browser's "
+                 "copy, as scripts/browser does, or give --workbox)")
     if site.exists():
         shutil.rmtree(site)
     site.mkdir(parents=True)
@@ -77,11 +108,19 @@ def main() -> int:
         "fonts/mincho-more.ttf": font_more,
         "icon-192.png": icon192,
         "icon-512.png": icon512,
-        "manifest.webmanifest": HERE / "manifest.webmanifest",
     }
     for name, source in copies.items():
         (site / name).parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(source, site / name)
+    # The manifest names the icons by their hash, and is itself named by its
+    # own: an old build's copies are never taken for the new.
+    manifest = json.loads((HERE / "manifest.webmanifest").read_text(encoding="utf-8"))
+    for icon in manifest["icons"]:
+        icon["src"] += f"?v={digest(site / icon['src'])}"
+    (site / "manifest.webmanifest").write_text(
+        json.dumps(manifest, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
+    copies["manifest.webmanifest"] = site / "manifest.webmanifest"
+    workbox = copy_workbox(node_modules, site)
     build = args.build_id or hashlib.sha256(
         (site / "mirosuta.js").read_bytes() + (site / "mirosuta.wasm").read_bytes()).hexdigest()[:16]
     stamp_build(site, build)
@@ -109,9 +148,9 @@ def main() -> int:
                 shutil.copyfile(source, site / rel)
                 content.append({"path": rel, "size": source.stat().st_size})
     hashes = {name: digest(site / name) for name in copies}
-    versioned = [f"{n}?v={hashes[n]}" for n in ("qtloader.js", "mirosuta.js", "page.js",
-                                                "mirosuta.wasm", "fonts/mincho.ttf")]
-    versioned += ["icon-192.png", "icon-512.png", "manifest.webmanifest"]
+    precached = ("qtloader.js", "mirosuta.js", "page.js", "mirosuta.wasm", "fonts/mincho.ttf",
+                 "icon-192.png", "icon-512.png", "manifest.webmanifest")
+    versioned = [f"{n}?v={hashes[n]}" for n in precached]
     # Kept cache-first like the rest of the program, but not fetched by the
     # worker's install: a device keeps the pack it used, and the rarer kanji
     # if a text needed them.
@@ -126,16 +165,25 @@ def main() -> int:
         json.dumps({"version": version, "build": build, "program": program, "content": content},
                    ensure_ascii=False, indent=1) + "\n",
         encoding="utf-8")
-    versioned.append(f"files.json?v={version}")
     page = (HERE / "index.html.in").read_text(encoding="utf-8")
-    for name in ("qtloader.js", "mirosuta.js", "page.js"):
+    for name in ("qtloader.js", "mirosuta.js", "page.js", "icon-192.png", "manifest.webmanifest"):
         page = page.replace(f"@{name}@", hashes[name])
     page = page.replace("@VERSION@", version)
     (site / "index.html").write_text(page, encoding="utf-8")
 
+    # What the worker precaches, each checked against its SHA-256: the
+    # addresses hold their hash; the page, at its one address, its build's
+    # version as its revision.
+    precache = [{"url": url, "revision": None, "integrity": integrity(site / name)}
+                for url, name in zip(versioned, precached)]
+    precache.append({"url": f"files.json?v={version}", "revision": None,
+                     "integrity": integrity(site / "files.json")})
+    precache.append({"url": "index.html", "revision": version,
+                     "integrity": integrity(site / "index.html")})
     worker = (HERE / "sw.js.in").read_text(encoding="utf-8")
+    worker = worker.replace("@WORKBOX@", workbox)
     worker = worker.replace("@VERSION@", version)
-    worker = worker.replace("@PROGRAM@", json.dumps(versioned))
+    worker = worker.replace("@PRECACHE@", json.dumps(precache, indent=1))
     worker = worker.replace("@PACKS@", json.dumps(packs))
     worker = worker.replace("@CONTENT@", json.dumps([c["path"] for c in content],
                                                     ensure_ascii=False))

@@ -22,6 +22,9 @@
     report: null,
     soundsStarted: 0,
     soundsPlayed: 0,
+    download: null, // a download that failed: { kind: stalled | failed | filtered, file }
+    worker: null, // 'registered' once the page asked for its service worker
+    storage: null, // 'failed' once the page told that nothing can be kept
     missing: [], // content files the server did not have
     // The build the page names, and those its script and module carry.
     build: { page: null, script: null, module: null },
@@ -145,32 +148,106 @@
     return Math.max(0.5, Math.floor(k * 100) / 100);
   }
 
-  // This build's program files, read from the worker's cache when it has
-  // them: so they do not wait in the worker behind the content, which it
-  // asks the network for first.
-  let programCache = null;
-  async function fetchKept(url) {
-    const kept = programCache && (await (await programCache).match(new URL(url, location.href).href));
-    return kept ?? fetch(url);
+  // A download that fails says what went wrong and what to do: a school's
+  // network may stall a transfer for good, refuse it, or answer with its own
+  // login or block page.
+  class DownloadError extends Error {
+    constructor(kind, url, detail = '') {
+      super(`${kind}: ${url} ${detail}`);
+      this.kind = kind; // stalled | failed | filtered
+      this.url = url;
+    }
+  }
+  const ASK = '\n\n「もう一度ためす」を押してください。\n何度も続くときは、学校のICT担当の方に伝えてください。';
+  function tellDownload(e) {
+    const file = decodeURIComponent(String(e.url).split('?')[0]);
+    const text = {
+      stalled: `ミロスタのファイルが、${STALL_MS / 1000}秒のあいだ届かなくなりました。\n`
+               + 'ネットワークがこみあっているのかもしれません。',
+      failed: 'ミロスタのファイルを受け取れませんでした。\nネットワークにつながっているか、確かめてください。',
+      filtered: '学校のネットワークが、ミロスタのファイルのかわりに、\n'
+                + '別のページ（ログインやフィルターの画面）を返しました。\n'
+                + 'ログインが必要なら、ログインしてからためしてください。',
+    }[e.kind];
+    state.download = { kind: e.kind, file };
+    showNotice(`${text}${ASK}\n\n（${file}）`, 'もう一度ためす');
   }
 
-  // Fetches a file (a program file from the cache it is kept in, when
-  // there is one), counting its bytes into the progress bar.
-  async function fetchBytes(url, progress, optional, programFile = true) {
+  // No bytes for this long ends a download with a message. Bytes of any
+  // download count: on a busy network a request may wait its turn for a
+  // connection while others arrive.
+  const STALL_MS = 15000;
+  let lastBytesAt = performance.now();
+
+  // fetch() with a watchdog: it aborts when neither the answer nor any of
+  // its bytes came for STALL_MS. read() gives the bytes, counting them into
+  // the progress bar.
+  async function watchedFetch(url, init = {}) {
+    const abort = new AbortController();
+    let stalled = false;
+    let timer;
+    const watch = (ms) => {
+      clearTimeout(timer);
+      timer = setTimeout(() => {
+        const idle = performance.now() - lastBytesAt;
+        if (idle < STALL_MS)
+          return watch(STALL_MS - idle);
+        stalled = true;
+        abort.abort();
+      }, ms);
+    };
+    const poke = () => {
+      lastBytesAt = performance.now();
+      watch(STALL_MS);
+    };
+    const fail = (e) => {
+      clearTimeout(timer);
+      return stalled ? new DownloadError('stalled', url) : new DownloadError('failed', url, e?.message ?? e);
+    };
+    poke();
     let response;
     try {
-      response = await (programFile ? fetchKept(url) : fetch(url));
+      response = await fetch(url, { ...init, signal: abort.signal });
     } catch (e) {
-      if (optional)
+      throw fail(e);
+    }
+    // A login or block page in the place of a file of the program or its
+    // content (a worker that had to refuse one says so in a header).
+    const type = (response.headers.get('Content-Type') ?? '').toLowerCase();
+    if ((response.ok && type.startsWith('text/html')) || response.headers.get('X-Mirosuta-Refused') === 'text/html') {
+      abort.abort();
+      clearTimeout(timer);
+      throw new DownloadError('filtered', url);
+    }
+    const read = async (progress, body = response) => {
+      try {
+        return await readBytes(body, (n) => { poke(); progress(n); });
+      } catch (e) {
+        throw fail(e);
+      } finally {
+        clearTimeout(timer);
+      }
+    };
+    return { response, read, poke };
+  }
+
+  // Fetches a file, counting its bytes into the progress bar. An optional
+  // file the server does not give is null.
+  async function fetchBytes(url, progress, optional, init = {}) {
+    let got;
+    try {
+      got = await watchedFetch(url, init);
+    } catch (e) {
+      if (optional && e.kind === 'failed')
         return null;
       throw e;
     }
-    if (!response.ok) {
+    if (!got.response.ok) {
       if (optional)
         return null;
-      throw new Error(`${url}: ${response.status}`);
+      throw new DownloadError('failed', url, got.response.status);
     }
-    return readBytes(response, progress);
+    return got.read(progress);
   }
 
   // The program is compiled while it arrives, from the response itself, not
@@ -179,10 +256,10 @@
   // enough of it is optimised). From a server that sends it as another type
   // than application/wasm, it is compiled from its bytes.
   async function fetchProgram(url, progress) {
-    const response = await fetchKept(url);
+    const { response, read } = await watchedFetch(url);
     if (!response.ok)
-      throw new Error(`${url}: ${response.status}`);
-    const bytes = readBytes(response.clone(), progress);
+      throw new DownloadError('failed', url, response.status);
+    const bytes = read(progress, response.clone());
     const module = Promise.resolve()
       .then(() => WebAssembly.compileStreaming(response))
       .catch(async () => WebAssembly.compile(await bytes));
@@ -242,28 +319,67 @@
   // The content's relative paths hold Japanese folder names.
   const urlOf = (path) => path.split('/').map(encodeURIComponent).join('/');
 
-  // What the page has fetched goes into the service worker's caches before the
-  // worker is registered, so that its install need not fetch it all again.
-  async function keepForOffline(files, program, content) {
-    if (!('serviceWorker' in navigator) || !isSecureContext)
-      return;
+  // Storage that fails is told once, plainly: every visit then downloads
+  // everything again, and the lessons need the network.
+  function tellStorage() {
     try {
-      const here = (url) => new URL(url, location.href).href;
-      // A copy kept already stays: writing megabytes again at every visit
-      // slows the start, and would drop any compiled code kept beside it.
-      const programCache = await caches.open(`mirosuta-program-${files.version}`);
-      for (const [url, bytes, type] of program)
-        if (!(await programCache.match(here(url))))
-          await programCache.put(here(url), new Response(bytes, { headers: { 'Content-Type': type } }));
-      // Once a worker serves the page, it keeps the content as it fetches it.
-      if (!navigator.serviceWorker.controller) {
-        const contentCache = await caches.open('mirosuta-content');
-        for (const [path, bytes] of content)
-          if (bytes)
-            await contentCache.put(here(urlOf(path)), new Response(bytes));
-      }
-    } catch (e) { /* the worker fetches what is missing */ }
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+      if (sessionStorage.getItem('mirosuta-storage-told'))
+        return;
+      sessionStorage.setItem('mirosuta-storage-told', '1');
+    } catch (e) { /* storage refused altogether: told this once */ }
+    state.storage = 'failed';
+    $('storage-note-text').textContent =
+      'この端末には、ミロスタを保存できませんでした（保存する場所が足りないか、許されていません）。\n'
+      + 'ミロスタを開くたびに、ネットワークから読み込みます。ネットワークがないときは使えません。';
+    $('storage-note').hidden = false;
+  }
+  $('storage-note-close').addEventListener('click', () => { $('storage-note').hidden = true; });
+
+  // Whether the browser keeps what the worker stores: a cache it refuses,
+  // or less room than the build needs.
+  async function storageFails(files) {
+    try {
+      const probe = `mirosuta-probe-${new URL('./', location.href).href}`;
+      await (await caches.open(probe)).put(new URL('probe', location.href).href, new Response('1'));
+      await caches.delete(probe);
+    } catch (e) {
+      return true;
+    }
+    const { quota, usage } = (await navigator.storage?.estimate?.().catch(() => null)) ?? {};
+    const need = files.program.concat(files.content).reduce((n, f) => n + f.size, 0);
+    return quota !== undefined && usage !== undefined && quota - usage < need;
+  }
+
+  // The worker keeps the build for offline use and for a quick next start
+  // (sw.js); persistent storage, where offered, keeps the browser from
+  // dropping it under pressure.
+  async function keepForOffline(files, keep) {
+    if (!isSecureContext)
+      return;
+    if (!('serviceWorker' in navigator)) {
+      tellStorage(); // a private window, or workers turned off
+      return;
+    }
+    if (navigator.storage?.persist && !(await navigator.storage.persisted().catch(() => true)))
+      navigator.storage.persist().catch(() => {});
+    let registration;
+    try {
+      registration = await navigator.serviceWorker.register('sw.js');
+    } catch (e) {
+      if (e?.name === 'SecurityError')
+        tellStorage(); // storage for this site refused
+      return;
+    }
+    // An install that fails for want of room is told; one that fails on
+    // the network is tried again at the next visit.
+    const installing = registration.installing;
+    installing?.addEventListener('statechange', async () => {
+      if (installing.state === 'redundant' && (await storageFails(files)))
+        tellStorage();
+    });
+    state.worker = 'registered';
+    // The pack and font this page fetched before the worker served it.
+    (await navigator.serviceWorker.ready).active?.postMessage({ keep });
   }
 
   // The build a module carries (make_site.py writes it into a custom section).
@@ -275,9 +391,22 @@
   async function start() {
     // The list of this page's own build: its program files and its content.
     const version = document.querySelector('meta[name="mirosuta-version"]').content;
-    if (navigator.serviceWorker?.controller && globalThis.caches)
-      programCache = caches.open(`mirosuta-program-${version}`).catch(() => null);
-    const files = await (await fetchKept(`files.json?v=${version}`)).json();
+    // A script of the page that did not arrive (index.html's onerror).
+    const scripts = globalThis.mirosutaScripts;
+    if (scripts) {
+      scripts.started = true;
+      if (!$('notice').hidden && !scripts.failed.length) {
+        // index.html told that page.js was late; it came.
+        $('notice').hidden = true;
+        $('loading').hidden = false;
+      }
+      if (scripts.failed.length)
+        throw new DownloadError('failed', scripts.failed[0]);
+    }
+    const listing = await watchedFetch(`files.json?v=${version}`);
+    if (!listing.response.ok)
+      throw new DownloadError('failed', 'files.json', listing.response.status);
+    const files = JSON.parse(new TextDecoder().decode(await listing.read(() => {})));
     mark('listed');
     state.build.page = files.build;
     state.build.script = globalThis.mirosutaScriptBuild ?? null;
@@ -302,8 +431,8 @@
     const fontFile = files.program.find((f) => f.path.endsWith('.ttf') && f !== moreFile);
 
     const program = fetchProgram(versioned(wasmFile), progress);
-    const wasmBytes = program.then((p) => p.bytes);
-    const module = program.then((p) => p.module).then((m) => {
+    // Its bytes too: a stalled module is told as stalled, not as not compiling.
+    const module = program.then((p) => Promise.all([p.module, p.bytes])).then(([m]) => {
       mark('compiled');
       return m;
     });
@@ -321,7 +450,10 @@
         throw e;
       });
     const content = Promise.all(
-      files.content.map(async (f) => [f.path, await fetchBytes(urlOf(f.path), progress, true, false)]));
+      // Asked of the server every time (the worker, if any, keeps a copy):
+      // the browser's own cache would hide a teacher's edit.
+      files.content.map(async (f) =>
+        [f.path, await fetchBytes(urlOf(f.path), progress, true, { cache: 'no-cache' })]));
     // Offline, a font never fetched leaves those kanji blank; the rest runs.
     const moreFont = content.then(async (texts) => {
       if (!moreFile || !needsMoreKanji(texts, moreFile.chars))
@@ -384,15 +516,15 @@
     mark('started');
     if (state.phase === 'loading')
       state.phase = 'running';
-    keepForOffline(files, [
-      [versioned(wasmFile), await wasmBytes, 'application/wasm'],
-      [versioned(fontFile), fontBytes, 'font/ttf'],
-      [versioned(pictureFile), pictureBytes, 'application/octet-stream'],
-    ].concat(moreFontBytes ? [[versioned(moreFile), moreFontBytes, 'font/ttf']] : []), contentBytes);
+    keepForOffline(files, [versioned(pictureFile)].concat(moreFontBytes ? [versioned(moreFile)] : []))
+      .catch(() => {});
   }
 
   start().catch((e) => {
     state.phase = 'failed';
-    showNotice(`ミロスタを読み込めませんでした。\n\n${e.message ?? e}`, 'もう一度読み込む');
+    if (e instanceof DownloadError)
+      tellDownload(e);
+    else
+      showNotice(`ミロスタを読み込めませんでした。\n\n${e.message ?? e}`, 'もう一度読み込む');
   });
 })();
