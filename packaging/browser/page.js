@@ -335,25 +335,10 @@
   }
   $('storage-note-close').addEventListener('click', () => { $('storage-note').hidden = true; });
 
-  // Whether the browser keeps what the worker stores: a cache it refuses,
-  // or less room than the build needs.
-  async function storageFails(files) {
-    try {
-      const probe = `mirosuta-probe-${new URL('./', location.href).href}`;
-      await (await caches.open(probe)).put(new URL('probe', location.href).href, new Response('1'));
-      await caches.delete(probe);
-    } catch (e) {
-      return true;
-    }
-    const { quota, usage } = (await navigator.storage?.estimate?.().catch(() => null)) ?? {};
-    const need = files.program.concat(files.content).reduce((n, f) => n + f.size, 0);
-    return quota !== undefined && usage !== undefined && quota - usage < need;
-  }
-
   // The worker keeps the build for offline use and for a quick next start
   // (sw.js); persistent storage, where offered, keeps the browser from
   // dropping it under pressure.
-  async function keepForOffline(files, keep) {
+  async function keepForOffline(keep) {
     if (!isSecureContext)
       return;
     if (!('serviceWorker' in navigator)) {
@@ -362,21 +347,19 @@
     }
     if (navigator.storage?.persist && !(await navigator.storage.persisted().catch(() => true)))
       navigator.storage.persist().catch(() => {});
-    let registration;
+    // The worker tells an install that failed for want of room (sw.js).
+    navigator.serviceWorker.addEventListener('message', (event) => {
+      if (event.data?.storage)
+        tellStorage();
+    });
+    navigator.serviceWorker.startMessages();
     try {
-      registration = await navigator.serviceWorker.register('sw.js');
+      await navigator.serviceWorker.register('sw.js');
     } catch (e) {
       if (e?.name === 'SecurityError')
         tellStorage(); // storage for this site refused
       return;
     }
-    // An install that fails for want of room is told; one that fails on
-    // the network is tried again at the next visit.
-    const installing = registration.installing;
-    installing?.addEventListener('statechange', async () => {
-      if (installing.state === 'redundant' && (await storageFails(files)))
-        tellStorage();
-    });
     state.worker = 'registered';
     // The pack and font this page fetched before the worker served it.
     (await navigator.serviceWorker.ready).active?.postMessage({ keep });
@@ -516,7 +499,7 @@
     mark('started');
     if (state.phase === 'loading')
       state.phase = 'running';
-    keepForOffline(files, [versioned(pictureFile)].concat(moreFontBytes ? [versioned(moreFile)] : []))
+    keepForOffline([versioned(pictureFile)].concat(moreFontBytes ? [versioned(moreFile)] : []))
       .catch(() => {});
   }
 
