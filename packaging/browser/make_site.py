@@ -13,7 +13,7 @@ program, the font, the content as plain files, files.json (what the page
 fetches, with sizes and hashes), the service worker with the Workbox libraries
 it imports, and the web app manifest. NODE_MODULES is where `npm ci` put
 package.json's libraries (by default OUT_DIR/../../npm/node_modules, where
-scripts/browser puts them).
+scripts/browser puts them, or packaging/browser/node_modules).
 
 The program's script and module both carry its build id (by default a hash of
 the two as built), so that the page can tell that they belong together.
@@ -88,7 +88,10 @@ def main() -> int:
     ap.add_argument("paths", nargs=6, metavar="PATH")
     args = ap.parse_args()
     out, font, font_more, icon192, icon512, site = (Path(a) for a in args.paths)
-    node_modules = args.workbox or out.resolve().parent.parent / "npm" / "node_modules"
+    # Where scripts/browser puts them, or a developer's `npm ci` here.
+    node_modules = args.workbox or next(
+        (d for d in (out.resolve().parent.parent / "npm" / "node_modules", HERE / "node_modules")
+         if (d / "workbox-sw").is_dir()), HERE / "node_modules")
     if not (node_modules / "workbox-sw").is_dir():
         sys.exit(f"make_site.py: no Workbox in {node_modules} (run npm ci in packaging/browser's "
                  "copy, as scripts/browser does, or give --workbox)")
