@@ -154,7 +154,7 @@
   class DownloadError extends Error {
     constructor(kind, url, detail = '') {
       super(`${kind}: ${url} ${detail}`);
-      this.kind = kind; // stalled | failed | filtered
+      this.kind = kind; // stalled | failed | filtered | mixed
       this.url = url;
     }
   }
@@ -168,6 +168,8 @@
       filtered: '学校のネットワークが、ミロスタのファイルのかわりに、\n'
                 + '別のページ（ログインやフィルターの画面）を返しました。\n'
                 + 'ログインが必要なら、ログインしてからためしてください。',
+      mixed: 'サーバーのファイルが、新しい版と古い版で混ざっています。\n'
+             + 'ミロスタを入れかえている途中かもしれません。しばらく待ってからためしてください。',
     }[e.kind];
     state.download = { kind: e.kind, file };
     showNotice(`${text}${ASK}\n\n（${file}）`, 'もう一度ためす');
@@ -248,6 +250,26 @@
       throw new DownloadError('failed', url, got.response.status);
     }
     return got.read(progress);
+  }
+
+  const hex = (bytes) => [...new Uint8Array(bytes)].map((b) => b.toString(16).padStart(2, '0')).join('');
+  // Whether bytes are the file its hash names (not checkable on plain HTTP,
+  // where there is no crypto.subtle and no worker to keep anything).
+  const isFile = async (bytes, hash) =>
+    !globalThis.crypto?.subtle || hex(await crypto.subtle.digest('SHA-256', bytes)).startsWith(hash);
+
+  // A file of the program named by its hash in its address, checked: a
+  // server half way through an update may give another build's file at the
+  // address, which the browser's cache may then hold. It is asked of the
+  // server once more; another build's file is never given to the program.
+  async function fetchChecked(url, hash, progress, optional) {
+    let bytes = await fetchBytes(url, progress, optional);
+    if (bytes && !(await isFile(bytes, hash))) {
+      bytes = await fetchBytes(url, () => {}, optional, { cache: 'reload' });
+      if (bytes && !(await isFile(bytes, hash)))
+        throw new DownloadError('mixed', url);
+    }
+    return bytes;
   }
 
   // The program is compiled while it arrives, from the response itself, not
@@ -419,14 +441,14 @@
       mark('compiled');
       return m;
     });
-    const font = fetchBytes(versioned(fontFile), progress);
+    const font = fetchChecked(versioned(fontFile), fontFile.hash, progress);
     // Offline, with the screen's ratio changed since the last visit, the pack
     // kept then serves: the program draws those pictures scaled.
-    const pictures = fetchBytes(versioned(pack), progress).then(
+    const pictures = fetchChecked(versioned(pack), pack.hash, progress).then(
       (bytes) => [pack, bytes],
       async (e) => {
         for (const other of packs.filter((f) => f !== pack)) {
-          const bytes = await fetchBytes(versioned(other), () => {}, true);
+          const bytes = await fetchChecked(versioned(other), other.hash, () => {}, true).catch(() => null);
           if (bytes)
             return [other, bytes];
         }
@@ -442,7 +464,7 @@
       if (!moreFile || !needsMoreKanji(texts, moreFile.chars))
         return null;
       total += moreFile.size;
-      const bytes = await fetchBytes(versioned(moreFile), progress, true);
+      const bytes = await fetchChecked(versioned(moreFile), moreFile.hash, progress, true);
       state.moreKanji = bytes ? 'fetched' : 'unavailable';
       return bytes;
     });
