@@ -221,6 +221,8 @@
       clearTimeout(timer);
       throw new DownloadError('filtered', url);
     }
+    if (!response.ok)
+      clearTimeout(timer); // its body is not read
     const read = async (progress, body = response) => {
       try {
         return await readBytes(body, (n) => { poke(); progress(n); });
