@@ -181,9 +181,24 @@
   const STALL_MS = 15000;
   let lastBytesAt = performance.now();
 
+  // This build's files as the worker keeps them (sw.js: Workbox's precache
+  // and the packs, each checked against its hash when kept), read here
+  // straight from its caches when it serves the page, so that they do not
+  // wait in the worker behind the content it asks the network for.
+  let keptCaches = null;
+  async function kept(url) {
+    for (const cache of (await keptCaches) ?? []) {
+      const response = await cache.match(new URL(url, location.href).href);
+      if (response)
+        return response;
+    }
+    return null;
+  }
+
   // fetch() with a watchdog: it aborts when neither the answer nor any of
   // its bytes came for STALL_MS. read() gives the bytes, counting them into
-  // the progress bar.
+  // the progress bar. A file of the build is read from the worker's copy if
+  // there is one.
   async function watchedFetch(url, init = {}) {
     const abort = new AbortController();
     let stalled = false;
@@ -209,7 +224,8 @@
     poke();
     let response;
     try {
-      response = await fetch(url, { ...init, signal: abort.signal });
+      response = (init.cache !== 'no-cache' && init.cache !== 'reload' && (await kept(url)))
+                 || (await fetch(url, { ...init, signal: abort.signal }));
     } catch (e) {
       throw fail(e);
     }
@@ -409,6 +425,12 @@
       }
       if (scripts.failed.length)
         throw new DownloadError('failed', scripts.failed[0]);
+    }
+    if (navigator.serviceWorker?.controller && globalThis.caches) {
+      const scope = new URL('./', location.href).href;
+      keptCaches = Promise.all([`mirosuta-precache-v2-${scope}`, `mirosuta-packs-${scope}`]
+        .map(async (name) => ((await caches.has(name)) ? caches.open(name) : null)))
+        .then((found) => found.filter(Boolean), () => null);
     }
     const listing = await watchedFetch(`files.json?v=${version}`);
     if (!listing.response.ok)
