@@ -184,10 +184,11 @@ def test_stalled_module_is_told_and_retry_works(open_browser, site_server, layou
     p = opened(open_browser, "chromium", layout, server)
     started = time.monotonic()
     p.page.goto(server.url)
-    text = failed_with(p.page, 25)
+    text = failed_with(p.page, 30)
     took = time.monotonic() - started
-    log(f"  stalled module: told after {took:.1f} s: {text!r}")
-    assert took < 20, f"told only after {took:.1f} s"
+    log(f"  stalled module: told {took:.1f} s after the navigation: {text!r}")
+    # 15 s without a byte of any download, after the rest of the start came.
+    assert took < 25, f"told only after {took:.1f} s"
     assert "届かなくなりました" in text and "ICT担当" in text, f"the page says {text!r}"
     site.overrides.clear()
     press_retry(p.page)
