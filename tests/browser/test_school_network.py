@@ -163,12 +163,13 @@ def test_late_answer_is_kept_for_the_next_visit(engine, open_browser, site_serve
     p = opened(open_browser, engine, layout, server)
     first_visit(p)
     kept = Panel(p)
-    site.overrides[TEXT] = Answer(body=EDIT, delay=6)
+    site.overrides[TEXT] = Answer(body=EDIT, delay=10)
     slow = reload_start(p)
+    # The kept text after the worker's 3 s, not the network's answer after 10 s.
     shown = p.page.state()["firstScreenAt"]
-    assert shown <= 5000, f"スタート shows {shown:.0f} ms after the navigation"
+    assert shown < 8000, f"スタート shows {shown:.0f} ms after the navigation"
     assert kept.differs(slow) < 1, "while the network is slow, not the kept text"
-    time.sleep(8)  # the teacher's edit arrives meanwhile
+    time.sleep(10)  # the teacher's edit arrives meanwhile
     server.stop()
     edited = kept.differs(reload_start(p))
     log(f"  late answer: offline the panel differs from the old text by {edited:.1f}")
