@@ -1047,8 +1047,8 @@ CACHES = """(async () => {
 
 def not_of_site(held, site):
     """What the caches hold that is not a file of the site as it is: the
-    program cache may hold its files (by their hash, or files.json by the
-    site's version), the content cache its listed content."""
+    precache and the packs' cache may hold its files (by their hash, or
+    files.json by the site's version), the content cache its listed content."""
     site = Path(site)
     listed = json.loads((site / "files.json").read_text(encoding="utf-8"))
     content = {c["path"] for c in listed["content"]}
@@ -1060,7 +1060,7 @@ def not_of_site(held, site):
             v = urllib.parse.parse_qs(parts.query).get("v", [None])[0]
             f = site / rel
             data = f.read_bytes() if f.is_file() else None
-            if name == "mirosuta-content":
+            if name.startswith("mirosuta-content-"):
                 ok = rel in content and not v
             else:
                 ok = data is not None and (

@@ -3,6 +3,7 @@ a server that never answers, a new build over the old, and one picture pack
 per pixel ratio."""
 
 import json
+import time
 import tempfile
 from pathlib import Path
 
@@ -91,10 +92,21 @@ class TestUpdate:
         first_visit(visit.p)
         self.builds(visit, paths.site)
 
-    def test_next_visit_runs_the_new_build_whole(self, visit, second_site):
+    def test_reload_mid_lesson_runs_the_kept_build(self, visit, paths, second_site):
+        # Update day: the build kept runs at once; the new one is fetched and
+        # checked by its own worker meanwhile, not on the class's critical path.
         visit.site.folder = second_site
         visit.page.reload()
         visit.p.wait_first(60)
+        self.builds(visit, paths.site)
+        visit.page.wait("navigator.serviceWorker.getRegistration()"
+                        ".then(r => !!(r && r.waiting))", 120, "the new build fetched")
+
+    def test_next_visit_runs_the_new_build_whole(self, visit, second_site):
+        # The learner leaves and comes back: the new build is taken whole.
+        visit.page.goto("about:blank")
+        time.sleep(2)  # the browser activates the new worker once no page of the old is open
+        visit.p.open(60)
         self.builds(visit, second_site)
         s = visit.page.state()
         assert s["phase"] == "running", f"the new build is {s['phase']}: {s['report']}"
@@ -103,7 +115,8 @@ class TestUpdate:
         # Nothing of the first build kept: every copy is a file of the new
         # build as the server has it.
         page = visit.page
-        want = sorted(["mirosuta-content", f"mirosuta-program-{files_of(second_site)['version']}"])
+        scope = visit.server.url
+        want = sorted(f"mirosuta-{kind}-{scope}" for kind in ("content", "packs", "precache-v2"))
         try:
             page.wait(f"caches.keys().then(k => JSON.stringify(k.sort()) === "
                       f"{json.dumps(json.dumps(want, separators=(',', ':')))})", 60,
