@@ -411,9 +411,40 @@
     return section ? new TextDecoder().decode(section) : null;
   }
 
+  // A new build that the worker fetched on an earlier visit waits until no
+  // page of the old one is open. WebKit may let it take over while the
+  // returning page still loads the old build, and its activation removes the
+  // old build's files under that page. So the returning page asks the waiting
+  // build to take over before it reads anything, and a takeover while the
+  // page loads (or failed loading) reloads it, once, onto the new build.
+  async function takeNewBuild() {
+    const workers = navigator.serviceWorker;
+    if (!workers?.controller)
+      return; // a first visit: its worker claims the page later, as intended
+    // (Storage may be refused; then no reload is tried, which cannot loop.)
+    const session = (() => { try { return sessionStorage; } catch { return null; } })();
+    const retaken = !session || session.getItem('mirosuta-retaken') !== null;
+    workers.addEventListener('controllerchange', () => {
+      if ((state.phase === 'loading' || state.phase === 'failed') && !retaken) {
+        try { session.setItem('mirosuta-retaken', '1'); } catch { return; }
+        location.reload();
+      }
+    });
+    try { session?.removeItem('mirosuta-retaken'); } catch { /* as refused */ }
+    const waiting = (await workers.getRegistration().catch(() => null))?.waiting;
+    if (!waiting || retaken)
+      return;
+    waiting.postMessage({ takeOver: true });
+    // The reload comes with the takeover; a browser that keeps the new build
+    // waiting even so runs the old one, which stays whole until it is closed.
+    await new Promise((done) => setTimeout(done, TAKEOVER_WAIT_MS));
+  }
+  const TAKEOVER_WAIT_MS = 3000;
+
   async function start() {
     // The list of this page's own build: its program files and its content.
     const version = document.querySelector('meta[name="mirosuta-version"]').content;
+    await takeNewBuild();
     // A script of the page that did not arrive (index.html's onerror).
     const scripts = globalThis.mirosutaScripts;
     if (scripts) {
