@@ -10,8 +10,8 @@ FONT_MORE the rarer kanji's, with the list of its characters beside it
 (FONT_MORE.txt), which a page fetches only for a text that holds one of them;
 ICON192 and ICON512 the home-screen icons. SITE is written anew: the page, the
 program, the font, the content as plain files, files.json (what the page
-fetches, with sizes and hashes), the service worker with the Workbox libraries
-it imports, and the web app manifest. NODE_MODULES is where `npm ci` put
+fetches, with sizes and hashes), the service worker bundled with the parts of
+Workbox it imports, and the web app manifest. NODE_MODULES is where `npm ci` put
 package.json's libraries (by default OUT_DIR/../../npm/node_modules, where
 scripts/browser puts them, or packaging/browser/node_modules).
 
@@ -23,7 +23,9 @@ import argparse
 import base64
 import hashlib
 import json
+import platform
 import shutil
+import subprocess
 import sys
 import urllib.parse
 from pathlib import Path
@@ -41,21 +43,33 @@ def integrity(path: Path) -> str:
     return "sha256-" + base64.b64encode(hashlib.sha256(path.read_bytes()).digest()).decode()
 
 
-# The Workbox modules the worker imports, production builds only.
-WORKBOX_MODULES = ("core", "precaching", "routing", "strategies")
+def bundler(node_modules: Path) -> Path:
+    """esbuild's own program, as npm ci put it for this machine: it needs no
+    Node.js, so it also runs in scripts/browser's Debian 13 root."""
+    arch = {"x86_64": "x64", "aarch64": "arm64"}.get(platform.machine(), platform.machine())
+    return node_modules / "@esbuild" / f"{sys.platform}-{arch}" / "bin" / "esbuild"
 
 
-def copy_workbox(node_modules: Path, site: Path) -> str:
-    """Copies the worker's libraries into the site; gives their folder."""
-    version = json.loads((node_modules / "workbox-sw" / "package.json").read_text())["version"]
-    folder = f"workbox-v{version}"
-    (site / folder).mkdir()
-    shutil.copyfile(node_modules / "workbox-sw" / "build" / "workbox-sw.js",
-                    site / folder / "workbox-sw.js")
-    for module in WORKBOX_MODULES:
-        name = f"workbox-{module}.prod.js"
-        shutil.copyfile(node_modules / f"workbox-{module}" / "build" / name, site / folder / name)
-    return folder
+# Minified, never rewritten into newer syntax than the sources use, and with
+# Japanese kept as UTF-8 (escaped, it takes twice the bytes).
+MINIFY = ["--minify", "--target=safari14.1,chrome90,firefox90", "--charset=utf8",
+          "--log-level=warning"]
+
+
+def bundle_worker(node_modules: Path, source: str, target: Path) -> None:
+    """The worker with the parts of Workbox it imports, minified, in one file;
+    Workbox's development logging is left out."""
+    subprocess.run([str(bundler(node_modules)), "--bundle", "--format=iife", "--legal-comments=none",
+                    *MINIFY, "--define:process.env.NODE_ENV=\"production\"", f"--outfile={target.resolve()}"],
+                   input=source, text=True, cwd=node_modules.parent, check=True)
+
+
+def minify_script(node_modules: Path, path: Path) -> None:
+    """A script of the page (ours, or Qt's loader), minified in place."""
+    minified = subprocess.run([str(bundler(node_modules)), *MINIFY, "--loader=js"],
+                              input=path.read_text(encoding="utf-8"), text=True,
+                              check=True, capture_output=True).stdout
+    path.write_text(minified, encoding="utf-8")
 
 
 def leb128(n: int) -> bytes:
@@ -91,9 +105,10 @@ def main() -> int:
     # Where scripts/browser puts them, or a developer's `npm ci` here.
     node_modules = args.workbox or next(
         (d for d in (out.resolve().parent.parent / "npm" / "node_modules", HERE / "node_modules")
-         if (d / "workbox-sw").is_dir()), HERE / "node_modules")
-    if not (node_modules / "workbox-sw").is_dir():
-        sys.exit(f"make_site.py: no Workbox in {node_modules} (run npm ci in packaging/browser's "
+         if bundler(d).exists()), HERE / "node_modules")
+    if not bundler(node_modules).exists():
+        sys.exit(f"make_site.py: no Workbox and esbuild in {node_modules} (run npm ci in "
+                 "packaging/browser's "
                  "copy, as scripts/browser does, or give --workbox)")
     if site.exists():
         shutil.rmtree(site)
@@ -123,7 +138,8 @@ def main() -> int:
     (site / "manifest.webmanifest").write_text(
         json.dumps(manifest, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
     copies["manifest.webmanifest"] = site / "manifest.webmanifest"
-    workbox = copy_workbox(node_modules, site)
+    for script in ("page.js", "qtloader.js"):
+        minify_script(node_modules, site / script)
     build = args.build_id or hashlib.sha256(
         (site / "mirosuta.js").read_bytes() + (site / "mirosuta.wasm").read_bytes()).hexdigest()[:16]
     stamp_build(site, build)
@@ -184,13 +200,12 @@ def main() -> int:
     precache.append({"url": "index.html", "revision": version,
                      "integrity": integrity(site / "index.html")})
     worker = (HERE / "sw.js.in").read_text(encoding="utf-8")
-    worker = worker.replace("@WORKBOX@", workbox)
     worker = worker.replace("@VERSION@", version)
     worker = worker.replace("@PRECACHE@", json.dumps(precache, indent=1))
     worker = worker.replace("@PACKS@", json.dumps(packs))
     worker = worker.replace("@CONTENT@", json.dumps([c["path"] for c in content],
                                                     ensure_ascii=False))
-    (site / "sw.js").write_text(worker, encoding="utf-8")
+    bundle_worker(node_modules, worker, site / "sw.js")
     print(f"site: {site} ({len(content)} content files, version {version}, build {build})")
     return 0
 
