@@ -412,25 +412,31 @@
   }
 
   // A new build that the worker fetched on an earlier visit waits until no
-  // page of the old one is open. WebKit may let it take over while the
-  // returning page still loads the old build, and its activation removes the
-  // old build's files under that page. So the returning page asks the waiting
-  // build to take over before it reads anything, and a takeover while the
-  // page loads (or failed loading) reloads it, once, onto the new build.
+  // page of the old one is open. A browser may let it take over while the
+  // returning page still loads the old build (WebKit does, even before this
+  // script runs), and its activation removes the old build's files under that
+  // page. So the returning page asks the waiting build to take over before it
+  // reads anything, and a page that finds itself under the new build (a
+  // takeover while it loads, or the new build's listing) reloads onto it once.
+  // (Where storage is refused no reload is tried, so that none can loop.)
+  const session = (() => { try { return sessionStorage; } catch { return null; } })();
+  const retaken = !session || session.getItem('mirosuta-retaken') !== null;
+  try { session?.removeItem('mirosuta-retaken'); } catch { /* as refused */ }
+  function reloadOnce() {
+    if (retaken)
+      return false;
+    try { session.setItem('mirosuta-retaken', '1'); } catch { return false; }
+    location.reload();
+    return true;
+  }
   async function takeNewBuild() {
     const workers = navigator.serviceWorker;
     if (!workers?.controller)
       return; // a first visit: its worker claims the page later, as intended
-    // (Storage may be refused; then no reload is tried, which cannot loop.)
-    const session = (() => { try { return sessionStorage; } catch { return null; } })();
-    const retaken = !session || session.getItem('mirosuta-retaken') !== null;
     workers.addEventListener('controllerchange', () => {
-      if ((state.phase === 'loading' || state.phase === 'failed') && !retaken) {
-        try { session.setItem('mirosuta-retaken', '1'); } catch { return; }
-        location.reload();
-      }
+      if (state.phase === 'loading' || state.phase === 'failed')
+        reloadOnce();
     });
-    try { session?.removeItem('mirosuta-retaken'); } catch { /* as refused */ }
     const waiting = (await workers.getRegistration().catch(() => null))?.waiting;
     if (!waiting || retaken)
       return;
@@ -468,6 +474,10 @@
       throw new DownloadError('failed', 'files.json', listing.response.status);
     const files = JSON.parse(new TextDecoder().decode(await listing.read(() => {})));
     mark('listed');
+    // This page is of another build than the listing the server or the worker
+    // now gives: the new build took over, or the server was given it.
+    if (files.version !== version && reloadOnce())
+      return new Promise(() => {}); // the reload replaces this page
     state.build.page = files.build;
     state.build.script = globalThis.mirosutaScriptBuild ?? null;
     state.scale = fitScale();
