@@ -47,7 +47,7 @@ def bundler(node_modules: Path) -> Path:
     """esbuild's own program, as npm ci put it for this machine: it needs no
     Node.js, so it also runs in scripts/browser's Debian 13 root."""
     arch = {"x86_64": "x64", "aarch64": "arm64"}.get(platform.machine(), platform.machine())
-    return node_modules / "@esbuild" / f"{sys.platform}-{arch}" / "bin" / "esbuild"
+    return node_modules.resolve() / "@esbuild" / f"{sys.platform}-{arch}" / "bin" / "esbuild"
 
 
 # Minified, never rewritten into newer syntax than the sources use, and with
@@ -136,7 +136,7 @@ def main() -> int:
     for icon in manifest["icons"]:
         icon["src"] += f"?v={digest(site / icon['src'])}"
     (site / "manifest.webmanifest").write_text(
-        json.dumps(manifest, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
+        json.dumps(manifest, ensure_ascii=False, separators=(",", ":")), encoding="utf-8")
     copies["manifest.webmanifest"] = site / "manifest.webmanifest"
     for script in ("page.js", "qtloader.js"):
         minify_script(node_modules, site / script)
@@ -181,8 +181,9 @@ def main() -> int:
                          sort_keys=True)
     version = hashlib.sha256("".join(versioned + packs + [listing]).encode()).hexdigest()[:16]
     (site / "files.json").write_text(
+        # Compact: every device fetches it at every start.
         json.dumps({"version": version, "build": build, "program": program, "content": content},
-                   ensure_ascii=False, indent=1) + "\n",
+                   ensure_ascii=False, separators=(",", ":")),
         encoding="utf-8")
     page = (HERE / "index.html.in").read_text(encoding="utf-8")
     for name in ("qtloader.js", "mirosuta.js", "page.js", "icon-192.png", "manifest.webmanifest"):
