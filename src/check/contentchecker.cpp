@@ -284,7 +284,7 @@ void ContentChecker::checkSound(const QString& relative, QList<Finding>* out) co
     QFile file;
     QString why = openContentFile(fullPath(relative), &file, kMaxSoundFileBytes);
     if (why.isEmpty()) {
-        const QByteArray bytes = file.read(kMaxSoundFileBytes + 1);
+        const QByteArray bytes = readContentBytes(&file, kMaxSoundFileBytes);
         why = file.error() == QFileDevice::NoError
                   ? wavProblem(bytes)
                   : contentProblemText(ContentProblem::CannotRead, file.errorString());

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 QString contentProblemText(ContentProblem problem, const QString& detail) {
     switch (problem) {
@@ -40,4 +41,20 @@ QString openContentFile(const QString& fullPath, QFile* file, qint64 maxBytes) {
         return contentProblemText(ContentProblem::CannotOpen, file->errorString());
     }
     return {};
+}
+
+QByteArray readContentBytes(QFile* file, qint64 maxBytes) {
+    // Not file->read(maxBytes + 1): QIODevice sets that many bytes aside
+    // before it reads, 16 MB for every small text a screen opens. The size is
+    // only a hint (a file may grow while it is read), so read in steps.
+    constexpr qint64 kStep = 64 * 1024;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min(file->size(), maxBytes) + 1));
+    while (bytes.size() <= maxBytes) {
+        const QByteArray step = file->read(std::min(kStep, maxBytes + 1 - bytes.size()));
+        if (step.isEmpty())
+            break;
+        bytes += step;
+    }
+    return bytes;
 }

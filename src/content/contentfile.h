@@ -23,3 +23,8 @@ QString contentProblemText(ContentProblem problem, const QString& detail = {});
 // not negative) are refused before they are opened. Returns why the file
 // cannot be opened, or an empty string when it is open.
 QString openContentFile(const QString& fullPath, QFile* file, qint64 maxBytes = -1);
+
+// Reads an open file to its end, but never more than maxBytes + 1 bytes (so a
+// caller can tell a file that grew past the limit). Empty on a read error,
+// which file->error() then names.
+QByteArray readContentBytes(QFile* file, qint64 maxBytes);

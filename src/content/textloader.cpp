@@ -301,7 +301,7 @@ QString ReadContentFile(const QString& fullPath, QByteArray* bytes) {
     const QString reason = openContentFile(fullPath, &file, kMaxTextFileBytes);
     if (!reason.isEmpty())
         return reason;
-    *bytes = file.read(kMaxTextFileBytes + 1);
+    *bytes = readContentBytes(&file, kMaxTextFileBytes);
     if (file.error() != QFileDevice::NoError)
         return contentProblemText(ContentProblem::CannotRead, file.errorString());
     if (bytes->size() > kMaxTextFileBytes)
